@@ -1,0 +1,28 @@
+#include "logic/dispatch.h"
+
+#include "logic/actions.h"
+
+namespace banknotes {
+
+Outcome dispatch(FormState& form, std::int16_t index) {
+  try {
+    switch (index) {
+      case kClearButton:
+        ClearAll(form);
+        break;
+      case kEnterButton:
+        EnterPayment(form);
+        break;
+      case kListButton:
+        ListSplits(form);
+        break;
+      default:
+        break;
+    }
+  } catch (const NumberError& error) {
+    return error.kind();
+  }
+  return Outcome::Success;
+}
+
+}  // namespace banknotes
