@@ -1,0 +1,57 @@
+#include "window/hamburger_icon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace banknotes {
+
+QImage HamburgerImage() {
+  QImage image(32, 32, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+
+    // Top bun: a dome with sesame seeds.
+    p.setBrush(QColor(214, 150, 62));
+    p.drawChord(QRect(2, 3, 28, 18), 0, 180 * 16);
+    p.setBrush(QColor(250, 240, 200));
+    for (const QPoint seed : {QPoint(10, 6), QPoint(16, 5), QPoint(21, 7), QPoint(13, 9),
+                              QPoint(19, 10)})
+      p.drawRect(QRect(seed, QSize(2, 1)));
+
+    // Lettuce: a wavy green band under the bun.
+    p.setBrush(QColor(60, 170, 40));
+    QPainterPath lettuce;
+    lettuce.moveTo(1, 12);
+    for (int x = 1; x <= 31; x += 3) lettuce.lineTo(x, (x / 3) % 2 ? 16 : 14);
+    lettuce.lineTo(31, 12);
+    lettuce.closeSubpath();
+    p.drawPath(lettuce);
+
+    // Cheese: a yellow slice with a corner hanging down.
+    p.setBrush(QColor(250, 200, 30));
+    p.drawRect(QRect(3, 15, 26, 2));
+    p.drawPolygon(QPolygon({QPoint(20, 16), QPoint(27, 16), QPoint(24, 20)}));
+
+    // Tomato.
+    p.setBrush(QColor(220, 40, 30));
+    p.drawRect(QRect(3, 17, 26, 2));
+
+    // Patty.
+    p.setBrush(QColor(110, 60, 30));
+    p.drawRoundedRect(QRect(2, 19, 28, 4), 2, 2);
+
+    // Bottom bun.
+    p.setBrush(QColor(214, 150, 62));
+    p.drawRoundedRect(QRect(3, 23, 26, 5), 2, 2);
+  }
+  // 256 colours, as the icon has always been; alpha stays in the colour table.
+  return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+QIcon HamburgerIcon() { return QIcon(QPixmap::fromImage(HamburgerImage())); }
+
+}  // namespace banknotes

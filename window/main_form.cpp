@@ -1,0 +1,261 @@
+#include "window/main_form.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleFactory>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "window/description.h"
+#include "window/hamburger_icon.h"
+
+namespace banknotes {
+namespace {
+
+const QColor kWindowColour(192, 192, 255);
+const QColor kLabelColour(255, 192, 128);
+const QColor kMarkColour(128, 128, 255);
+// Faces of "Чисти", "Въведи" and "Изведи", by button index.
+const std::array<QColor, 3> kButtonColours = {QColor(255, 0, 0), QColor(0, 255, 0),
+                                              QColor(0, 192, 0)};
+const std::array<const char*, 3> kButtonCaptions = {"Чисти", "Въведи", "Изведи"};
+
+// Places are kept in twips as the layout was drawn; 15 twips make one pixel at 96 dpi.
+struct Twips {
+  int left, top, width, height;
+};
+constexpr int ToPixels(int twips) { return twips / 15; }
+void Place(QWidget* widget, Twips at) {
+  widget->setGeometry(ToPixels(at.left), ToPixels(at.top), ToPixels(at.width),
+                      ToPixels(at.height));
+}
+constexpr int RowTop(std::size_t k) { return 360 + 360 * static_cast<int>(k); }
+
+void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+  if (role == QPalette::Window) {
+    widget->setBackgroundRole(QPalette::Window);  // a check box would fill with Button
+    widget->setAutoFillBackground(true);
+  }
+}
+
+QString Name(const char* kind, std::size_t index) {
+  return QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(index);
+}
+
+QFont FormFont() {
+  QFont font;
+  // Liberation Serif has Times New Roman's metrics; any serif with Cyrillic after that.
+  font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                    QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+  font.setStyleHint(QFont::Serif);
+  font.setPointSize(12);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Twips at,
+                  Qt::Alignment alignment, const QColor& colour) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment | Qt::AlignTop);
+  Paint(label, QPalette::Window, colour);
+  Place(label, at);
+  return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& accessible_name,
+                       Twips at) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setAccessibleName(accessible_name);
+  box->setAlignment(Qt::AlignCenter);
+  Place(box, at);
+  return box;
+}
+
+}  // namespace
+
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Математика - минимален брой банкноти"));
+  setWindowIcon(HamburgerIcon());
+  setFixedSize(ToPixels(7785), ToPixels(5850));
+  setFont(FormFont());
+  Paint(this, QPalette::Window, kWindowColour);
+
+  BuildControls();
+  SetTabOrder();
+
+  // Fusion paints palette colours on every widget, whatever style the desktop
+  // prefers, so the coloured faces and backgrounds really show.
+  style_ = QStyleFactory::create(QStringLiteral("Fusion"));
+  style_->setParent(this);
+  setStyle(style_);
+  for (QWidget* child : findChildren<QWidget*>()) child->setStyle(style_);
+
+  check1_[0]->setFocus();
+}
+
+void MainForm::BuildControls() {
+  label1_[0] = MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
+                         {1560, 0, 4335, 375}, Qt::AlignHCenter, kLabelColour);
+
+  frame1_ = new QGroupBox(QStringLiteral("Вид купюр"), this);
+  frame1_->setObjectName(QStringLiteral("Frame1"));
+  Place(frame1_, {120, 240, 1335, 3015});
+  frame2_ = new QGroupBox(QStringLiteral("брой банкноти"), this);
+  frame2_->setObjectName(QStringLiteral("Frame2"));
+  Place(frame2_, {6000, 240, 1695, 3015});
+
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    const QString denomination = QString::fromLatin1(kDenominationCaptions[k]);
+    check1_[k] = new QCheckBox(denomination, frame1_);
+    check1_[k]->setObjectName(Name("Check1", k));
+    check1_[k]->setAccessibleName(QStringLiteral("Вид купюр ") + denomination);
+    Paint(check1_[k], QPalette::Window, kMarkColour);
+    Place(check1_[k], {120, RowTop(k), 1095, 375});
+
+    label2_[k] = MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
+                           {120, RowTop(k), 615, 405}, Qt::AlignRight, kMarkColour);
+    text2_[k] = MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination,
+                            {720, RowTop(k), 735, 405});
+    text2_[k]->setReadOnly(true);
+  }
+
+  text1_ = new QPlainTextEdit(this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setAccessibleName(QStringLiteral("Описание"));
+  // The editor would turn each CR into a paragraph of its own; one break per line.
+  text1_->setPlainText(QString::fromUtf8(kDescription).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text1_->setTabChangesFocus(true);
+  Place(text1_, {120, 3360, 7575, 2415});
+
+  label1_[1] = MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"),
+                         {1560, 480, 1815, 405}, Qt::AlignHCenter, kLabelColour);
+  label1_[2] = MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"),
+                         {1560, 960, 1335, 405}, Qt::AlignHCenter, kLabelColour);
+  label1_[3] = MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"),
+                         {1560, 1440, 2175, 405}, Qt::AlignHCenter, kLabelColour);
+
+  text3_[kAmount] = MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане"),
+                                {3360, 480, 975, 405});
+  text3_[kAmount]->setMaxLength(4);
+  text3_[kTotal] = MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума"),
+                               {2880, 960, 1455, 405});
+  text3_[kTotal]->setReadOnly(true);
+  text3_[kSum] = MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване"),
+                             {3720, 1440, 615, 405});
+  text3_[kSum]->setMaxLength(2);
+
+  const std::array<int, 3> button_tops = {960, 480, 1440};
+  for (std::int16_t i = 0; i < 3; ++i) {
+    auto* button = new QPushButton(QString::fromUtf8(kButtonCaptions[i]), this);
+    button->setObjectName(Name("Command1", i));
+    button->setAccessibleName(button->text());
+    button->setAutoDefault(false);
+    Paint(button, QPalette::Button, kButtonColours[i]);
+    Place(button, {4920, button_tops[i], 975, 375});
+    connect(button, &QPushButton::clicked, this, [this, i] { Click(i); });
+    command1_[i] = button;
+  }
+
+  list1_ = new QListWidget(this);
+  list1_->setObjectName(Name("List1", kSplits));
+  list1_->setAccessibleName(QStringLiteral("Начини на разбиване"));
+  list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list1_->setUniformItemSizes(true);
+  list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Place(list1_, {1560, 1800, 4335, 1485});
+  // The sum box reaches a few pixels into the list; keep what the user types whole.
+  text3_[kSum]->raise();
+}
+
+void MainForm::SetTabOrder() {
+  // Tab indexes as the layout numbers them; labels and frames take no focus.
+  std::vector<std::pair<int, QWidget*>> order = {
+      {11, text1_},          {26, text3_[kAmount]}, {27, command1_[kClearButton]},
+      {28, command1_[kEnterButton]}, {29, text3_[kTotal]}, {31, command1_[kListButton]},
+      {32, text3_[kSum]},    {34, list1_}};
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    order.emplace_back(2 + static_cast<int>(k), check1_[k]);
+    order.emplace_back(12 + 2 * static_cast<int>(k), text2_[k]);
+  }
+  std::sort(order.begin(), order.end());
+  for (std::size_t i = 1; i < order.size(); ++i)
+    setTabOrder(order[i - 1].second, order[i].second);
+}
+
+FormState MainForm::ReadForm() const {
+  FormState form;
+  for (std::size_t i = 0; i < text3_.size(); ++i) form.Text3[i] = text3_[i]->text().toStdString();
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    form.Text2[k] = text2_[k]->text().toStdString();
+    form.Check1[k].Caption = check1_[k]->text().toStdString();
+    form.Check1[k].Value = check1_[k]->isChecked() ? 1 : 0;
+  }
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(list1_->count()));
+  for (int row = 0; row < list1_->count(); ++row)
+    lines.push_back(list1_->item(row)->text().toStdString());
+  form.List1[kSplits].Assign(std::move(lines));
+  return form;
+}
+
+void MainForm::WriteForm(const FormState& before, const FormState& after) {
+  for (std::size_t i = 0; i < text3_.size(); ++i)
+    if (after.Text3[i] != before.Text3[i]) text3_[i]->setText(QString::fromStdString(after.Text3[i]));
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    if (after.Text2[k] != before.Text2[k]) text2_[k]->setText(QString::fromStdString(after.Text2[k]));
+    check1_[k]->setChecked(after.Check1[k].Value != 0);
+  }
+  const auto& lines = after.List1[kSplits].lines();
+  if (lines != before.List1[kSplits].lines()) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) items.append(QString::fromStdString(line));
+    list1_->clear();
+    list1_->addItems(items);  // one batch: a single layout pass for thousands of lines
+  }
+}
+
+Outcome MainForm::Click(std::int16_t index) {
+  const FormState before = ReadForm();
+  FormState after = before;
+  const Outcome outcome = dispatch(after, index);
+  if (outcome == Outcome::Success)
+    WriteForm(before, after);
+  else
+    ReportFailure(outcome);
+  return outcome;
+}
+
+void MainForm::ReportFailure(Outcome outcome) {
+  const QString text =
+      outcome == Outcome::DivisionByZero
+          ? QStringLiteral("Деление на нула. Нищо не е променено.")
+          : QStringLiteral("Препълване: числото е извън допустимия обхват. Нищо не е променено.");
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Грешка"), text, QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("FailureMessage"));
+  box.exec();
+}
+
+}  // namespace banknotes

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "logic/dispatch.h"
+#include "logic/form_state.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QStyle;
+
+namespace banknotes {
+
+// The program's one window. It lays out the controls and, on a click, copies
+// them into a FormState, dispatches, and copies the result back. It keeps no
+// data of its own: the widgets are the form.
+class MainForm : public QWidget {
+ public:
+  explicit MainForm(QWidget* parent = nullptr);
+
+  FormState ReadForm() const;
+  // Runs a button's action as a click does, and says how it ended.
+  Outcome Click(std::int16_t index);
+
+ private:
+  void BuildControls();
+  void SetTabOrder();
+  void WriteForm(const FormState& before, const FormState& after);
+  void ReportFailure(Outcome outcome);
+
+  std::array<QLabel*, 4> label1_{};
+  std::array<QLabel*, kDenominations> label2_{};
+  std::array<QLineEdit*, 3> text3_{};
+  std::array<QLineEdit*, kDenominations> text2_{};
+  std::array<QCheckBox*, kDenominations> check1_{};
+  std::array<QPushButton*, 3> command1_{};
+  QListWidget* list1_ = nullptr;
+  QPlainTextEdit* text1_ = nullptr;
+  QGroupBox* frame1_ = nullptr;
+  QGroupBox* frame2_ = nullptr;
+  QStyle* style_ = nullptr;
+};
+
+}  // namespace banknotes
