@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QStyle>
-#include <QStyleFactory>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "window/description.h"
+#include "window/form_style.h"
 #include "window/hamburger_icon.h"
 
 namespace banknotes {
@@ -102,9 +102,9 @@ MainForm::MainForm(QWidget* parent)
   BuildControls();
   SetTabOrder();
 
-  // Fusion paints palette colours on every widget, whatever style the desktop
-  // prefers, so the coloured faces and backgrounds really show.
-  style_ = QStyleFactory::create(QStringLiteral("Fusion"));
+  // Our own style on every widget, whatever style the desktop prefers, so the
+  // coloured faces and backgrounds really show.
+  style_ = new FormStyle;
   style_->setParent(this);
   setStyle(style_);
   for (QWidget* child : findChildren<QWidget*>()) child->setStyle(style_);

@@ -1,0 +1,417 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "window/description.h"
+#include "window/main_form.h"
+
+namespace banknotes {
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void windowFrame();
+  void controls_data();
+  void controls();
+  void fieldBehaviour_data();
+  void fieldBehaviour();
+  void coloursShowOnScreen_data();
+  void coloursShowOnScreen();
+  void fontIsASerifWithCyrillic();
+  void tabOrderAndInitialFocus();
+  void description();
+  void icon();
+
+  void paymentsAccumulate();
+  void listingTen();
+  void listingNinetyNine();
+  void clearEmptiesEverything();
+  void toggledMarkIsOverwritten();
+  void lengthLimits_data();
+  void lengthLimits();
+  void overflowShowsAMessageAndChangesNothing();
+
+ private:
+  template <typename T>
+  T* Find(const QString& name) {
+    T* widget = form_->findChild<T*>(name);
+    if (!widget) qFatal("no widget named %s", qPrintable(name));
+    return widget;
+  }
+  void Type(const QString& box, const QString& text);
+  void Press(int button);
+  QImage Screen();
+  void SaveScreenshot(const QString& name);
+  QString Marks();
+  QStringList Counts();
+
+  std::unique_ptr<MainForm> form_;
+};
+
+namespace {
+
+QRect FromTwips(int left, int top, int width, int height) {
+  return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+const char* const kDenominationNames[] = {"100", "50", "20", "10", "5", "2", "1"};
+
+}  // namespace
+
+void WindowTest::init() {
+  form_ = std::make_unique<MainForm>();
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void WindowTest::cleanup() { form_.reset(); }
+
+void WindowTest::Type(const QString& box, const QString& text) {
+  auto* edit = Find<QLineEdit>(box);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+void WindowTest::Press(int button) {
+  QTest::mouseClick(Find<QPushButton>(QStringLiteral("Command1_%1").arg(button)), Qt::LeftButton);
+}
+
+QImage WindowTest::Screen() {
+  QTest::qWait(50);  // let the X server catch up with the last paint
+  return form_->screen()->grabWindow(form_->winId()).toImage();
+}
+
+void WindowTest::SaveScreenshot(const QString& name) {
+  QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+  QVERIFY(Screen().save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(name)));
+}
+
+QString WindowTest::Marks() {
+  QString marks;
+  for (int k = 0; k < 7; ++k)
+    marks += Find<QCheckBox>(QStringLiteral("Check1_%1").arg(k))->isChecked() ? '1' : '0';
+  return marks;
+}
+
+QStringList WindowTest::Counts() {
+  QStringList counts;
+  for (int k = 0; k < 7; ++k) counts << Find<QLineEdit>(QStringLiteral("Text2_%1").arg(k))->text();
+  return counts;
+}
+
+void WindowTest::windowFrame() {
+  QCOMPARE(form_->windowTitle(), QStringLiteral("Математика - минимален брой банкноти"));
+  QCOMPARE(form_->size(), QSize(519, 390));
+  QCOMPARE(form_->minimumSize(), form_->maximumSize());
+  QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+  QVERIFY(form_->windowFlags() & Qt::WindowMinimizeButtonHint);
+  for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+    QVERIFY(!button->isDefault());
+    QVERIFY(!button->autoDefault());
+  }
+}
+
+void WindowTest::controls_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QRect>("place");  // in the window's coordinates
+
+  const auto row = [](const char* name, const QString& text, QRect place) {
+    QTest::newRow(name) << QString::fromLatin1(name) << text << place;
+  };
+  row("Label1_0", "Математика - точна сума, разбиване", FromTwips(1560, 0, 4335, 375));
+  row("Frame1", "Вид купюр", FromTwips(120, 240, 1335, 3015));
+  row("Frame2", "брой банкноти", FromTwips(6000, 240, 1695, 3015));
+  row("Text1", QString(), FromTwips(120, 3360, 7575, 2415));
+  row("Label1_1", "Сума за плащане:", FromTwips(1560, 480, 1815, 405));
+  row("Text3_0", "", FromTwips(3360, 480, 975, 405));
+  row("Command1_1", "Въведи", FromTwips(4920, 480, 975, 375));
+  row("Label1_2", "Обща сума:", FromTwips(1560, 960, 1335, 405));
+  row("Text3_1", "", FromTwips(2880, 960, 1455, 405));
+  row("Command1_0", "Чисти", FromTwips(4920, 960, 975, 375));
+  row("Label1_3", "Сума за разбиване:", FromTwips(1560, 1440, 2175, 405));
+  row("Text3_2", "", FromTwips(3720, 1440, 615, 405));
+  row("Command1_2", "Изведи", FromTwips(4920, 1440, 975, 375));
+  row("List1_0", QString(), FromTwips(1560, 1800, 4335, 1485));
+  for (int k = 0; k < 7; ++k) {
+    const int top = 240 + 360 + 360 * k;  // frame top plus row top
+    const QString d = QString::fromLatin1(kDenominationNames[k]);
+    QTest::newRow(qPrintable("Check1_" + d)) << QStringLiteral("Check1_%1").arg(k) << d
+                                             << FromTwips(120 + 120, top, 1095, 375);
+    QTest::newRow(qPrintable("Label2_" + d)) << QStringLiteral("Label2_%1").arg(k) << d + "* "
+                                             << FromTwips(6000 + 120, top, 615, 405);
+    QTest::newRow(qPrintable("Text2_" + d)) << QStringLiteral("Text2_%1").arg(k) << ""
+                                            << FromTwips(6000 + 720, top, 735, 405);
+  }
+}
+
+void WindowTest::controls() {
+  QFETCH(QString, name);
+  QFETCH(QString, text);
+  QFETCH(QRect, place);
+  auto* widget = Find<QWidget>(name);
+  QCOMPARE(QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size()), place);
+  QVERIFY(widget->isVisible());
+  if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), text);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) QCOMPARE(button->text(), text);
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) QCOMPARE(frame->title(), text);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) QCOMPARE(edit->text(), text);
+  if (widget->focusPolicy() != Qt::NoFocus) QVERIFY(!widget->accessibleName().isEmpty());
+  // No access keys anywhere.
+  QVERIFY(!text.contains('&'));
+}
+
+void WindowTest::fieldBehaviour_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("alignment");
+  QTest::addColumn<bool>("readOnly");
+  QTest::addColumn<int>("maxLength");
+  QTest::addColumn<QString>("accessibleName");
+
+  const int centred = Qt::AlignCenter;
+  QTest::newRow("amount") << "Text3_0" << centred << false << 4 << "Сума за плащане";
+  QTest::newRow("total") << "Text3_1" << centred << true << 32767 << "Обща сума";
+  QTest::newRow("sum") << "Text3_2" << centred << false << 2 << "Сума за разбиване";
+  for (int k = 0; k < 7; ++k) {
+    const QString d = QString::fromLatin1(kDenominationNames[k]);
+    QTest::newRow(qPrintable("count " + d))
+        << QStringLiteral("Text2_%1").arg(k) << centred << true << 32767 << "брой банкноти " + d;
+  }
+}
+
+void WindowTest::fieldBehaviour() {
+  QFETCH(QString, name);
+  QFETCH(int, alignment);
+  QFETCH(bool, readOnly);
+  QFETCH(int, maxLength);
+  QFETCH(QString, accessibleName);
+  auto* edit = Find<QLineEdit>(name);
+  QCOMPARE(int(edit->alignment()), alignment);
+  QCOMPARE(edit->isReadOnly(), readOnly);
+  QCOMPARE(edit->maxLength(), maxLength);
+  QCOMPARE(edit->accessibleName(), accessibleName);
+  QVERIFY(edit->focusPolicy() & Qt::TabFocus);  // read-only boxes still take focus
+}
+
+void WindowTest::coloursShowOnScreen_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QPoint>("spot");  // inside the control, clear of its text
+  QTest::addColumn<QColor>("colour");
+  
+  const QColor label(255, 192, 128), mark(128, 128, 255);
+  QTest::newRow("window") << "MainForm" << QPoint(100, 5) << QColor(192, 192, 255);
+  QTest::newRow("frame inside") << "Frame1" << QPoint(4, 190) << QColor(192, 192, 255);
+  for (int i = 0; i < 4; ++i)
+    QTest::newRow(qPrintable(QStringLiteral("Label1_%1").arg(i)))
+        << QStringLiteral("Label1_%1").arg(i) << QPoint(1, 23) << label;
+  for (int k = 0; k < 7; ++k) {
+    QTest::newRow(qPrintable(QStringLiteral("Check1_%1").arg(k)))
+        << QStringLiteral("Check1_%1").arg(k) << QPoint(68, 12) << mark;
+    QTest::newRow(qPrintable(QStringLiteral("Label2_%1").arg(k)))
+        << QStringLiteral("Label2_%1").arg(k) << QPoint(2, 2) << mark;
+  }
+  QTest::newRow("Въведи") << "Command1_1" << QPoint(6, 12) << QColor(0, 255, 0);
+  QTest::newRow("Чисти") << "Command1_0" << QPoint(6, 12) << QColor(255, 0, 0);
+  QTest::newRow("Изведи") << "Command1_2" << QPoint(6, 12) << QColor(0, 192, 0);
+  QTest::newRow("amount box") << "Text3_0" << QPoint(6, 13) << QColor(Qt::white);
+}
+
+void WindowTest::coloursShowOnScreen() {
+  QFETCH(QString, name);
+  QFETCH(QPoint, spot);
+  QFETCH(QColor, colour);
+  QWidget* widget = name == "MainForm" ? form_.get() : Find<QWidget>(name);
+  const QColor seen = Screen().pixelColor(widget->mapTo(form_.get(), spot));
+  QCOMPARE(seen.name(), colour.name());
+}
+
+void WindowTest::fontIsASerifWithCyrillic() {
+  QList<QWidget*> widgets = form_->findChildren<QWidget*>();
+  widgets << form_.get();
+  for (QWidget* widget : widgets) {
+    const QFontInfo info(widget->font());
+    QVERIFY2(QFontDatabase::writingSystems(info.family()).contains(QFontDatabase::Cyrillic),
+             qPrintable(info.family()));
+    QCOMPARE(widget->font().pointSize(), 12);
+    QVERIFY(!info.bold() && !info.italic() && !info.underline());
+  }
+  const QString family = QFontInfo(form_->font()).family();
+  QVERIFY2(family == "Times New Roman" || family == "Liberation Serif", qPrintable(family));
+}
+
+void WindowTest::tabOrderAndInitialFocus() {
+  QCOMPARE(form_->focusWidget(), Find<QWidget>("Check1_0"));
+  QStringList expected;
+  for (int k = 0; k < 7; ++k) expected << QStringLiteral("Check1_%1").arg(k);
+  expected << "Text1";
+  for (int k = 0; k < 7; ++k) expected << QStringLiteral("Text2_%1").arg(k);
+  expected << "Text3_0" << "Command1_0" << "Command1_1" << "Text3_1" << "Command1_2" << "Text3_2"
+           << "List1_0";
+  QStringList seen;
+  QWidget* widget = Find<QWidget>("Check1_0");
+  for (int i = 0; i < expected.size(); ++i) {
+    seen << widget->objectName();
+    do widget = widget->nextInFocusChain();
+    while (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().isEmpty());
+  }
+  QCOMPARE(seen, expected);
+  QCOMPARE(widget->objectName(), QStringLiteral("Check1_0"));  // and round again
+}
+
+void WindowTest::description() {
+  auto* text1 = Find<QPlainTextEdit>("Text1");
+  const QStringList lines = QString::fromUtf8(kDescription).split(QStringLiteral("\r\n"));
+  QCOMPARE(lines.size(), 11);  // ten lines, the last one ended too
+  QCOMPARE(text1->toPlainText().split('\n'), lines);
+  QVERIFY(!text1->isReadOnly());
+  QCOMPARE(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  QCOMPARE(text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  QCOMPARE(text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+void WindowTest::icon() {
+  const QImage image = form_->windowIcon().pixmap(32, 32).toImage();
+  QCOMPARE(image.size(), QSize(32, 32));
+  QCOMPARE(image.pixelColor(0, 0).alpha(), 0);     // transparent corner
+  QCOMPARE(image.pixelColor(16, 20).alpha(), 255);  // solid burger
+}
+
+void WindowTest::paymentsAccumulate() {
+  SaveScreenshot("start");
+  Type("Text3_0", "130");
+  Press(kEnterButton);
+  QCOMPARE(Marks(), QStringLiteral("1011000"));
+  QCOMPARE(Counts(), QStringList({"1", "", "1", "1", "", "", ""}));
+  QCOMPARE(Find<QLineEdit>("Text3_1")->text(), QStringLiteral("130"));
+  QCOMPARE(Find<QLineEdit>("Text3_0")->text(), QString());
+
+  Type("Text3_0", "75");
+  Press(kEnterButton);
+  QCOMPARE(Marks(), QStringLiteral("0110100"));
+  QCOMPARE(Counts(), QStringList({"1", "1", "2", "1", "1", "", ""}));
+  QCOMPARE(Find<QLineEdit>("Text3_1")->text(), QStringLiteral("205"));
+  SaveScreenshot("after_130_and_75");
+}
+
+void WindowTest::listingTen() {
+  Type("Text3_0", "5");
+  Press(kEnterButton);
+  Type("Text3_2", "10");
+  Press(kListButton);
+  auto* list = Find<QListWidget>("List1_0");
+  QCOMPARE(list->count(), 11);
+  QCOMPARE(list->item(0)->text(), QStringLiteral("20*0 + 10*1 + 5*0 + 2*0 + 1*0 = 10"));
+  QCOMPARE(list->item(10)->text(), QStringLiteral("20*0 + 10*0 + 5*0 + 2*0 + 1*10 = 10"));
+  QCOMPARE(Marks(), QStringLiteral("0000000"));
+  QCOMPARE(Counts(), QStringList(7, QString()));
+  QCOMPARE(Find<QLineEdit>("Text3_1")->text(), QString());
+  QCOMPARE(Find<QLineEdit>("Text3_2")->text(), QStringLiteral("10"));
+}
+
+void WindowTest::listingNinetyNine() {
+  Type("Text3_2", "99");
+  Press(kListButton);
+  auto* list = Find<QListWidget>("List1_0");
+  QCOMPARE(list->count(), 3950);
+  list->setCurrentRow(1);
+  QCOMPARE(list->selectedItems().size(), 1);
+  SaveScreenshot("split_99");
+}
+
+void WindowTest::clearEmptiesEverything() {
+  Type("Text3_0", "188");
+  Press(kEnterButton);
+  Type("Text3_2", "5");
+  Press(kListButton);
+  Type("Text3_0", "7");
+  Press(kEnterButton);
+  Press(kClearButton);
+  QCOMPARE(form_->ReadForm(), FormState{});
+  QCOMPARE(Find<QListWidget>("List1_0")->count(), 0);
+}
+
+void WindowTest::toggledMarkIsOverwritten() {
+  auto* one = Find<QCheckBox>("Check1_6");
+  QTest::mouseClick(one, Qt::LeftButton, {}, QPoint(10, 12));
+  QVERIFY(one->isChecked());
+  Type("Text3_0", "130");
+  Press(kEnterButton);
+  QCOMPARE(Marks(), QStringLiteral("1011000"));
+}
+
+void WindowTest::lengthLimits_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("paste");
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("kept");
+  QTest::newRow("amount typed") << "Text3_0" << false << "12345" << "1234";
+  QTest::newRow("amount pasted") << "Text3_0" << true << "123456" << "1234";
+  QTest::newRow("sum typed") << "Text3_2" << false << "123" << "12";
+  QTest::newRow("sum pasted") << "Text3_2" << true << "123456" << "12";
+}
+
+void WindowTest::lengthLimits() {
+  QFETCH(QString, name);
+  QFETCH(bool, paste);
+  QFETCH(QString, input);
+  QFETCH(QString, kept);
+  auto* edit = Find<QLineEdit>(name);
+  Type(name, QString());
+  if (paste) {
+    QApplication::clipboard()->setText(input);
+    QTest::keySequence(edit, QKeySequence::Paste);
+  } else {
+    QTest::keyClicks(edit, input);
+  }
+  QCOMPARE(edit->text(), kept);
+}
+
+void WindowTest::overflowShowsAMessageAndChangesNothing() {
+  Type("Text3_0", "130");
+  Press(kEnterButton);
+  Type("Text3_0", "1E9");
+  const FormState before = form_->ReadForm();
+
+  QString shown;
+  QTimer::singleShot(0, this, [&shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    shown = box->text();
+    box->accept();
+  });
+  Press(kEnterButton);
+  QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
+  QVERIFY(shown.contains(QStringLiteral("Нищо не е променено")));
+  QCOMPARE(form_->ReadForm(), before);
+  QCOMPARE(Find<QLineEdit>("Text3_0")->text(), QStringLiteral("1E9"));
+
+  // And the window goes on working.
+  Type("Text3_0", "5");
+  Press(kEnterButton);
+  QCOMPARE(Find<QLineEdit>("Text3_1")->text(), QStringLiteral("135"));
+}
+
+}  // namespace banknotes
+
+QTEST_MAIN(banknotes::WindowTest)
+#include "window_test.moc"
