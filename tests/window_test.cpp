@@ -16,6 +16,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "tests/window_helpers.h"
+#include "window/character_limit.h"
 #include "window/description.h"
 #include "window/main_form.h"
 
@@ -52,12 +54,10 @@ class WindowTest : public QObject {
  private:
   template <typename T>
   T* Find(const QString& name) {
-    T* widget = form_->findChild<T*>(name);
-    if (!widget) qFatal("no widget named %s", qPrintable(name));
-    return widget;
+    return testing::Find<T>(*form_, name);
   }
-  void Type(const QString& box, const QString& text);
-  void Press(int button);
+  void Type(const QString& box, const QString& text) { testing::Type(*form_, box, text); }
+  void Press(int button) { testing::Press(*form_, button); }
   QImage Screen();
   void SaveScreenshot(const QString& name);
   QString Marks();
@@ -83,18 +83,6 @@ void WindowTest::init() {
 }
 
 void WindowTest::cleanup() { form_.reset(); }
-
-void WindowTest::Type(const QString& box, const QString& text) {
-  auto* edit = Find<QLineEdit>(box);
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
-}
-
-void WindowTest::Press(int button) {
-  QTest::mouseClick(Find<QPushButton>(QStringLiteral("Command1_%1").arg(button)), Qt::LeftButton);
-}
 
 QImage WindowTest::Screen() {
   QTest::qWait(50);  // let the X server catch up with the last paint
@@ -185,17 +173,17 @@ void WindowTest::fieldBehaviour_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<int>("alignment");
   QTest::addColumn<bool>("readOnly");
-  QTest::addColumn<int>("maxLength");
+  QTest::addColumn<int>("limit");  // characters, 0 for none
   QTest::addColumn<QString>("accessibleName");
 
   const int centred = Qt::AlignCenter;
   QTest::newRow("amount") << "Text3_0" << centred << false << 4 << "Сума за плащане";
-  QTest::newRow("total") << "Text3_1" << centred << true << 32767 << "Обща сума";
+  QTest::newRow("total") << "Text3_1" << centred << true << 0 << "Обща сума";
   QTest::newRow("sum") << "Text3_2" << centred << false << 2 << "Сума за разбиване";
   for (int k = 0; k < 7; ++k) {
     const QString d = QString::fromLatin1(kDenominationNames[k]);
     QTest::newRow(qPrintable("count " + d))
-        << QStringLiteral("Text2_%1").arg(k) << centred << true << 32767 << "брой банкноти " + d;
+        << QStringLiteral("Text2_%1").arg(k) << centred << true << 0 << "брой банкноти " + d;
   }
 }
 
@@ -203,12 +191,13 @@ void WindowTest::fieldBehaviour() {
   QFETCH(QString, name);
   QFETCH(int, alignment);
   QFETCH(bool, readOnly);
-  QFETCH(int, maxLength);
+  QFETCH(int, limit);
   QFETCH(QString, accessibleName);
   auto* edit = Find<QLineEdit>(name);
   QCOMPARE(int(edit->alignment()), alignment);
   QCOMPARE(edit->isReadOnly(), readOnly);
-  QCOMPARE(edit->maxLength(), maxLength);
+  const auto* validator = dynamic_cast<const CharacterLimit*>(edit->validator());
+  QCOMPARE(validator ? validator->limit() : 0, limit);
   QCOMPARE(edit->accessibleName(), accessibleName);
   QVERIFY(edit->focusPolicy() & Qt::TabFocus);  // read-only boxes still take focus
 }
@@ -393,12 +382,7 @@ void WindowTest::overflowShowsAMessageAndChangesNothing() {
   const FormState before = form_->ReadForm();
 
   QString shown;
-  QTimer::singleShot(0, this, [&shown] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    shown = box->text();
-    box->accept();
-  });
+  testing::CloseNextMessage(this, &shown);
   Press(kEnterButton);
   QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
   QVERIFY(shown.contains(QStringLiteral("Нищо не е променено")));

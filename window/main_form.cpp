@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "window/character_limit.h"
 #include "window/description.h"
 #include "window/form_style.h"
 #include "window/hamburger_icon.h"
@@ -158,13 +159,13 @@ void MainForm::BuildControls() {
 
   text3_[kAmount] = MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане"),
                                 {3360, 480, 975, 405});
-  text3_[kAmount]->setMaxLength(4);
+  text3_[kAmount]->setValidator(new CharacterLimit(4, text3_[kAmount]));
   text3_[kTotal] = MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума"),
                                {2880, 960, 1455, 405});
   text3_[kTotal]->setReadOnly(true);
   text3_[kSum] = MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване"),
                              {3720, 1440, 615, 405});
-  text3_[kSum]->setMaxLength(2);
+  text3_[kSum]->setValidator(new CharacterLimit(2, text3_[kSum]));
 
   const std::array<int, 3> button_tops = {960, 480, 1440};
   for (std::int16_t i = 0; i < 3; ++i) {

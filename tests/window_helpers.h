@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace banknotes::testing {
+
+// Widgets are found by their object names, as a user's tool would.
+template <typename T>
+T* Find(QWidget& form, const QString& name) {
+  T* widget = form.findChild<T*>(name);
+  if (!widget) qFatal("no widget named %s", qPrintable(name));
+  return widget;
+}
+
+// Key presses carrying any characters, Cyrillic too (QTest::keyClicks knows ASCII only).
+inline void KeyClicks(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80)
+      QTest::keyClick(widget, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+// Empties a box and types into it key by key.
+inline void Type(QWidget& form, const QString& box, const QString& text) {
+  auto* edit = Find<QLineEdit>(form, box);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  KeyClicks(edit, text);
+}
+
+inline void Press(QWidget& form, int button) {
+  QTest::mouseClick(Find<QPushButton>(form, QStringLiteral("Command1_%1").arg(button)),
+                    Qt::LeftButton);
+}
+
+// Closes the next message box as soon as it is up, keeping its text in *shown.
+inline void CloseNextMessage(QObject* context, QString* shown) {
+  QTimer::singleShot(0, context, [shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    *shown = box->text();
+    box->accept();
+  });
+}
+
+}  // namespace banknotes::testing

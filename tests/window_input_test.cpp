@@ -1,0 +1,153 @@
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest>
+#include <memory>
+
+#include "logic/number_rules.h"
+#include "tests/literal_splits.h"
+#include "tests/window_helpers.h"
+#include "window/main_form.h"
+
+namespace banknotes {
+
+// Whatever a user types or pastes: the limits hold, and every button then gives
+// the right result or the message, with nothing changed.
+class WindowInputTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void pastedTextIsCutToFit_data();
+  void pastedTextIsCutToFit();
+  void typingStopsAtTheLimit_data();
+  void typingStopsAtTheLimit();
+  void readOnlyFieldsRefuseEditing();
+  void the331stEntryOf9999Overflows();
+
+ private:
+  QLineEdit* Edit(const QString& name) { return testing::Find<QLineEdit>(*form_, name); }
+  void Paste(const QString& box, const QString& text);
+
+  std::unique_ptr<MainForm> form_;
+};
+
+void WindowInputTest::init() {
+  form_ = std::make_unique<MainForm>();
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void WindowInputTest::cleanup() { form_.reset(); }
+
+void WindowInputTest::Paste(const QString& box, const QString& text) {
+  testing::Type(*form_, box, QString());
+  QApplication::clipboard()->setText(text);
+  QTest::keySequence(Edit(box), QKeySequence::Paste);
+}
+
+void WindowInputTest::pastedTextIsCutToFit_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("kept");
+
+  const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two UTF-16 units
+  const auto rows = [&](const char* what, const QString& pasted, const QString& amount,
+                        const QString& sum) {
+    QTest::newRow(qPrintable(QStringLiteral("amount, %1").arg(what))) << "Text3_0" << pasted << amount;
+    QTest::newRow(qPrintable(QStringLiteral("sum, %1").arg(what))) << "Text3_2" << pasted << sum;
+  };
+  rows("10000 digits", QString(10000, '1'), "1111", "11");
+  rows("Cyrillic", "Сума за плащане", "Сума", "Су");
+  rows("emoji", emoji.repeated(5), emoji.repeated(4), emoji.repeated(2));
+  rows("digit then emoji", "1" + emoji.repeated(4), "1" + emoji.repeated(3), "1" + emoji);
+  rows("control characters", QString::fromLatin1("\x01\x02\x1b\x7f" "5"),
+       QString::fromLatin1("\x01\x02\x1b\x7f"), QString::fromLatin1("\x01\x02"));
+  rows("tab", "1\t2", "1\t2", "1\t");
+  rows("carriage return", "7\r8", "7\r8", "7\r");
+}
+
+void WindowInputTest::pastedTextIsCutToFit() {
+  QFETCH(QString, box);
+  QFETCH(QString, pasted);
+  QFETCH(QString, kept);
+  Paste(box, pasted);
+  QCOMPARE(Edit(box)->text(), kept);
+
+  // The button beside the box gives what the logic gives for the text it holds.
+  const bool amount = box == "Text3_0";
+  testing::Press(*form_, amount ? kEnterButton : kListButton);
+  const double value = ReadNumber(kept.toStdString());
+  if (amount) {
+    QCOMPARE(Edit("Text3_1")->text().toStdString(), IntegerText(NarrowToTotal(value)));
+    QCOMPARE(Edit("Text3_0")->text(), QString());
+  } else {
+    auto* list = testing::Find<QListWidget>(*form_, "List1_0");
+    QCOMPARE(static_cast<std::size_t>(list->count()), reference::LiteralSplits(value).size());
+  }
+  testing::Press(*form_, kClearButton);
+  QCOMPARE(form_->ReadForm(), FormState{});
+}
+
+void WindowInputTest::typingStopsAtTheLimit_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("kept");
+  QTest::newRow("amount, digits") << "Text3_0" << "123456" << "1234";
+  QTest::newRow("amount, Cyrillic") << "Text3_0" << "двадесет" << "двад";
+  QTest::newRow("sum, digits") << "Text3_2" << "999" << "99";
+  QTest::newRow("sum, Cyrillic") << "Text3_2" << "сто" << "ст";
+}
+
+void WindowInputTest::typingStopsAtTheLimit() {
+  QFETCH(QString, box);
+  QFETCH(QString, typed);
+  QFETCH(QString, kept);
+  testing::Type(*form_, box, typed);
+  QCOMPARE(Edit(box)->text(), kept);
+  // A character typed in front of a full box is refused too, and the rest stays.
+  Edit(box)->setCursorPosition(0);
+  QTest::keyClicks(Edit(box), "7");
+  QCOMPARE(Edit(box)->text(), kept);
+}
+
+void WindowInputTest::readOnlyFieldsRefuseEditing() {
+  testing::Type(*form_, "Text3_0", "130");
+  testing::Press(*form_, kEnterButton);
+  const FormState before = form_->ReadForm();
+  QApplication::clipboard()->setText("999");
+  QStringList boxes = {"Text3_1"};
+  for (int k = 0; k < 7; ++k) boxes << QStringLiteral("Text2_%1").arg(k);
+  for (const QString& box : boxes) {
+    Edit(box)->setFocus();
+    QTest::keyClicks(Edit(box), "55");
+    QTest::keyClick(Edit(box), Qt::Key_Backspace);
+    QTest::keySequence(Edit(box), QKeySequence::Paste);
+    QTest::keySequence(Edit(box), QKeySequence::Cut);
+  }
+  QCOMPARE(form_->ReadForm(), before);
+}
+
+void WindowInputTest::the331stEntryOf9999Overflows() {
+  for (int entry = 1; entry <= 330; ++entry) {
+    testing::Type(*form_, "Text3_0", "9999");
+    testing::Press(*form_, kEnterButton);
+  }
+  QCOMPARE(Edit("Text2_0")->text(), QStringLiteral("32670"));
+  QCOMPARE(Edit("Text3_1")->text(), QStringLiteral("3299670"));
+
+  testing::Type(*form_, "Text3_0", "9999");
+  const FormState before = form_->ReadForm();
+  QString shown;
+  testing::CloseNextMessage(this, &shown);
+  testing::Press(*form_, kEnterButton);
+  QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
+  QCOMPARE(form_->ReadForm(), before);
+}
+
+}  // namespace banknotes
+
+QTEST_MAIN(banknotes::WindowInputTest)
+#include "window_input_test.moc"
