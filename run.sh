@@ -5,7 +5,8 @@ cd "$(dirname "$0")"
 source tools/setup.sh
 banknotes_install_missing
 banknotes_build build
-if [ -x build/window/banknotes ]; then
-  exec build/window/banknotes
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Built build/window/banknotes, but there is no display to open it on." >&2
+  exit 1
 fi
-echo "Built the logic into build/; the window is not part of this build yet."
+exec build/window/banknotes

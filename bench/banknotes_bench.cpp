@@ -11,9 +11,9 @@ namespace {
 
 void SetLinesCounters(benchmark::State& state, std::size_t lines) {
   state.counters["lines"] = static_cast<double>(lines);
-  state.counters["per_line"] = benchmark::Counter(
-      static_cast<double>(lines), benchmark::Counter::kIsIterationInvariantRate |
-                                      benchmark::Counter::kInvert);
+  state.counters["per_line"] =
+      benchmark::Counter(static_cast<double>(lines), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 
 void BM_ListSplits(benchmark::State& state) {

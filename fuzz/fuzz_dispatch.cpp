@@ -17,24 +17,17 @@
 
 #include "logic/dispatch.h"
 #include "logic/number_rules.h"
+#include "tests/fewest_banknotes.h"
 
 using namespace banknotes;
 
 namespace {
 
-constexpr std::array<long, kDenominations> kValues = {100, 50, 20, 10, 5, 2, 1};
+using reference::kBanknoteValues;
 constexpr int kFewestKnownUpTo = 10000;
 
 const std::vector<int>& Fewest() {
-  static const std::vector<int> fewest = [] {
-    std::vector<int> table(kFewestKnownUpTo + 1, 0);
-    for (int amount = 1; amount <= kFewestKnownUpTo; ++amount) {
-      table[amount] = amount;
-      for (const long value : kValues)
-        if (value <= amount) table[amount] = std::min(table[amount], table[amount - value] + 1);
-    }
-    return table;
-  }();
+  static const std::vector<int> fewest = reference::FewestBanknotes(kFewestKnownUpTo);
   return fewest;
 }
 
@@ -77,7 +70,7 @@ void CheckAfterClick(const FormState& before, const FormState& after, std::int16
     const long added = counts_after[k] - counts_before[k];
     Check(added >= 0);
     Check(after.Check1[k].Value == (added > 0 ? 1 : 0));
-    worth += added * kValues[k];
+    worth += added * kBanknoteValues[k];
     banknotes += added;
   }
   Check(worth == static_cast<long>(amount));

@@ -26,8 +26,8 @@ void EmptyCountsAndMarks(FormState& form) {
 // big enough for any 64-bit fields.
 class SplitLineWriter {
  public:
-  std::string Line(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
-                   std::int64_t e, std::int64_t sum) {
+  std::string Line(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d, std::int64_t e,
+                   std::int64_t sum) {
     end_ = buffer_;
     Piece("20*");
     Number(e);
@@ -50,7 +50,9 @@ class SplitLineWriter {
     std::memcpy(end_, text, N - 1);
     end_ += N - 1;
   }
-  void Number(std::int64_t value) { end_ = std::to_chars(end_, buffer_ + sizeof buffer_, value).ptr; }
+  void Number(std::int64_t value) {
+    end_ = std::to_chars(end_, buffer_ + sizeof buffer_, value).ptr;
+  }
 
   char buffer_[6 * 20 + 32];
   char* end_ = buffer_;
@@ -70,7 +72,8 @@ std::vector<std::string> Splits(std::int64_t sum) {
         const std::int64_t after_fives = after_twos - 5 * fives;
         // Likewise tens must leave a multiple of 20.
         for (std::int64_t tens = (after_fives / 10) % 2; 10 * tens <= after_fives; tens += 2)
-          lines.push_back(writer.Line(ones, twos, fives, tens, (after_fives - 10 * tens) / 20, sum));
+          lines.push_back(
+              writer.Line(ones, twos, fives, tens, (after_fives - 10 * tens) / 20, sum));
       }
     }
   }

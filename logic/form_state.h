@@ -48,7 +48,7 @@ class ListBox {
 };
 
 struct FormState {
-  std::array<std::string, 3> Text3;  // amount, total, sum
+  std::array<std::string, 3> Text3;               // amount, total, sum
   std::array<std::string, kDenominations> Text2;  // banknote counts, 100 .. 1
   std::array<CheckBox, kDenominations> Check1 = {
       CheckBox{kDenominationCaptions[0]}, CheckBox{kDenominationCaptions[1]},

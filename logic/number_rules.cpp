@@ -170,7 +170,8 @@ std::string RealText(double value) {
     return IntegerText(static_cast<std::int64_t>(value));
 
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   // Right at the top of the double range, 15 digits round past it and would not
   // read back; those few values get the 17 digits that do.
   double back = 0.0;

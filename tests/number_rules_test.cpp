@@ -205,7 +205,8 @@ TEST(Text, RealsAsTheFieldShowsThem) {
 }
 
 TEST(Text, RealTextReadsBackAsTheValueItShows) {
-  const double values[] = {0.1, 2.0 / 3.0, -1e-7, 123456.789, 1e15, 4.2e-200, 1.7976931348623157e308};
+  const double values[] = {
+      0.1, 2.0 / 3.0, -1e-7, 123456.789, 1e15, 4.2e-200, 1.7976931348623157e308};
   for (const double value : values) {
     const double back = ReadNumber(RealText(value));
     EXPECT_NEAR(back, value, std::fabs(value) * 1e-14) << RealText(value);

@@ -43,7 +43,8 @@ TEST(EnterPayment, PaysWithTheFewestBanknotesAndAccumulates) {
   };
   for (const PaymentCase& c : cases) {
     FormState form;
-    for (const std::string& amount : c.amounts) ASSERT_EQ(Pay(form, amount), Outcome::Success) << c.name;
+    for (const std::string& amount : c.amounts)
+      ASSERT_EQ(Pay(form, amount), Outcome::Success) << c.name;
     EXPECT_EQ(Marks(form), c.marks) << c.name;
     EXPECT_EQ(form.Text2, c.counts) << c.name;
     EXPECT_EQ(form.Text3[kTotal], c.total) << c.name;
@@ -103,7 +104,8 @@ TEST(EnterPayment, AFailureChangesNothing) {
 
 TEST(EnterPayment, The331stEntryOf9999Overflows) {
   FormState form;
-  for (int entry = 1; entry <= 330; ++entry) ASSERT_EQ(Pay(form, "9999"), Outcome::Success) << entry;
+  for (int entry = 1; entry <= 330; ++entry)
+    ASSERT_EQ(Pay(form, "9999"), Outcome::Success) << entry;
   EXPECT_EQ(form.Text2[0], "32670");
   EXPECT_EQ(form.Text3[kTotal], "3299670");
 

@@ -10,36 +10,26 @@
 #include <vector>
 
 #include "logic/dispatch.h"
+#include "tests/fewest_banknotes.h"
 #include "tests/form_helpers.h"
 #include "tests/literal_splits.h"
 
 namespace banknotes {
 namespace {
 
-constexpr std::array<long, kDenominations> kValues = {100, 50, 20, 10, 5, 2, 1};
-
-// Fewest banknotes for every amount up to max, by dynamic programming.
-std::vector<int> FewestBanknotes(int max) {
-  std::vector<int> fewest(max + 1, 0);
-  for (int amount = 1; amount <= max; ++amount) {
-    fewest[amount] = amount;  // all ones
-    for (const long value : kValues)
-      if (value <= amount) fewest[amount] = std::min(fewest[amount], fewest[amount - value] + 1);
-  }
-  return fewest;
-}
+using reference::kBanknoteValues;
 
 long CountOrZero(const std::string& text) { return text.empty() ? 0 : std::stol(text); }
 
 TEST(PaymentProperty, EveryAmountUpTo10000GetsTheFewestBanknotesWorthIt) {
-  const std::vector<int> fewest = FewestBanknotes(10000);
+  const std::vector<int> fewest = reference::FewestBanknotes(10000);
   for (int amount = 0; amount <= 10000; ++amount) {
     FormState form;
     form.Text3[kAmount] = std::to_string(amount);
     ASSERT_EQ(dispatch(form, kEnterButton), Outcome::Success) << amount;
     long worth = 0, banknotes = 0;
     for (std::size_t k = 0; k < kDenominations; ++k) {
-      worth += CountOrZero(form.Text2[k]) * kValues[k];
+      worth += CountOrZero(form.Text2[k]) * kBanknoteValues[k];
       banknotes += CountOrZero(form.Text2[k]);
     }
     ASSERT_EQ(worth, amount);
@@ -65,13 +55,13 @@ struct Model {
     std::array<int, kDenominations> new_marks{};
     double left = value;
     for (std::size_t k = 0; k < kDenominations; ++k) {
-      if (left < kValues[k]) continue;
+      if (left < kBanknoteValues[k]) continue;
       const long whole = static_cast<long>(Round(left));
-      const long count = counts[k].value_or(0) + whole / kValues[k];
+      const long count = counts[k].value_or(0) + whole / kBanknoteValues[k];
       if (count > 32767) return false;
       new_counts[k] = count;
       new_marks[k] = 1;
-      left = static_cast<double>(whole % kValues[k]);
+      left = static_cast<double>(whole % kBanknoteValues[k]);
     }
     counts = new_counts;
     marks = new_marks;
@@ -108,12 +98,12 @@ struct KnownText {
 };
 
 TEST(SessionProperty, ALongRandomSessionMatchesTheModel) {
-  const KnownText amounts[] = {{"", 0},       {"130", 130},  {"75", 75},      {"9999", 9999},
-                               {"-5", -5},    {"1.5", 1.5},  {"2.5", 2.5},    {"abc", 0},
-                               {"1E9", 1e9},  {"&HFF", 255}, {"7", 7},        {" 4 2", 42},
-                               {"3.5", 3.5},  {"-0.5", -0.5}, {"88", 88},     {"-9E3", -9000}};
-  const KnownText sums[] = {{"", 0},   {"10", 10}, {"5", 5},   {"-3", -3}, {"x", 0},
-                            {".5", 0.5}, {"20", 20}, {"1", 1}, {"9E", 9}, {"33", 33}};
+  const KnownText amounts[] = {{"", 0},      {"130", 130},   {"75", 75},   {"9999", 9999},
+                               {"-5", -5},   {"1.5", 1.5},   {"2.5", 2.5}, {"abc", 0},
+                               {"1E9", 1e9}, {"&HFF", 255},  {"7", 7},     {" 4 2", 42},
+                               {"3.5", 3.5}, {"-0.5", -0.5}, {"88", 88},   {"-9E3", -9000}};
+  const KnownText sums[] = {{"", 0},     {"10", 10}, {"5", 5}, {"-3", -3}, {"x", 0},
+                            {".5", 0.5}, {"20", 20}, {"1", 1}, {"9E", 9},  {"33", 33}};
 
   std::mt19937 random(20261208);
   FormState form;

@@ -34,7 +34,7 @@ TEST(ListSplits, LineCounts) {
   const struct {
     const char* sum;
     std::size_t lines;
-  } cases[] = {{"1", 1}, {"2", 2}, {"5", 4}, {"20", 41}, {"99", 3950},
+  } cases[] = {{"1", 1},  {"2", 2},   {"5", 4},    {"20", 41}, {"99", 3950},
                {"-5", 0}, {"7.5", 0}, {"-0.4", 0}, {"0.4", 0}};
   for (const auto& c : cases) EXPECT_EQ(List(c.sum).size(), c.lines) << c.sum;
 }

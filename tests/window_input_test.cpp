@@ -56,14 +56,17 @@ void WindowInputTest::pastedTextIsCutToFit_data() {
   const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two UTF-16 units
   const auto rows = [&](const char* what, const QString& pasted, const QString& amount,
                         const QString& sum) {
-    QTest::newRow(qPrintable(QStringLiteral("amount, %1").arg(what))) << "Text3_0" << pasted << amount;
+    QTest::newRow(qPrintable(QStringLiteral("amount, %1").arg(what)))
+        << "Text3_0" << pasted << amount;
     QTest::newRow(qPrintable(QStringLiteral("sum, %1").arg(what))) << "Text3_2" << pasted << sum;
   };
   rows("10000 digits", QString(10000, '1'), "1111", "11");
   rows("Cyrillic", "Сума за плащане", "Сума", "Су");
   rows("emoji", emoji.repeated(5), emoji.repeated(4), emoji.repeated(2));
   rows("digit then emoji", "1" + emoji.repeated(4), "1" + emoji.repeated(3), "1" + emoji);
-  rows("control characters", QString::fromLatin1("\x01\x02\x1b\x7f" "5"),
+  rows("control characters",
+       QString::fromLatin1("\x01\x02\x1b\x7f"
+                           "5"),
        QString::fromLatin1("\x01\x02\x1b\x7f"), QString::fromLatin1("\x01\x02"));
   rows("tab", "1\t2", "1\t2", "1\t");
   rows("carriage return", "7\r8", "7\r8", "7\r");
@@ -95,10 +98,18 @@ void WindowInputTest::typingStopsAtTheLimit_data() {
   QTest::addColumn<QString>("box");
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("kept");
-  QTest::newRow("amount, digits") << "Text3_0" << "123456" << "1234";
-  QTest::newRow("amount, Cyrillic") << "Text3_0" << "двадесет" << "двад";
-  QTest::newRow("sum, digits") << "Text3_2" << "999" << "99";
-  QTest::newRow("sum, Cyrillic") << "Text3_2" << "сто" << "ст";
+  QTest::newRow("amount, digits") << "Text3_0"
+                                  << "123456"
+                                  << "1234";
+  QTest::newRow("amount, Cyrillic") << "Text3_0"
+                                    << "двадесет"
+                                    << "двад";
+  QTest::newRow("sum, digits") << "Text3_2"
+                               << "999"
+                               << "99";
+  QTest::newRow("sum, Cyrillic") << "Text3_2"
+                                 << "сто"
+                                 << "ст";
 }
 
 void WindowInputTest::typingStopsAtTheLimit() {

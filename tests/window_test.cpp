@@ -144,12 +144,12 @@ void WindowTest::controls_data() {
   for (int k = 0; k < 7; ++k) {
     const int top = 240 + 360 + 360 * k;  // frame top plus row top
     const QString d = QString::fromLatin1(kDenominationNames[k]);
-    QTest::newRow(qPrintable("Check1_" + d)) << QStringLiteral("Check1_%1").arg(k) << d
-                                             << FromTwips(120 + 120, top, 1095, 375);
-    QTest::newRow(qPrintable("Label2_" + d)) << QStringLiteral("Label2_%1").arg(k) << d + "* "
-                                             << FromTwips(6000 + 120, top, 615, 405);
-    QTest::newRow(qPrintable("Text2_" + d)) << QStringLiteral("Text2_%1").arg(k) << ""
-                                            << FromTwips(6000 + 720, top, 735, 405);
+    QTest::newRow(qPrintable("Check1_" + d))
+        << QStringLiteral("Check1_%1").arg(k) << d << FromTwips(120 + 120, top, 1095, 375);
+    QTest::newRow(qPrintable("Label2_" + d))
+        << QStringLiteral("Label2_%1").arg(k) << d + "* " << FromTwips(6000 + 120, top, 615, 405);
+    QTest::newRow(qPrintable("Text2_" + d))
+        << QStringLiteral("Text2_%1").arg(k) << "" << FromTwips(6000 + 720, top, 735, 405);
   }
 }
 
@@ -206,7 +206,7 @@ void WindowTest::coloursShowOnScreen_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QPoint>("spot");  // inside the control, clear of its text
   QTest::addColumn<QColor>("colour");
-  
+
   const QColor label(255, 192, 128), mark(128, 128, 255);
   QTest::newRow("window") << "MainForm" << QPoint(100, 5) << QColor(192, 192, 255);
   QTest::newRow("frame inside") << "Frame1" << QPoint(4, 190) << QColor(192, 192, 255);
@@ -254,7 +254,12 @@ void WindowTest::tabOrderAndInitialFocus() {
   for (int k = 0; k < 7; ++k) expected << QStringLiteral("Check1_%1").arg(k);
   expected << "Text1";
   for (int k = 0; k < 7; ++k) expected << QStringLiteral("Text2_%1").arg(k);
-  expected << "Text3_0" << "Command1_0" << "Command1_1" << "Text3_1" << "Command1_2" << "Text3_2"
+  expected << "Text3_0"
+           << "Command1_0"
+           << "Command1_1"
+           << "Text3_1"
+           << "Command1_2"
+           << "Text3_2"
            << "List1_0";
   QStringList seen;
   QWidget* widget = Find<QWidget>("Check1_0");
@@ -281,7 +286,7 @@ void WindowTest::description() {
 void WindowTest::icon() {
   const QImage image = form_->windowIcon().pixmap(32, 32).toImage();
   QCOMPARE(image.size(), QSize(32, 32));
-  QCOMPARE(image.pixelColor(0, 0).alpha(), 0);     // transparent corner
+  QCOMPARE(image.pixelColor(0, 0).alpha(), 0);      // transparent corner
   QCOMPARE(image.pixelColor(16, 20).alpha(), 255);  // solid burger
 }
 
@@ -353,10 +358,14 @@ void WindowTest::lengthLimits_data() {
   QTest::addColumn<bool>("paste");
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("kept");
-  QTest::newRow("amount typed") << "Text3_0" << false << "12345" << "1234";
-  QTest::newRow("amount pasted") << "Text3_0" << true << "123456" << "1234";
-  QTest::newRow("sum typed") << "Text3_2" << false << "123" << "12";
-  QTest::newRow("sum pasted") << "Text3_2" << true << "123456" << "12";
+  QTest::newRow("amount typed") << "Text3_0" << false << "12345"
+                                << "1234";
+  QTest::newRow("amount pasted") << "Text3_0" << true << "123456"
+                                 << "1234";
+  QTest::newRow("sum typed") << "Text3_2" << false << "123"
+                             << "12";
+  QTest::newRow("sum pasted") << "Text3_2" << true << "123456"
+                              << "12";
 }
 
 void WindowTest::lengthLimits() {

@@ -1,9 +1,10 @@
 #include "window/form_style.h"
 
+#include <qdrawutil.h>
+
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <qdrawutil.h>
 
 namespace banknotes {
 

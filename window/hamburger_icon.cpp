@@ -18,8 +18,8 @@ QImage HamburgerImage() {
     p.setBrush(QColor(214, 150, 62));
     p.drawChord(QRect(2, 3, 28, 18), 0, 180 * 16);
     p.setBrush(QColor(250, 240, 200));
-    for (const QPoint seed : {QPoint(10, 6), QPoint(16, 5), QPoint(21, 7), QPoint(13, 9),
-                              QPoint(19, 10)})
+    for (const QPoint seed :
+         {QPoint(10, 6), QPoint(16, 5), QPoint(21, 7), QPoint(13, 9), QPoint(19, 10)})
       p.drawRect(QRect(seed, QSize(2, 1)));
 
     // Lettuce: a wavy green band under the bun.

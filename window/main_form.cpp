@@ -36,8 +36,7 @@ struct Twips {
 };
 constexpr int ToPixels(int twips) { return twips / 15; }
 void Place(QWidget* widget, Twips at) {
-  widget->setGeometry(ToPixels(at.left), ToPixels(at.top), ToPixels(at.width),
-                      ToPixels(at.height));
+  widget->setGeometry(ToPixels(at.left), ToPixels(at.top), ToPixels(at.width), ToPixels(at.height));
 }
 constexpr int RowTop(std::size_t k) { return 360 + 360 * static_cast<int>(k); }
 
@@ -114,8 +113,9 @@ MainForm::MainForm(QWidget* parent)
 }
 
 void MainForm::BuildControls() {
-  label1_[0] = MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
-                         {1560, 0, 4335, 375}, Qt::AlignHCenter, kLabelColour);
+  label1_[0] =
+      MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
+                {1560, 0, 4335, 375}, Qt::AlignHCenter, kLabelColour);
 
   frame1_ = new QGroupBox(QStringLiteral("Вид купюр"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -134,8 +134,9 @@ void MainForm::BuildControls() {
 
     label2_[k] = MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
                            {120, RowTop(k), 615, 405}, Qt::AlignRight, kMarkColour);
-    text2_[k] = MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination,
-                            {720, RowTop(k), 735, 405});
+    text2_[k] =
+        MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination,
+                    {720, RowTop(k), 735, 405});
     text2_[k]->setReadOnly(true);
   }
 
@@ -143,7 +144,8 @@ void MainForm::BuildControls() {
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setAccessibleName(QStringLiteral("Описание"));
   // The editor would turn each CR into a paragraph of its own; one break per line.
-  text1_->setPlainText(QString::fromUtf8(kDescription).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  text1_->setPlainText(
+      QString::fromUtf8(kDescription).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -160,8 +162,8 @@ void MainForm::BuildControls() {
   text3_[kAmount] = MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане"),
                                 {3360, 480, 975, 405});
   text3_[kAmount]->setValidator(new CharacterLimit(4, text3_[kAmount]));
-  text3_[kTotal] = MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума"),
-                               {2880, 960, 1455, 405});
+  text3_[kTotal] =
+      MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума"), {2880, 960, 1455, 405});
   text3_[kTotal]->setReadOnly(true);
   text3_[kSum] = MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване"),
                              {3720, 1440, 615, 405});
@@ -192,17 +194,20 @@ void MainForm::BuildControls() {
 
 void MainForm::SetTabOrder() {
   // Tab indexes as the layout numbers them; labels and frames take no focus.
-  std::vector<std::pair<int, QWidget*>> order = {
-      {11, text1_},          {26, text3_[kAmount]}, {27, command1_[kClearButton]},
-      {28, command1_[kEnterButton]}, {29, text3_[kTotal]}, {31, command1_[kListButton]},
-      {32, text3_[kSum]},    {34, list1_}};
+  std::vector<std::pair<int, QWidget*>> order = {{11, text1_},
+                                                 {26, text3_[kAmount]},
+                                                 {27, command1_[kClearButton]},
+                                                 {28, command1_[kEnterButton]},
+                                                 {29, text3_[kTotal]},
+                                                 {31, command1_[kListButton]},
+                                                 {32, text3_[kSum]},
+                                                 {34, list1_}};
   for (std::size_t k = 0; k < kDenominations; ++k) {
     order.emplace_back(2 + static_cast<int>(k), check1_[k]);
     order.emplace_back(12 + 2 * static_cast<int>(k), text2_[k]);
   }
   std::sort(order.begin(), order.end());
-  for (std::size_t i = 1; i < order.size(); ++i)
-    setTabOrder(order[i - 1].second, order[i].second);
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
 }
 
 FormState MainForm::ReadForm() const {
@@ -223,9 +228,11 @@ FormState MainForm::ReadForm() const {
 
 void MainForm::WriteForm(const FormState& before, const FormState& after) {
   for (std::size_t i = 0; i < text3_.size(); ++i)
-    if (after.Text3[i] != before.Text3[i]) text3_[i]->setText(QString::fromStdString(after.Text3[i]));
+    if (after.Text3[i] != before.Text3[i])
+      text3_[i]->setText(QString::fromStdString(after.Text3[i]));
   for (std::size_t k = 0; k < kDenominations; ++k) {
-    if (after.Text2[k] != before.Text2[k]) text2_[k]->setText(QString::fromStdString(after.Text2[k]));
+    if (after.Text2[k] != before.Text2[k])
+      text2_[k]->setText(QString::fromStdString(after.Text2[k]));
     check1_[k]->setChecked(after.Check1[k].Value != 0);
   }
   const auto& lines = after.List1[kSplits].lines();
