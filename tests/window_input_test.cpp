@@ -60,6 +60,7 @@ void WindowInputTest::pastedTextIsCutToFit_data() {
         << "Text3_0" << pasted << amount;
     QTest::newRow(qPrintable(QStringLiteral("sum, %1").arg(what))) << "Text3_2" << pasted << sum;
   };
+  rows("six digits", "123456", "1234", "12");
   rows("10000 digits", QString(10000, '1'), "1111", "11");
   rows("Cyrillic", "Сума за плащане", "Сума", "Су");
   rows("emoji", emoji.repeated(5), emoji.repeated(4), emoji.repeated(2));

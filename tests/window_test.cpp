@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -8,11 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -47,8 +44,6 @@ class WindowTest : public QObject {
   void listingNinetyNine();
   void clearEmptiesEverything();
   void toggledMarkIsOverwritten();
-  void lengthLimits_data();
-  void lengthLimits();
   void overflowShowsAMessageAndChangesNothing();
 
  private:
@@ -351,37 +346,6 @@ void WindowTest::toggledMarkIsOverwritten() {
   Type("Text3_0", "130");
   Press(kEnterButton);
   QCOMPARE(Marks(), QStringLiteral("1011000"));
-}
-
-void WindowTest::lengthLimits_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<bool>("paste");
-  QTest::addColumn<QString>("input");
-  QTest::addColumn<QString>("kept");
-  QTest::newRow("amount typed") << "Text3_0" << false << "12345"
-                                << "1234";
-  QTest::newRow("amount pasted") << "Text3_0" << true << "123456"
-                                 << "1234";
-  QTest::newRow("sum typed") << "Text3_2" << false << "123"
-                             << "12";
-  QTest::newRow("sum pasted") << "Text3_2" << true << "123456"
-                              << "12";
-}
-
-void WindowTest::lengthLimits() {
-  QFETCH(QString, name);
-  QFETCH(bool, paste);
-  QFETCH(QString, input);
-  QFETCH(QString, kept);
-  auto* edit = Find<QLineEdit>(name);
-  Type(name, QString());
-  if (paste) {
-    QApplication::clipboard()->setText(input);
-    QTest::keySequence(edit, QKeySequence::Paste);
-  } else {
-    QTest::keyClicks(edit, input);
-  }
-  QCOMPARE(edit->text(), kept);
 }
 
 void WindowTest::overflowShowsAMessageAndChangesNothing() {
