@@ -31,10 +31,9 @@ QImage HamburgerImage() {
     lettuce.closeSubpath();
     p.drawPath(lettuce);
 
-    // Cheese: a yellow slice with a corner hanging down.
+    // Cheese.
     p.setBrush(QColor(250, 200, 30));
     p.drawRect(QRect(3, 15, 26, 2));
-    p.drawPolygon(QPolygon({QPoint(20, 16), QPoint(27, 16), QPoint(24, 20)}));
 
     // Tomato.
     p.setBrush(QColor(220, 40, 30));
@@ -43,6 +42,10 @@ QImage HamburgerImage() {
     // Patty.
     p.setBrush(QColor(110, 60, 30));
     p.drawRoundedRect(QRect(2, 19, 28, 4), 2, 2);
+
+    // The cheese's corner hangs down over tomato and patty.
+    p.setBrush(QColor(250, 200, 30));
+    p.drawPolygon(QPolygon({QPoint(20, 16), QPoint(27, 16), QPoint(24, 21)}));
 
     // Bottom bun.
     p.setBrush(QColor(214, 150, 62));
