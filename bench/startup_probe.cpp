@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 
-#include "window/hamburger_icon.h"
 #include "window/main_form.h"
 
 namespace {
@@ -20,7 +19,6 @@ class QuitOnFirstPaint : public QObject {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setWindowIcon(banknotes::HamburgerIcon());
   banknotes::MainForm form;
   QuitOnFirstPaint quit;
   form.installEventFilter(&quit);

@@ -113,9 +113,8 @@ MainForm::MainForm(QWidget* parent)
 }
 
 void MainForm::BuildControls() {
-  label1_[0] =
-      MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
-                {1560, 0, 4335, 375}, Qt::AlignHCenter, kLabelColour);
+  MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
+            {1560, 0, 4335, 375}, Qt::AlignHCenter, kLabelColour);
 
   frame1_ = new QGroupBox(QStringLiteral("Вид купюр"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -132,8 +131,8 @@ void MainForm::BuildControls() {
     Paint(check1_[k], QPalette::Window, kMarkColour);
     Place(check1_[k], {120, RowTop(k), 1095, 375});
 
-    label2_[k] = MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
-                           {120, RowTop(k), 615, 405}, Qt::AlignRight, kMarkColour);
+    MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
+              {120, RowTop(k), 615, 405}, Qt::AlignRight, kMarkColour);
     text2_[k] =
         MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination,
                     {720, RowTop(k), 735, 405});
@@ -152,12 +151,12 @@ void MainForm::BuildControls() {
   text1_->setTabChangesFocus(true);
   Place(text1_, {120, 3360, 7575, 2415});
 
-  label1_[1] = MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"),
-                         {1560, 480, 1815, 405}, Qt::AlignHCenter, kLabelColour);
-  label1_[2] = MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"),
-                         {1560, 960, 1335, 405}, Qt::AlignHCenter, kLabelColour);
-  label1_[3] = MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"),
-                         {1560, 1440, 2175, 405}, Qt::AlignHCenter, kLabelColour);
+  MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"), {1560, 480, 1815, 405},
+            Qt::AlignHCenter, kLabelColour);
+  MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"), {1560, 960, 1335, 405},
+            Qt::AlignHCenter, kLabelColour);
+  MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"), {1560, 1440, 2175, 405},
+            Qt::AlignHCenter, kLabelColour);
 
   text3_[kAmount] = MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане"),
                                 {3360, 480, 975, 405});
@@ -263,6 +262,7 @@ void MainForm::ReportFailure(Outcome outcome) {
           : QStringLiteral("Препълване: числото е извън допустимия обхват. Нищо не е променено.");
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Грешка"), text, QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("FailureMessage"));
+  box.setWindowIcon(windowIcon());
   box.exec();
 }
 

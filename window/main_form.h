@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -35,8 +34,6 @@ class MainForm : public QWidget {
   void WriteForm(const FormState& before, const FormState& after);
   void ReportFailure(Outcome outcome);
 
-  std::array<QLabel*, 4> label1_{};
-  std::array<QLabel*, kDenominations> label2_{};
   std::array<QLineEdit*, 3> text3_{};
   std::array<QLineEdit*, kDenominations> text2_{};
   std::array<QCheckBox*, kDenominations> check1_{};
