@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,19 +33,26 @@ struct CheckBox {
   friend bool operator==(const CheckBox&, const CheckBox&) = default;
 };
 
-// One list box's lines, in the order they were added. Never sorted.
+// One list box's lines, in the order they were added. Never sorted. Copies share
+// their lines until one of them changes, so handing a long listing between the
+// form and the window costs a pointer; a change gives the box lines of its own,
+// which is how a holder of the old ones can tell that the list was rewritten.
 class ListBox {
  public:
+  using Lines = std::vector<std::string>;
+
   void AddItem(std::string line);
   void Clear();
   // Replaces every line at once, so a long listing is handed over without copies.
-  void Assign(std::vector<std::string> lines);
-  const std::vector<std::string>& lines() const;
+  void Assign(Lines lines);
+  const Lines& lines() const;
+  // True while neither box has changed since one was copied from the other.
+  bool SharesLinesWith(const ListBox& other) const { return lines_ == other.lines_; }
 
-  friend bool operator==(const ListBox&, const ListBox&) = default;
+  friend bool operator==(const ListBox& a, const ListBox& b) { return a.lines() == b.lines(); }
 
  private:
-  std::vector<std::string> lines_;
+  std::shared_ptr<Lines> lines_;  // null for no lines
 };
 
 struct FormState {

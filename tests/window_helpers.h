@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -34,6 +35,14 @@ inline void Type(QWidget& form, const QString& box, const QString& text) {
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Delete);
   KeyClicks(edit, text);
+}
+
+// The lines the list shows, read as a screen reader would, through its model.
+inline QStringList ListedLines(QWidget& form) {
+  const QAbstractItemModel* model = Find<QListView>(form, QStringLiteral("List1_0"))->model();
+  QStringList lines;
+  for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+  return lines;
 }
 
 inline void Press(QWidget& form, int button) {

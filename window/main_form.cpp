@@ -4,11 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <QStyle>
 #include <algorithm>
 #include <utility>
@@ -18,6 +17,7 @@
 #include "window/description.h"
 #include "window/form_style.h"
 #include "window/hamburger_icon.h"
+#include "window/list_lines_model.h"
 
 namespace banknotes {
 namespace {
@@ -180,8 +180,10 @@ void MainForm::BuildControls() {
     command1_[i] = button;
   }
 
-  list1_ = new QListWidget(this);
+  list1_ = new QListView(this);
   list1_->setObjectName(Name("List1", kSplits));
+  list_lines_ = new ListLinesModel(list1_);
+  list1_->setModel(list_lines_);
   list1_->setAccessibleName(QStringLiteral("Начини на разбиване"));
   list1_->setSelectionMode(QAbstractItemView::SingleSelection);
   list1_->setUniformItemSizes(true);
@@ -217,11 +219,7 @@ FormState MainForm::ReadForm() const {
     form.Check1[k].Caption = check1_[k]->text().toStdString();
     form.Check1[k].Value = check1_[k]->isChecked() ? 1 : 0;
   }
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(list1_->count()));
-  for (int row = 0; row < list1_->count(); ++row)
-    lines.push_back(list1_->item(row)->text().toStdString());
-  form.List1[kSplits].Assign(std::move(lines));
+  form.List1[kSplits] = list_lines_->lines();
   return form;
 }
 
@@ -234,13 +232,10 @@ void MainForm::WriteForm(const FormState& before, const FormState& after) {
       text2_[k]->setText(QString::fromStdString(after.Text2[k]));
     check1_[k]->setChecked(after.Check1[k].Value != 0);
   }
-  const auto& lines = after.List1[kSplits].lines();
-  if (lines != before.List1[kSplits].lines()) {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) items.append(QString::fromStdString(line));
-    list1_->clear();
-    list1_->addItems(items);  // one batch: a single layout pass for thousands of lines
+  // A list that was rewritten, even with the same lines, starts again at its top.
+  if (!after.List1[kSplits].SharesLinesWith(before.List1[kSplits])) {
+    list_lines_->Reset(after.List1[kSplits]);
+    list1_->scrollToTop();
   }
 }
 

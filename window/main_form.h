@@ -10,12 +10,14 @@
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QStyle;
 
 namespace banknotes {
+
+class ListLinesModel;
 
 // The program's one window. It lays out the controls and, on a click, copies
 // them into a FormState, dispatches, and copies the result back. It keeps no
@@ -38,7 +40,8 @@ class MainForm : public QWidget {
   std::array<QLineEdit*, kDenominations> text2_{};
   std::array<QCheckBox*, kDenominations> check1_{};
   std::array<QPushButton*, 3> command1_{};
-  QListWidget* list1_ = nullptr;
+  QListView* list1_ = nullptr;
+  ListLinesModel* list_lines_ = nullptr;  // the list's content
   QPlainTextEdit* text1_ = nullptr;
   QGroupBox* frame1_ = nullptr;
   QGroupBox* frame2_ = nullptr;
