@@ -5,9 +5,11 @@
 
 #include "bench/quit_on_first_paint.h"
 #include "window/main_form.h"
+#include "window/qt_translation.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  banknotes::UseBulgarianQtTexts();
   banknotes::MainForm form;
   banknotes::bench::QuitOnFirstPaint quit;
   form.installEventFilter(&quit);

@@ -21,6 +21,7 @@ class WindowInputTest : public QObject {
   void cleanup();
   void pastedTextIsCutToFit_data();
   void pastedTextIsCutToFit();
+  void pasteAfterTypedTextKeepsIt();
   void typingStopsAtTheLimit_data();
   void typingStopsAtTheLimit();
   void readOnlyFieldsRefuseEditing();
@@ -69,7 +70,12 @@ void WindowInputTest::pastedTextIsCutToFit_data() {
                            "5"),
        QString::fromLatin1("\x01\x02\x1b\x7f"), QString::fromLatin1("\x01\x02"));
   rows("tab", "1\t2", "1\t2", "1\t");
-  rows("carriage return", "7\r8", "7\r8", "7\r");
+  // One line only: what comes before the first line break, then the limit.
+  rows("carriage return", "7\r8", "7", "7");
+  rows("line feed", "1\n2345", "1", "1");
+  rows("CR LF at the end", "12\r\n", "12", "12");
+  rows("line break first", "\n55", "", "");
+  rows("long first line", "123456\r\n7", "1234", "12");
 }
 
 void WindowInputTest::pastedTextIsCutToFit() {
@@ -92,6 +98,15 @@ void WindowInputTest::pastedTextIsCutToFit() {
   }
   testing::Press(*form_, kClearButton);
   QCOMPARE(form_->ReadForm(), FormState{});
+}
+
+void WindowInputTest::pasteAfterTypedTextKeepsIt() {
+  testing::Type(*form_, "Text3_0", "1");
+  QApplication::clipboard()->setText("2\n3");
+  QTest::keySequence(Edit("Text3_0"), QKeySequence::Paste);
+  QCOMPARE(Edit("Text3_0")->text(), QStringLiteral("12"));
+  QTest::keyClicks(Edit("Text3_0"), "456");
+  QCOMPARE(Edit("Text3_0")->text(), QStringLiteral("1245"));
 }
 
 void WindowInputTest::typingStopsAtTheLimit_data() {

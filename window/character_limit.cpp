@@ -21,11 +21,24 @@ qsizetype PreviousCharacter(const QString& text, qsizetype end) {
   return end - 1;
 }
 
+qsizetype FirstLineBreak(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i)
+    if (text[i] == u'\r' || text[i] == u'\n') return i;
+  return -1;
+}
+
 }  // namespace
 
 CharacterLimit::CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
 
 QValidator::State CharacterLimit::validate(QString& input, int& pos) const {
+  // The box holds one line: a pasted text keeps what stands before its first line
+  // break. Only what was just inserted, before the cursor, can hold one.
+  for (qsizetype line_break; (line_break = FirstLineBreak(input)) >= 0;) {
+    const qsizetype end = std::max<qsizetype>(pos, line_break + 1);
+    input.remove(line_break, end - line_break);
+    pos = static_cast<int>(line_break);
+  }
   int excess = CharacterCount(input) - limit_;
   if (excess <= 0) return Acceptable;
   qsizetype cut_end = std::clamp<qsizetype>(pos, 0, input.size());

@@ -29,6 +29,11 @@ const QColor kMarkColour(128, 128, 255);
 const std::array<QColor, 3> kButtonColours = {QColor(255, 0, 0), QColor(0, 255, 0),
                                               QColor(0, 192, 0)};
 const std::array<const char*, 3> kButtonCaptions = {"Чисти", "Въведи", "Изведи"};
+// What each button does, for screen readers.
+const std::array<const char*, 3> kButtonDescriptions = {
+    "Изчиства всички полета, отметки и редове",
+    "Изплаща сумата с минимален брой банкноти и я добавя към общата сума",
+    "Извежда всички начини за разбиване на сумата с 20, 10, 5, 2 и 1"};
 
 // Places are kept in twips as the layout was drawn; 15 twips make one pixel at 96 dpi.
 struct Twips {
@@ -131,12 +136,13 @@ void MainForm::BuildControls() {
     Paint(check1_[k], QPalette::Window, kMarkColour);
     Place(check1_[k], {120, RowTop(k), 1095, 375});
 
-    MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
-              {120, RowTop(k), 615, 405}, Qt::AlignRight, kMarkColour);
+    QLabel* label = MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
+                              {120, RowTop(k), 615, 405}, Qt::AlignRight, kMarkColour);
     text2_[k] =
         MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination,
                     {720, RowTop(k), 735, 405});
     text2_[k]->setReadOnly(true);
+    label->setBuddy(text2_[k]);
   }
 
   text1_ = new QPlainTextEdit(this);
@@ -151,12 +157,13 @@ void MainForm::BuildControls() {
   text1_->setTabChangesFocus(true);
   Place(text1_, {120, 3360, 7575, 2415});
 
-  MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"), {1560, 480, 1815, 405},
-            Qt::AlignHCenter, kLabelColour);
-  MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"), {1560, 960, 1335, 405},
-            Qt::AlignHCenter, kLabelColour);
-  MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"), {1560, 1440, 2175, 405},
-            Qt::AlignHCenter, kLabelColour);
+  const std::array<QLabel*, 3> labels = {
+      MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"), {1560, 480, 1815, 405},
+                Qt::AlignHCenter, kLabelColour),
+      MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"), {1560, 960, 1335, 405},
+                Qt::AlignHCenter, kLabelColour),
+      MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"),
+                {1560, 1440, 2175, 405}, Qt::AlignHCenter, kLabelColour)};
 
   text3_[kAmount] = MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане"),
                                 {3360, 480, 975, 405});
@@ -167,13 +174,18 @@ void MainForm::BuildControls() {
   text3_[kSum] = MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване"),
                              {3720, 1440, 615, 405});
   text3_[kSum]->setValidator(new CharacterLimit(2, text3_[kSum]));
+  // Each box is labelled by the label before it, for screen readers.
+  for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setBuddy(text3_[i]);
 
   const std::array<int, 3> button_tops = {960, 480, 1440};
   for (std::int16_t i = 0; i < 3; ++i) {
     auto* button = new QPushButton(QString::fromUtf8(kButtonCaptions[i]), this);
     button->setObjectName(Name("Command1", i));
     button->setAccessibleName(button->text());
-    button->setAutoDefault(false);
+    button->setAccessibleDescription(QString::fromUtf8(kButtonDescriptions[i]));
+    // Enter presses the focused button, as Space does. Outside a dialog no button
+    // ever becomes the window's default through this.
+    button->setAutoDefault(true);
     Paint(button, QPalette::Button, kButtonColours[i]);
     Place(button, {4920, button_tops[i], 975, 375});
     connect(button, &QPushButton::clicked, this, [this, i] { Click(i); });
@@ -257,6 +269,7 @@ void MainForm::ReportFailure(Outcome outcome) {
           : QStringLiteral("Препълване: числото е извън допустимия обхват. Нищо не е променено.");
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Грешка"), text, QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("FailureMessage"));
+  box.setFont(font());  // a dialog is a window of its own and does not inherit it
   box.setWindowIcon(windowIcon());
   box.exec();
 }

@@ -1,0 +1,300 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+#include "tests/window_helpers.h"
+#include "window/main_form.h"
+#include "window/qt_translation.h"
+
+namespace banknotes {
+
+// The window from the keyboard and through a screen reader, with Qt's own texts
+// in Bulgarian under any locale (ctest runs this under LANG=C).
+class WindowAccessTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+
+  void focusIsVisible_data();
+  void focusIsVisible();
+  void keysOnAFocusedButton_data();
+  void keysOnAFocusedButton();
+  void enterInATextBoxDoesNothing_data();
+  void enterInATextBoxDoesNothing();
+  void everyListingStartsAtTheTop();
+  void qtTextsAreBulgarian();
+  void screenReaderSeesLabelsDescriptionsAndReadOnly_data();
+  void screenReaderSeesLabelsDescriptionsAndReadOnly();
+  void frameCaptionsStandOnTheirLines();
+
+ private:
+  template <typename T = QWidget>
+  T* Find(const QString& name) {
+    return testing::Find<T>(*form_, name);
+  }
+  QImage Grab(QWidget* widget);
+
+  std::unique_ptr<MainForm> form_;
+};
+
+namespace {
+
+// Every control the focus stops at, in tab order.
+QStringList FocusStops() {
+  QStringList stops;
+  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Check1_%1").arg(k);
+  stops << "Text1";
+  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Text2_%1").arg(k);
+  stops << "Text3_0"
+        << "Command1_0"
+        << "Command1_1"
+        << "Text3_1"
+        << "Command1_2"
+        << "Text3_2"
+        << "List1_0";
+  return stops;
+}
+
+}  // namespace
+
+void WindowAccessTest::initTestCase() {
+  UseBulgarianQtTexts();
+  QApplication::setCursorFlashTime(0);  // a steady caret, so grabs are repeatable
+}
+
+void WindowAccessTest::init() {
+  form_ = std::make_unique<MainForm>();
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  // Xvfb has no window manager to activate the window; Qt is told directly.
+  QApplication::setActiveWindow(form_.get());
+}
+
+void WindowAccessTest::cleanup() { form_.reset(); }
+
+QImage WindowAccessTest::Grab(QWidget* widget) {
+  QTest::qWait(50);  // let the X server catch up with the last paint
+  const QImage screen = form_->screen()->grabWindow(form_->winId()).toImage();
+  return screen.copy(QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size()));
+}
+
+void WindowAccessTest::focusIsVisible_data() {
+  QTest::addColumn<QString>("name");
+  for (const QString& name : FocusStops()) QTest::newRow(qPrintable(name)) << name;
+}
+
+// Grabbed with the focus on the control and with it far away, the control's own
+// rectangle shows a clear mark: more than a caret, less than a repaint.
+void WindowAccessTest::focusIsVisible() {
+  QFETCH(QString, name);
+  QWidget* control = Find(name);
+  Find(name.startsWith("Check1") ? "Text1" : "Check1_0")->setFocus(Qt::TabFocusReason);
+  const QImage without = Grab(control);
+  control->setFocus(Qt::TabFocusReason);
+  QVERIFY(control->hasFocus());
+  const QImage with = Grab(control);
+  QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/focus"));
+  QVERIFY(with.save(QStringLiteral(SCREENSHOT_DIR "/focus/%1.png").arg(name)));
+
+  int differing = 0;
+  for (int y = 0; y < with.height(); ++y)
+    for (int x = 0; x < with.width(); ++x) differing += with.pixel(x, y) != without.pixel(x, y);
+  const int area = with.width() * with.height();
+  QVERIFY2(differing >= 20, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+  QVERIFY2(differing * 5 < area * 2,
+           qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(differing).arg(area)));
+  if (auto* button = qobject_cast<QPushButton*>(control))  // the face keeps its colour
+    QCOMPARE(with.pixelColor(6, 12), button->palette().color(QPalette::Button));
+}
+
+void WindowAccessTest::keysOnAFocusedButton_data() {
+  QTest::addColumn<int>("button");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<QString>("total");
+  QTest::addColumn<int>("lines");
+
+  const struct {
+    const char* name;
+    int key;
+    int modifiers;
+  } keys[] = {{"Return", Qt::Key_Return, Qt::NoModifier},
+              {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier},
+              {"Space", Qt::Key_Space, Qt::NoModifier}};
+  for (const auto& k : keys) {
+    QTest::newRow(qPrintable(QStringLiteral("Чисти, %1").arg(k.name)))
+        << int(kClearButton) << k.key << k.modifiers << "" << 0;
+    QTest::newRow(qPrintable(QStringLiteral("Въведи, %1").arg(k.name)))
+        << int(kEnterButton) << k.key << k.modifiers << "130" << 0;
+    QTest::newRow(qPrintable(QStringLiteral("Изведи, %1").arg(k.name)))
+        << int(kListButton) << k.key << k.modifiers << "" << 11;
+  }
+}
+
+void WindowAccessTest::keysOnAFocusedButton() {
+  QFETCH(int, button);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(QString, total);
+  QFETCH(int, lines);
+  testing::Type(*form_, "Text3_2", "10");
+  testing::Type(*form_, "Text3_0", "130");
+  auto* pressed = Find<QPushButton>(QStringLiteral("Command1_%1").arg(button));
+  pressed->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(Find<QLineEdit>("Text3_1")->text(), total);
+  QCOMPARE(testing::ListedLines(*form_).size(), lines);
+  QCOMPARE(Find<QLineEdit>("Text3_0")->text(), QString());  // every action empties it
+}
+
+void WindowAccessTest::enterInATextBoxDoesNothing_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  for (const char* box : {"Text3_0", "Text3_2"}) {
+    QTest::newRow(qPrintable(QStringLiteral("%1, Return").arg(box)))
+        << box << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow(qPrintable(QStringLiteral("%1, keypad Enter").arg(box)))
+        << box << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+  }
+}
+
+void WindowAccessTest::enterInATextBoxDoesNothing() {
+  QFETCH(QString, box);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  testing::Type(*form_, box, "12");
+  const FormState before = form_->ReadForm();
+  QTest::keyClick(Find(box), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(form_->ReadForm(), before);
+  QVERIFY(Find(box)->hasFocus());
+}
+
+void WindowAccessTest::everyListingStartsAtTheTop() {
+  auto* list = Find<QListView>("List1_0");
+  testing::Type(*form_, "Text3_2", "99");
+  for (int listing = 0; listing < 3; ++listing) {
+    testing::Press(*form_, kListButton);
+    QCOMPARE(list->model()->rowCount(), 3950);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+    QVERIFY(!list->selectionModel()->hasSelection());
+    QVERIFY(!list->currentIndex().isValid());
+    // The user picks a line far down before listing the same sum again.
+    const QModelIndex far = list->model()->index(3000, 0);
+    list->setCurrentIndex(far);
+    list->scrollTo(far);
+    QVERIFY(list->verticalScrollBar()->value() > 0);
+    QVERIFY(list->selectionModel()->isSelected(far));
+  }
+  // A payment leaves the listing, and where the user was in it, alone.
+  testing::Type(*form_, "Text3_0", "5");
+  testing::Press(*form_, kEnterButton);
+  QCOMPARE(list->currentIndex().row(), 3000);
+  QVERIFY(list->verticalScrollBar()->value() > 0);
+}
+
+void WindowAccessTest::qtTextsAreBulgarian() {
+  QCOMPARE(QLocale::system().name(), QStringLiteral("C"));  // ctest sets LANG=C
+
+  std::unique_ptr<QMenu> menu(Find<QLineEdit>("Text3_0")->createStandardContextMenu());
+  QStringList entries;
+  for (const QAction* action : menu->actions()) entries << action->text().section('\t', 0, 0);
+  QVERIFY2(entries.contains(QStringLiteral("&Копиране")), qPrintable(entries.join(" | ")));
+  QVERIFY(!entries.contains(QStringLiteral("&Copy")));
+
+  testing::Type(*form_, "Text3_0", "1E9");
+  QString button_text, font_family;
+  QTimer::singleShot(0, this, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    button_text = box->button(QMessageBox::Ok)->text();
+    font_family = QFontInfo(box->findChild<QLabel*>("qt_msgbox_label")->font()).family();
+    box->accept();
+  });
+  testing::Press(*form_, kEnterButton);
+  QCOMPARE(button_text, QStringLiteral("Добре"));
+  QCOMPARE(font_family, QFontInfo(form_->font()).family());
+}
+
+void WindowAccessTest::screenReaderSeesLabelsDescriptionsAndReadOnly_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("label");  // the controls that label it, names sorted
+  QTest::addColumn<bool>("readOnly");
+  QTest::addColumn<QString>("description");
+
+  QTest::newRow("amount") << "Text3_0"
+                          << "Label1_1" << false << "";
+  QTest::newRow("total") << "Text3_1"
+                         << "Label1_2" << true << "";
+  QTest::newRow("sum") << "Text3_2"
+                       << "Label1_3" << false << "";
+  // A count is labelled by its row's label and by the frame it stands in.
+  for (int k = 0; k < 7; ++k)
+    QTest::newRow(qPrintable(QStringLiteral("count %1").arg(k)))
+        << QStringLiteral("Text2_%1").arg(k) << QStringLiteral("Frame2 Label2_%1").arg(k) << true
+        << "";
+  QTest::newRow("Чисти") << "Command1_0"
+                         << "" << false << "Изчиства всички полета, отметки и редове";
+  QTest::newRow("Въведи") << "Command1_1"
+                          << "" << false
+                          << "Изплаща сумата с минимален брой банкноти и я добавя към общата сума";
+  QTest::newRow("Изведи") << "Command1_2"
+                          << "" << false
+                          << "Извежда всички начини за разбиване на сумата с 20, 10, 5, 2 и 1";
+}
+
+void WindowAccessTest::screenReaderSeesLabelsDescriptionsAndReadOnly() {
+  QFETCH(QString, name);
+  QFETCH(QString, label);
+  QFETCH(bool, readOnly);
+  QFETCH(QString, description);
+  QAccessibleInterface* control = QAccessible::queryAccessibleInterface(Find(name));
+  QVERIFY(control);
+  QVERIFY(!control->text(QAccessible::Name).isEmpty());
+  QCOMPARE(control->text(QAccessible::Description), description);
+  QCOMPARE(bool(control->state().readOnly), readOnly);
+
+  QStringList labelled_by;
+  for (const auto& [other, relation] : control->relations(QAccessible::Label))
+    labelled_by << other->object()->objectName();
+  labelled_by.sort();
+  QCOMPARE(labelled_by.join(' '), label);
+}
+
+void WindowAccessTest::frameCaptionsStandOnTheirLines() {
+  // Look at build/screenshots/frames.png too.
+  QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+  QVERIFY(Grab(form_.get()).save(QStringLiteral(SCREENSHOT_DIR "/frames.png")));
+  for (const char* name : {"Frame1", "Frame2"}) {
+    QWidget* frame = Find(name);
+    const QImage image = Grab(frame);
+    // The top line runs through the caption's middle and is drawn at both ends;
+    // the caption breaks it a few pixels in from the left corner.
+    const int line = QFontMetrics(frame->font()).height() / 2;
+    const QColor inside = frame->palette().color(QPalette::Window);
+    QVERIFY(image.pixelColor(2, line) != inside);
+    QCOMPARE(image.pixelColor(2, line + 4), inside);
+    int first_break = -1;
+    for (int x = 0; x < image.width() && first_break < 0; ++x)
+      if (image.pixelColor(x, line) == inside) first_break = x;
+    QVERIFY2(first_break >= 4 && first_break <= 12, qPrintable(QString::number(first_break)));
+  }
+}
+
+}  // namespace banknotes
+
+QTEST_MAIN(banknotes::WindowAccessTest)
+#include "window_access_test.moc"
