@@ -50,26 +50,6 @@ class WindowAccessTest : public QObject {
   std::unique_ptr<MainForm> form_;
 };
 
-namespace {
-
-// Every control the focus stops at, in tab order.
-QStringList FocusStops() {
-  QStringList stops;
-  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Check1_%1").arg(k);
-  stops << "Text1";
-  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Text2_%1").arg(k);
-  stops << "Text3_0"
-        << "Command1_0"
-        << "Command1_1"
-        << "Text3_1"
-        << "Command1_2"
-        << "Text3_2"
-        << "List1_0";
-  return stops;
-}
-
-}  // namespace
-
 void WindowAccessTest::initTestCase() {
   UseBulgarianQtTexts();
   QApplication::setCursorFlashTime(0);  // a steady caret, so grabs are repeatable
@@ -93,7 +73,7 @@ QImage WindowAccessTest::Grab(QWidget* widget) {
 
 void WindowAccessTest::focusIsVisible_data() {
   QTest::addColumn<QString>("name");
-  for (const QString& name : FocusStops()) QTest::newRow(qPrintable(name)) << name;
+  for (const QString& name : testing::TabOrder()) QTest::newRow(qPrintable(name)) << name;
 }
 
 // Grabbed with the focus on the control and with it far away, the control's own

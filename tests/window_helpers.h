@@ -18,6 +18,22 @@ T* Find(QWidget& form, const QString& name) {
   return widget;
 }
 
+// Every control the focus stops at, in the order Tab takes it round.
+inline QStringList TabOrder() {
+  QStringList stops;
+  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Check1_%1").arg(k);
+  stops << "Text1";
+  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Text2_%1").arg(k);
+  stops << "Text3_0"
+        << "Command1_0"
+        << "Command1_1"
+        << "Text3_1"
+        << "Command1_2"
+        << "Text3_2"
+        << "List1_0";
+  return stops;
+}
+
 // Key presses carrying any characters, Cyrillic too (QTest::keyClicks knows ASCII only).
 inline void KeyClicks(QWidget* widget, const QString& text) {
   for (const QChar c : text) {
