@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
-banknotes_install_missing clang libclang-rt-14-dev
+banknotes_install_missing "${banknotes_test_packages[@]}"
 
 with_display() {
   if [ -n "${DISPLAY:-}" ]; then
@@ -16,11 +16,11 @@ with_display() {
   fi
 }
 
-banknotes_build build
+banknotes_build build all
 with_display ctest --test-dir build --output-on-failure
 
 if command -v clang++ >/dev/null 2>&1; then
-  banknotes_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DBANKNOTES_FUZZ=ON
+  banknotes_build build-fuzz all -DCMAKE_CXX_COMPILER=clang++ -DBANKNOTES_FUZZ=ON
   for fuzzer in read_number dispatch; do
     # New inputs go to build-fuzz/, never into the seed corpus in the repo.
     mkdir -p "build-fuzz/corpus/$fuzzer"
@@ -32,7 +32,7 @@ else
   echo "clang++ not found: fuzzers not run"
 fi
 
-banknotes_build build-asan -DBANKNOTES_SANITIZE=ON -DBANKNOTES_BENCH=OFF
+banknotes_build build-asan all -DBANKNOTES_SANITIZE=ON -DBANKNOTES_BENCH=OFF
 # Leaks are checked; the suppressions name only leaks inside system libraries
 # that the window pulls in (D-Bus), which we cannot mend.
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \

@@ -1,7 +1,29 @@
-# Shared by run.sh and test.sh: installs what is missing, then configures and
-# builds into build/. Sourced, not run.
+# Shared by run.sh and test.sh: installs the Debian packages that are missing,
+# then configures and builds, one line per step. Sourced, not run.
 
-banknotes_packages=(cmake g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation xvfb xauth)
+# What building and opening the window needs.
+banknotes_packages=(cmake g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
+  fonts-liberation xvfb xauth)
+# What test.sh needs besides: the fuzzers' compiler, and the tools that check the
+# installed files and the Debian package.
+banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
+  file x11-utils)
+
+# Runs one step under a one-line heading, quietly; shows what it printed only
+# when it fails.
+banknotes_step() {
+  local heading=$1 log status=0
+  shift
+  echo "$heading"
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    cat "$log" >&2
+    echo "Failed: $heading" >&2
+  fi
+  rm -f "$log"
+  return "$status"
+}
 
 banknotes_install_missing() {
   local missing=() package
@@ -11,21 +33,25 @@ banknotes_install_missing() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
 
-  echo "Installing: ${missing[*]}"
-  local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+  local install="apt-get update && apt-get install -y ${missing[*]}"
   if [ "$(id -u)" -eq 0 ]; then
-    "${apt[@]}" update && "${apt[@]}" install -y "${missing[@]}"
+    banknotes_step "Installing ${missing[*]}" env DEBIAN_FRONTEND=noninteractive sh -c "$install"
   elif command -v sudo >/dev/null 2>&1; then
-    sudo "${apt[@]}" update && sudo "${apt[@]}" install -y "${missing[@]}"
+    echo "Installing ${missing[*]} through sudo"
+    sudo env DEBIAN_FRONTEND=noninteractive sh -c "$install"
   else
-    echo "Cannot install without root. Run:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Install them as root, then run this again:" >&2
+    echo "  su -c '$install'" >&2
     return 1
   fi
 }
 
+# banknotes_build DIR [TARGET] [-D...]: configures DIR and builds TARGET in it,
+# or everything when TARGET is "all".
 banknotes_build() {
-  local dir=$1
-  shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" && cmake --build "$dir" -j "$(nproc)"
+  local dir=$1 target=$2
+  shift 2
+  banknotes_step "Configuring $dir/" cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" &&
+    banknotes_step "Building $target in $dir/" cmake --build "$dir" -j "$(nproc)" --target "$target"
 }

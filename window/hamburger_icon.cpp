@@ -6,12 +6,14 @@
 
 namespace banknotes {
 
-QImage HamburgerImage() {
-  QImage image(32, 32, QImage::Format_ARGB32);
+QImage HamburgerImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   {
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    // Drawn on a 32-unit grid; other sizes scale it, smoothed.
+    p.scale(size / 32.0, size / 32.0);
+    p.setRenderHint(QPainter::Antialiasing, size != kWindowIconSize);
     p.setPen(Qt::NoPen);
 
     // Top bun: a dome with sesame seeds.
@@ -51,10 +53,11 @@ QImage HamburgerImage() {
     p.setBrush(QColor(214, 150, 62));
     p.drawRoundedRect(QRect(3, 23, 26, 5), 2, 2);
   }
+  if (size != kWindowIconSize) return image;
   // 256 colours, as the icon has always been; alpha stays in the colour table.
   return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QIcon HamburgerIcon() { return QIcon(QPixmap::fromImage(HamburgerImage())); }
+QIcon HamburgerIcon() { return QIcon(QPixmap::fromImage(HamburgerImage(kWindowIconSize))); }
 
 }  // namespace banknotes

@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Wayland compositors find the icon and name through the desktop entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral(BANKNOTES_APP_ID));
   banknotes::UseBulgarianQtTexts();
   banknotes::MainForm form;
   form.show();
