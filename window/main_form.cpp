@@ -1,6 +1,7 @@
 #include "window/main_form.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,9 +62,18 @@ QString Name(const char* kind, std::size_t index) {
 
 QFont FormFont() {
   QFont font;
-  // Liberation Serif has Times New Roman's metrics; any serif with Cyrillic after that.
-  font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                    QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+  // Liberation Serif has Times New Roman's metrics; any serif with Cyrillic after
+  // that. Only a family that is installed is asked for: a missing one sends Qt
+  // through a slow search for substitutes at start-up.
+  const QStringList installed = QFontDatabase::families();
+  for (const QString family :
+       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+        QStringLiteral("DejaVu Serif")}) {
+    if (installed.contains(family, Qt::CaseInsensitive)) {
+      font.setFamily(family);
+      break;
+    }
+  }
   font.setStyleHint(QFont::Serif);
   font.setPointSize(12);
   font.setWeight(QFont::Normal);
