@@ -9,8 +9,8 @@ banknotes_packages=(cmake g++ qt6-base-dev qt6-translations-l10n libgtest-dev li
 banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
   file x11-utils)
 
-# Runs one step under a one-line heading, quietly; shows what it printed only
-# when it fails.
+# Runs one step under a one-line heading, quietly; shows what it printed when it
+# fails, and any compiler warnings when it does not.
 banknotes_step() {
   local heading=$1 log status=0
   shift
@@ -20,6 +20,8 @@ banknotes_step() {
   if [ "$status" -ne 0 ]; then
     cat "$log" >&2
     echo "Failed: $heading" >&2
+  else
+    grep -A3 'warning:' "$log" >&2 || true
   fi
   rm -f "$log"
   return "$status"

@@ -66,7 +66,7 @@ QFont FormFont() {
   // that. Only a family that is installed is asked for: a missing one sends Qt
   // through a slow search for substitutes at start-up.
   const QStringList installed = QFontDatabase::families();
-  for (const QString family :
+  for (const QString& family :
        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
         QStringLiteral("DejaVu Serif")}) {
     if (installed.contains(family, Qt::CaseInsensitive)) {
