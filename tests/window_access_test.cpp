@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 #include <memory>
@@ -66,9 +65,8 @@ void WindowAccessTest::init() {
 void WindowAccessTest::cleanup() { form_.reset(); }
 
 QImage WindowAccessTest::Grab(QWidget* widget) {
-  QTest::qWait(50);  // let the X server catch up with the last paint
-  const QImage screen = form_->screen()->grabWindow(form_->winId()).toImage();
-  return screen.copy(QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size()));
+  return testing::GrabScreen(*form_).copy(
+      QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size()));
 }
 
 void WindowAccessTest::focusIsVisible_data() {

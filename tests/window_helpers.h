@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -51,6 +52,12 @@ inline void Type(QWidget& form, const QString& box, const QString& text) {
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Delete);
   KeyClicks(edit, text);
+}
+
+// What the X server shows of the window, once it has caught up with the last paint.
+inline QImage GrabScreen(QWidget& form) {
+  QTest::qWait(50);
+  return form.screen()->grabWindow(form.winId()).toImage();
 }
 
 // The lines the list shows, read as a screen reader would, through its model.

@@ -79,10 +79,7 @@ void WindowTest::init() {
 
 void WindowTest::cleanup() { form_.reset(); }
 
-QImage WindowTest::Screen() {
-  QTest::qWait(50);  // let the X server catch up with the last paint
-  return form_->screen()->grabWindow(form_->winId()).toImage();
-}
+QImage WindowTest::Screen() { return testing::GrabScreen(*form_); }
 
 void WindowTest::SaveScreenshot(const QString& name) {
   QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));

@@ -21,7 +21,7 @@ fail() {
 
 # What every install holds, below its prefix.
 expect_files() {
-  local prefix=$1 size
+  local prefix=$1 size file
   [ -x "$prefix/bin/banknotes" ] || fail "no bin/banknotes under $prefix"
   for file in "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
     share/doc/banknotes/copyright share/man/man1/banknotes.1.gz; do
