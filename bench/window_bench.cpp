@@ -1,7 +1,9 @@
 // How long clicks take until the window has painted their result, against a plain
-// QListWidget that is merely handed the same lines. Figures only, never a test:
+// QListWidget that is merely handed the same lines, and how long copying the
+// listing takes. Figures only, never a test:
 //   build/bench/window_bench
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "logic/dispatch.h"
+#include "window/lines_view.h"
 #include "window/main_form.h"
 
 namespace banknotes {
@@ -119,6 +122,21 @@ class WindowBench : public QObject {
       }));
     }
     qInfo("median of %d rounds: click on \"Въведи\" with 130 %.3f ms", kRounds, MedianMs(times));
+  }
+
+  // "Копиране на всички редове" with the 3950 lines of 99, onto the clipboard.
+  void copyAllLines() {
+    ShownForm shown;
+    QVERIFY(shown.exposed);
+    shown.Prepare("Text3_2", "99");
+    shown.Click(kListButton);
+    auto* list = shown.form.findChild<LinesView*>(QStringLiteral("List1_0"));
+    QVERIFY(list);
+    std::vector<qint64> times;
+    for (int round = 0; round < kRounds; ++round)
+      times.push_back(Time([&] { list->CopyAllLines(); }));
+    QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 3949);
+    qInfo("median of %d rounds: copying the 3950 lines of 99 %.3f ms", kRounds, MedianMs(times));
   }
 };
 

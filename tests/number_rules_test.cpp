@@ -31,6 +31,8 @@ TEST(ReadNumber, ReadsTheNumberAtTheStart) {
       {"point first", ".5", 0.5},
       {"point last", "5.", 5},
       {"second point stops", "1.2.3", 1.2},
+      {"comma is no decimal point", "2,5", 2},
+      {"comma first reads nothing", ",5", 0},
       {"sign alone", "-", 0},
       {"point alone", ".", 0},
       {"double sign", "--5", 0},

@@ -1,7 +1,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "logic/number_rules.h"
@@ -26,10 +31,16 @@ class WindowInputTest : public QObject {
   void typingStopsAtTheLimit();
   void readOnlyFieldsRefuseEditing();
   void the331stEntryOf9999Overflows();
+  void copyTheListing_data();
+  void copyTheListing();
+  void menuKeyOpensTheListMenu();
 
  private:
   QLineEdit* Edit(const QString& name) { return testing::Find<QLineEdit>(*form_, name); }
   void Paste(const QString& box, const QString& text);
+  QListView* List() { return testing::Find<QListView>(*form_, "List1_0"); }
+  // Runs `use` on the list's context menu as soon as it is up, then closes it.
+  void WhenListMenuIsUp(std::function<void(QMenu*)> use);
 
   std::unique_ptr<MainForm> form_;
 };
@@ -171,6 +182,102 @@ void WindowInputTest::the331stEntryOf9999Overflows() {
   testing::Press(*form_, kEnterButton);
   QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
   QCOMPARE(form_->ReadForm(), before);
+}
+
+void WindowInputTest::WhenListMenuIsUp(std::function<void(QMenu*)> use) {
+  auto* poll = new QTimer(this);
+  connect(poll, &QTimer::timeout, this, [poll, use] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    poll->deleteLater();
+    use(menu);
+    menu->close();
+  });
+  poll->start(10);
+}
+
+namespace {
+
+QStringList Entries(const QMenu* menu) {
+  QStringList entries;
+  for (const QAction* action : menu->actions())
+    entries << action->text() + (action->isEnabled() ? "" : " (greyed)");
+  return entries;
+}
+
+}  // namespace
+
+void WindowInputTest::copyTheListing_data() {
+  QTest::addColumn<QString>("sum");
+  QTest::addColumn<int>("selected");    // -1 for none
+  QTest::addColumn<QString>("how");     // "Ctrl+C", or the menu entry
+  QTest::addColumn<QString>("copied");  // empty: the clipboard keeps what it had
+
+  const QString one = QStringLiteral("Копиране"), all = QStringLiteral("Копиране на всички редове");
+  QStringList ten;
+  for (const std::string& line : reference::LiteralSplits(10)) ten << QString::fromStdString(line);
+  QTest::newRow("Ctrl+C, third line of 10") << "10" << 2 << "Ctrl+C" << ten[2];
+  QTest::newRow("menu, third line of 10") << "10" << 2 << one << ten[2];
+  QTest::newRow("menu, all 11 lines of 10") << "10" << -1 << all << ten.join('\n');
+  QTest::newRow("menu, all 3950 lines of 99") << "99" << 5 << all << "99";
+  QTest::newRow("Ctrl+C, nothing selected") << "10" << -1 << "Ctrl+C"
+                                            << "";
+  QTest::newRow("menu, one line, nothing selected") << "10" << -1 << one << "";
+  QTest::newRow("menu, all lines of an empty list") << "-1" << -1 << all << "";
+}
+
+void WindowInputTest::copyTheListing() {
+  QFETCH(QString, sum);
+  QFETCH(int, selected);
+  QFETCH(QString, how);
+  QFETCH(QString, copied);
+  testing::Type(*form_, "Text3_2", sum);
+  testing::Press(*form_, kListButton);
+  QListView* list = List();
+  if (selected >= 0) list->setCurrentIndex(list->model()->index(selected, 0));
+  list->setFocus();
+  const QString before = QStringLiteral("what the clipboard held");
+  QApplication::clipboard()->setText(before);
+
+  if (how == "Ctrl+C") {
+    QTest::keySequence(list, QKeySequence::Copy);
+  } else {
+    QStringList entries;
+    WhenListMenuIsUp([&](QMenu* menu) {
+      entries = Entries(menu);
+      for (QAction* action : menu->actions())
+        if (action->text() == how) action->trigger();  // a greyed entry does nothing
+    });
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                  list->viewport()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(list->viewport(), &right_click);
+    QTRY_VERIFY(!entries.isEmpty());
+    const bool any_line = list->model()->rowCount() > 0;
+    QCOMPARE(entries, QStringList({selected >= 0 ? "Копиране" : "Копиране (greyed)",
+                                   any_line ? "Копиране на всички редове"
+                                            : "Копиране на всички редове (greyed)"}));
+  }
+
+  if (copied == "99") copied = testing::ListedLines(*form_).join('\n');
+  QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? before : copied);
+}
+
+// The real Menu key, through the X server, as a keyboard user presses it.
+void WindowInputTest::menuKeyOpensTheListMenu() {
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || xdotool.isEmpty())
+    QSKIP("needs an X server and xdotool");
+  testing::Type(*form_, "Text3_2", "5");
+  testing::Press(*form_, kListButton);
+  form_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  List()->setFocus();
+  List()->setCurrentIndex(List()->model()->index(1, 0));
+
+  QStringList entries;
+  WhenListMenuIsUp([&](QMenu* menu) { entries = Entries(menu); });
+  QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("Menu")}), 0);
+  QTRY_COMPARE(entries, QStringList({"Копиране", "Копиране на всички редове"}));
 }
 
 }  // namespace banknotes

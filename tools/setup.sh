@@ -4,10 +4,10 @@
 # What building and opening the window needs.
 banknotes_packages=(cmake g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
   fonts-liberation xvfb xauth)
-# What test.sh needs besides: the fuzzers' compiler, and the tools that check the
-# installed files and the Debian package.
+# What test.sh needs besides: the fuzzers' compiler, the tools that check the
+# installed files and the Debian package, and xdotool for real key presses.
 banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
-  file x11-utils)
+  file x11-utils xdotool)
 
 # Runs one step under a one-line heading, quietly; shows what it printed when it
 # fails, and any compiler warnings when it does not.

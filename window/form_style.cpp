@@ -2,16 +2,94 @@
 
 #include <qdrawutil.h>
 
+#include <QFontDatabase>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <algorithm>
+#include <memory>
 
 namespace banknotes {
 
+QFont FormFont() {
+  QFont font;
+  // Liberation Serif has Times New Roman's metrics; any serif with Cyrillic after
+  // that. Only a family that is installed is asked for: a missing one sends Qt
+  // through a slow search for substitutes at start-up.
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family :
+       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+        QStringLiteral("DejaVu Serif")}) {
+    if (installed.contains(family, Qt::CaseInsensitive)) {
+      font.setFamily(family);
+      break;
+    }
+  }
+  font.setStyleHint(QFont::Serif);
+  font.setPointSize(kFormFontPoints);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
 FormStyle::FormStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
+int FormStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                           const QWidget* widget) const {
+  const int size = QProxyStyle::pixelMetric(metric, option, widget);
+  return scale_ == 1 || drawing_scaled_ ? size : qRound(size * scale_);
+}
+
+namespace {
+
+// A copy of a frame, focus or button option, of its own kind, for drawing it
+// elsewhere; nullptr for any other kind.
+std::unique_ptr<QStyleOption> CopyOption(const QStyleOption* option) {
+  if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
+    return std::make_unique<QStyleOptionFrame>(*frame);
+  if (const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option))
+    return std::make_unique<QStyleOptionFocusRect>(*focus);
+  if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+    return std::make_unique<QStyleOptionButton>(*button);
+  return nullptr;
+}
+
+}  // namespace
+
+// Frames, bevels, check boxes and focus marks are drawn as at 100 % and scaled,
+// so their lines thicken with the zoom and keep their proportions.
 void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                               QPainter* painter, const QWidget* widget) const {
+  std::unique_ptr<QStyleOption> unscaled;
+  switch (element) {
+    case PE_Frame:
+    case PE_FrameLineEdit:
+    case PE_PanelLineEdit:
+    case PE_FrameGroupBox:
+    case PE_FrameFocusRect:
+    case PE_PanelButtonCommand:
+    case PE_IndicatorCheckBox:
+      if (scale_ != 1 && !drawing_scaled_) unscaled = CopyOption(option);
+      break;
+    default:
+      break;
+  }
+  if (!unscaled) return DrawPrimitiveAtScaleOne(element, option, painter, widget);
+
+  unscaled->rect = QRect(0, 0, std::max(1, qRound(option->rect.width() / scale_)),
+                         std::max(1, qRound(option->rect.height() / scale_)));
+  painter->save();
+  painter->translate(option->rect.topLeft());
+  painter->scale(option->rect.width() / qreal(unscaled->rect.width()),
+                 option->rect.height() / qreal(unscaled->rect.height()));
+  // What this draws in turn (a line edit's frame inside its panel) is already scaled.
+  drawing_scaled_ = true;
+  DrawPrimitiveAtScaleOne(element, unscaled.get(), painter, widget);
+  drawing_scaled_ = false;
+  painter->restore();
+}
+
+void FormStyle::DrawPrimitiveAtScaleOne(PrimitiveElement element, const QStyleOption* option,
+                                        QPainter* painter, const QWidget* widget) const {
   switch (element) {
     case PE_PanelButtonCommand: {
       const bool down = option->state & (State_Sunken | State_On);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QProxyStyle>
 
 namespace banknotes {
@@ -8,10 +9,14 @@ namespace banknotes {
 // palette colour under a raised bevel, frames as a plain etched line with the
 // caption on it, and a focus mark on every control that takes the focus, so the
 // window's colours show exactly and the keyboard's place is always seen. It
-// decides nothing about what the controls hold or do.
+// decides nothing about what the controls hold or do. At a zoom every size it
+// gives and every line it draws grows by the same factor.
 class FormStyle : public QProxyStyle {
  public:
   FormStyle();
+  void SetScale(qreal scale) { scale_ = scale; }
+  int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr) const override;
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
@@ -23,6 +28,18 @@ class FormStyle : public QProxyStyle {
   int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                 const QWidget* widget = nullptr,
                 QStyleHintReturn* return_data = nullptr) const override;
+
+ private:
+  void DrawPrimitiveAtScaleOne(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const;
+
+  qreal scale_ = 1;
+  mutable bool drawing_scaled_ = false;  // inside a primitive drawn at 100 % and scaled
 };
+
+// The window's font at 100 %: Times New Roman, or a serif with its metrics and
+// Cyrillic letters, 12 points.
+QFont FormFont();
+inline constexpr int kFormFontPoints = 12;
 
 }  // namespace banknotes

@@ -1,7 +1,8 @@
 #include "window/main_form.h"
 
+#include <QAction>
 #include <QCheckBox>
-#include <QFontDatabase>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +10,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -18,6 +21,7 @@
 #include "window/description.h"
 #include "window/form_style.h"
 #include "window/hamburger_icon.h"
+#include "window/lines_view.h"
 #include "window/list_lines_model.h"
 
 namespace banknotes {
@@ -36,13 +40,18 @@ const std::array<const char*, 3> kButtonDescriptions = {
     "Изплаща сумата с минимален брой банкноти и я добавя към общата сума",
     "Извежда всички начини за разбиване на сумата с 20, 10, 5, 2 и 1"};
 
-// Places are kept in twips as the layout was drawn; 15 twips make one pixel at 96 dpi.
-struct Twips {
-  int left, top, width, height;
-};
-constexpr int ToPixels(int twips) { return twips / 15; }
-void Place(QWidget* widget, Twips at) {
-  widget->setGeometry(ToPixels(at.left), ToPixels(at.top), ToPixels(at.width), ToPixels(at.height));
+// The zoom steps, in per cent.
+constexpr std::array<int, 5> kZoomSteps = {100, 125, 150, 175, 200};
+constexpr int kWheelStep = 120;  // one notch of a common mouse wheel
+constexpr Twips kClientArea = {0, 0, 7785, 5850};
+
+// 15 twips make one pixel at 96 dpi and 100 %. Edges are rounded, not sizes, so
+// controls that meet at 100 % still meet at every zoom.
+int ToPixels(int twips, int percent) { return (twips * percent + 750) / 1500; }
+QRect ToPixels(Twips at, int percent) {
+  const int left = ToPixels(at.left, percent), top = ToPixels(at.top, percent);
+  return QRect(left, top, ToPixels(at.left + at.width, percent) - left,
+               ToPixels(at.top + at.height, percent) - top);
 }
 constexpr int RowTop(std::size_t k) { return 360 + 360 * static_cast<int>(k); }
 
@@ -60,44 +69,21 @@ QString Name(const char* kind, std::size_t index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(index);
 }
 
-QFont FormFont() {
-  QFont font;
-  // Liberation Serif has Times New Roman's metrics; any serif with Cyrillic after
-  // that. Only a family that is installed is asked for: a missing one sends Qt
-  // through a slow search for substitutes at start-up.
-  const QStringList installed = QFontDatabase::families();
-  for (const QString& family :
-       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-        QStringLiteral("DejaVu Serif")}) {
-    if (installed.contains(family, Qt::CaseInsensitive)) {
-      font.setFamily(family);
-      break;
-    }
-  }
-  font.setStyleHint(QFont::Serif);
-  font.setPointSize(12);
-  font.setWeight(QFont::Normal);
-  return font;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Twips at,
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
                   Qt::Alignment alignment, const QColor& colour) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment | Qt::AlignTop);
   Paint(label, QPalette::Window, colour);
-  Place(label, at);
   return label;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& accessible_name,
-                       Twips at) {
+QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& accessible_name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
   box->setAccessibleName(accessible_name);
   box->setAlignment(Qt::AlignCenter);
-  Place(box, at);
   return box;
 }
 
@@ -110,26 +96,39 @@ MainForm::MainForm(QWidget* parent)
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Математика - минимален брой банкноти"));
   setWindowIcon(HamburgerIcon());
-  setFixedSize(ToPixels(7785), ToPixels(5850));
+  setFixedSize(ToPixels(kClientArea, 100).size());
   setFont(FormFont());
   Paint(this, QPalette::Window, kWindowColour);
 
   BuildControls();
   SetTabOrder();
+  AddZoomKeys();
 
   // Our own style on every widget, whatever style the desktop prefers, so the
   // coloured faces and backgrounds really show.
   style_ = new FormStyle;
   style_->setParent(this);
   setStyle(style_);
-  for (QWidget* child : findChildren<QWidget*>()) child->setStyle(style_);
+  for (QWidget* child : findChildren<QWidget*>()) {
+    child->setStyle(style_);
+    // Ctrl + wheel zooms the window wherever it turns, the editors' own zoom too.
+    child->installEventFilter(this);
+  }
 
   check1_[0]->setFocus();
 }
 
+template <typename Widget>
+Widget* MainForm::Place(Widget* widget, Twips at) {
+  places_.emplace_back(widget, at);
+  widget->setGeometry(ToPixels(at, 100));
+  return widget;
+}
+
 void MainForm::BuildControls() {
-  MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
-            {1560, 0, 4335, 375}, Qt::AlignHCenter, kLabelColour);
+  Place(MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
+                  Qt::AlignHCenter, kLabelColour),
+        {1560, 0, 4335, 375});
 
   frame1_ = new QGroupBox(QStringLiteral("Вид купюр"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -146,11 +145,12 @@ void MainForm::BuildControls() {
     Paint(check1_[k], QPalette::Window, kMarkColour);
     Place(check1_[k], {120, RowTop(k), 1095, 375});
 
-    QLabel* label = MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
-                              {120, RowTop(k), 615, 405}, Qt::AlignRight, kMarkColour);
-    text2_[k] =
-        MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination,
-                    {720, RowTop(k), 735, 405});
+    QLabel* label = Place(MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
+                                    Qt::AlignRight, kMarkColour),
+                          {120, RowTop(k), 615, 405});
+    text2_[k] = Place(
+        MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination),
+        {720, RowTop(k), 735, 405});
     text2_[k]->setReadOnly(true);
     label->setBuddy(text2_[k]);
   }
@@ -168,21 +168,25 @@ void MainForm::BuildControls() {
   Place(text1_, {120, 3360, 7575, 2415});
 
   const std::array<QLabel*, 3> labels = {
-      MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"), {1560, 480, 1815, 405},
-                Qt::AlignHCenter, kLabelColour),
-      MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"), {1560, 960, 1335, 405},
-                Qt::AlignHCenter, kLabelColour),
-      MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"),
-                {1560, 1440, 2175, 405}, Qt::AlignHCenter, kLabelColour)};
+      Place(MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"), Qt::AlignHCenter,
+                      kLabelColour),
+            {1560, 480, 1815, 405}),
+      Place(MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"), Qt::AlignHCenter,
+                      kLabelColour),
+            {1560, 960, 1335, 405}),
+      Place(MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"),
+                      Qt::AlignHCenter, kLabelColour),
+            {1560, 1440, 2175, 405})};
 
-  text3_[kAmount] = MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане"),
-                                {3360, 480, 975, 405});
+  text3_[kAmount] =
+      Place(MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане")),
+            {3360, 480, 975, 405});
   text3_[kAmount]->setValidator(new CharacterLimit(4, text3_[kAmount]));
-  text3_[kTotal] =
-      MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума"), {2880, 960, 1455, 405});
+  text3_[kTotal] = Place(MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума")),
+                         {2880, 960, 1455, 405});
   text3_[kTotal]->setReadOnly(true);
-  text3_[kSum] = MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване"),
-                             {3720, 1440, 615, 405});
+  text3_[kSum] = Place(MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване")),
+                       {3720, 1440, 615, 405});
   text3_[kSum]->setValidator(new CharacterLimit(2, text3_[kSum]));
   // Each box is labelled by the label before it, for screen readers.
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setBuddy(text3_[i]);
@@ -202,13 +206,11 @@ void MainForm::BuildControls() {
     command1_[i] = button;
   }
 
-  list1_ = new QListView(this);
+  list1_ = new LinesView(this);
   list1_->setObjectName(Name("List1", kSplits));
   list_lines_ = new ListLinesModel(list1_);
   list1_->setModel(list_lines_);
   list1_->setAccessibleName(QStringLiteral("Начини на разбиване"));
-  list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list1_->setUniformItemSizes(true);
   list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Place(list1_, {1560, 1800, 4335, 1485});
   // The sum box reaches a few pixels into the list; keep what the user types whole.
@@ -282,6 +284,96 @@ void MainForm::ReportFailure(Outcome outcome) {
   box.setFont(font());  // a dialog is a window of its own and does not inherit it
   box.setWindowIcon(windowIcon());
   box.exec();
+}
+
+int MainForm::ZoomPercent() const { return kZoomSteps[zoom_step_]; }
+
+void MainForm::AddZoomKeys() {
+  const auto add = [this](const QList<QKeySequence>& keys, int direction) {
+    auto* action = new QAction(this);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, direction] { Zoom(direction); });
+    addAction(action);
+  };
+  // Ctrl + = is Ctrl + plus without Shift on many keyboards.
+  add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, +1);
+  add({QKeySequence::ZoomOut}, -1);
+  add({QKeySequence(Qt::CTRL | Qt::Key_0)}, 0);
+}
+
+void MainForm::Zoom(int direction) {
+  if (direction == 0) return ApplyZoom(0);
+  if (direction < 0) return ApplyZoom(zoom_step_ > 0 ? zoom_step_ - 1 : 0);
+  if (zoom_step_ + 1 < kZoomSteps.size() && Fits(zoom_step_ + 1)) ApplyZoom(zoom_step_ + 1);
+}
+
+void MainForm::ZoomByWheel(const QWheelEvent& event) {
+  wheel_delta_ += event.angleDelta().y();
+  for (; wheel_delta_ >= kWheelStep; wheel_delta_ -= kWheelStep) Zoom(+1);
+  for (; wheel_delta_ <= -kWheelStep; wheel_delta_ += kWheelStep) Zoom(-1);
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->modifiers() & Qt::ControlModifier) {
+      ZoomByWheel(*wheel);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void MainForm::wheelEvent(QWheelEvent* event) {
+  if (event->modifiers() & Qt::ControlModifier)
+    ZoomByWheel(*event);
+  else
+    event->ignore();
+}
+
+// Whether the window, frame included, fits the screen's available area at a step.
+bool MainForm::Fits(std::size_t step) const {
+  const QScreen* shown_on = screen();
+  if (!shown_on) return true;
+  const QSize frame = frameGeometry().size() - size();
+  const QSize needed = ToPixels(kClientArea, kZoomSteps[step]).size() + frame;
+  return needed.boundedTo(shown_on->availableGeometry().size()) == needed;
+}
+
+void MainForm::ApplyZoom(std::size_t step) {
+  if (step == zoom_step_) return;
+  const int percent = kZoomSteps[step];
+  const qreal factor = percent / 100.0;
+  const QModelIndex top_line = list1_->indexAt(QPoint(0, 0));
+  zoom_step_ = step;
+
+  style_->SetScale(factor);
+  QFont zoomed = font();
+  zoomed.setPointSizeF(kFormFontPoints * factor);
+  setFont(zoomed);  // every control takes the window's font
+  for (const auto& [widget, at] : places_) widget->setGeometry(ToPixels(at, percent));
+  // The style's sizes changed with the scale: each control takes them up again.
+  for (QWidget* child : findChildren<QWidget*>()) {
+    QEvent changed(QEvent::StyleChange);
+    QCoreApplication::sendEvent(child, &changed);
+  }
+  setWindowIcon(step == 0
+                    ? HamburgerIcon()
+                    : QIcon(QPixmap::fromImage(HamburgerImage(kWindowIconSize * percent / 100))));
+  const QPoint frame_origin = frameGeometry().topLeft();
+  const QSize frame = frameGeometry().size() - size();
+  setFixedSize(ToPixels(kClientArea, percent).size());
+
+  // A window that grew past the screen's edge moves back onto it.
+  if (const QScreen* shown_on = screen(); shown_on && isVisible()) {
+    const QRect available = shown_on->availableGeometry();
+    const QRect grown(frame_origin, size() + frame);
+    const QPoint shift(std::min(0, available.right() - grown.right()),
+                       std::min(0, available.bottom() - grown.bottom()));
+    if (!shift.isNull()) move(pos() + shift);
+  }
+  if (top_line.isValid()) list1_->scrollTo(top_line, QAbstractItemView::PositionAtTop);
 }
 
 }  // namespace banknotes

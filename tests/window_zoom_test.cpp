@@ -1,0 +1,191 @@
+#include <QAbstractItemView>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QtTest>
+#include <map>
+#include <memory>
+
+#include "tests/window_helpers.h"
+#include "window/main_form.h"
+
+namespace banknotes {
+
+// The zoom: every step enlarges the whole window as one piece, by keys or by the
+// wheel, and leaves the form and where the user was in it as they were.
+class WindowZoomTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void stepsScaleEveryControl_data();
+  void stepsScaleEveryControl();
+  void zoomKeepsWhatTheUserHas();
+
+ private:
+  template <typename T>
+  T* Find(const QString& name) {
+    return testing::Find<T>(*form_, name);
+  }
+  QAbstractItemView* List() { return Find<QAbstractItemView>("List1_0"); }
+  void CtrlKey(int key, int times, Qt::KeyboardModifiers more = {});
+  void CtrlWheel(QWidget* widget, int notches);
+
+  std::unique_ptr<MainForm> form_;
+};
+
+namespace {
+
+// Every named control, by name, with its place in the window's coordinates.
+std::map<QString, QRect> Places(QWidget& form) {
+  std::map<QString, QRect> places;
+  for (QWidget* widget : form.findChildren<QWidget*>()) {
+    if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
+      continue;
+    places[widget->objectName()] = QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size());
+  }
+  return places;
+}
+
+bool WithinAPixel(QRect seen, QRect at_100, qreal factor) {
+  const auto near = [factor](int seen, int at_100) { return qAbs(seen - at_100 * factor) <= 1; };
+  return near(seen.left(), at_100.left()) && near(seen.top(), at_100.top()) &&
+         near(seen.width(), at_100.width()) && near(seen.height(), at_100.height());
+}
+
+}  // namespace
+
+void WindowZoomTest::init() {
+  form_ = std::make_unique<MainForm>();
+  form_->show();
+  // Window shortcuts work in the active window only.
+  form_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void WindowZoomTest::cleanup() { form_.reset(); }
+
+void WindowZoomTest::CtrlKey(int key, int times, Qt::KeyboardModifiers more) {
+  for (int i = 0; i < times; ++i)
+    QTest::keyClick(form_->focusWidget(), Qt::Key(key), Qt::ControlModifier | more);
+}
+
+void WindowZoomTest::CtrlWheel(QWidget* widget, int notches) {
+  const QPoint at = widget->rect().center();
+  for (int i = 0; i < std::abs(notches); ++i) {
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, notches > 0 ? 120 : -120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+  }
+}
+
+void WindowZoomTest::stepsScaleEveryControl_data() {
+  QTest::addColumn<int>("percent");
+  QTest::addColumn<QString>("how");
+  QTest::newRow("100 %, Ctrl+0 from 200 %") << 100 << "reset";
+  QTest::newRow("125 %, Ctrl+plus") << 125 << "plus";
+  QTest::newRow("150 %, Ctrl+=") << 150 << "equal";
+  QTest::newRow("175 %, Ctrl + keypad plus") << 175 << "keypad";
+  QTest::newRow("200 %, Ctrl + wheel on the description") << 200 << "wheel";
+  QTest::newRow("150 %, Ctrl+minus from 200 %") << 150 << "minus";
+}
+
+void WindowZoomTest::stepsScaleEveryControl() {
+  QFETCH(int, percent);
+  QFETCH(QString, how);
+  testing::Type(*form_, "Text3_2", "99");
+  testing::Press(*form_, kListButton);
+  const std::map<QString, QRect> at_100 = Places(*form_);
+  const QSize size_100 = form_->size();
+
+  const int steps = (percent - 100) / 25;
+  if (how == "plus") CtrlKey(Qt::Key_Plus, steps);
+  if (how == "equal") CtrlKey(Qt::Key_Equal, steps);
+  if (how == "keypad") CtrlKey(Qt::Key_Plus, steps, Qt::KeypadModifier);
+  if (how == "wheel") CtrlWheel(Find<QWidget>("Text1"), steps);
+  if (how == "reset" || how == "minus") {
+    CtrlKey(Qt::Key_Plus, 4);
+    QCOMPARE(form_->ZoomPercent(), 200);
+    if (how == "reset") CtrlKey(Qt::Key_0, 1);
+    if (how == "minus") CtrlKey(Qt::Key_Minus, (200 - percent) / 25);
+  }
+  QCOMPARE(form_->ZoomPercent(), percent);
+  const qreal factor = percent / 100.0;
+
+  QVERIFY(WithinAPixel(QRect(QPoint(), form_->size()), QRect(QPoint(), size_100), factor));
+  QCOMPARE(form_->minimumSize(), form_->maximumSize());  // still fixed
+  for (const auto& [name, place] : Places(*form_)) {
+    QVERIFY2(WithinAPixel(place, at_100.at(name), factor), qPrintable(name));
+    QCOMPARE(Find<QWidget>(name)->font().pointSizeF(), 12 * factor);
+  }
+
+  // The longest captions and the longest line of 99 still fit whole.
+  const QFontMetrics metrics(form_->font());
+  auto* label = Find<QLabel>("Label1_3");
+  QVERIFY(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width());
+  auto* frame = Find<QGroupBox>("Frame2");
+  QVERIFY2(metrics.horizontalAdvance(frame->title()) + 8 * factor <= frame->width(),
+           qPrintable(QString::number(metrics.horizontalAdvance(frame->title()))));
+  int longest = 0;
+  for (const QString& line : testing::ListedLines(*form_))
+    longest = std::max(longest, metrics.horizontalAdvance(line));
+  QVERIFY2(longest <= List()->viewport()->width(),
+           qPrintable(QStringLiteral("%1 > %2").arg(longest).arg(List()->viewport()->width())));
+
+  QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/zoom"));
+  QVERIFY(testing::GrabScreen(*form_).save(
+      QStringLiteral(SCREENSHOT_DIR "/zoom/%1_%2.png").arg(percent).arg(how)));
+}
+
+void WindowZoomTest::zoomKeepsWhatTheUserHas() {
+  testing::Type(*form_, "Text3_0", "130");
+  testing::Press(*form_, kEnterButton);
+  testing::Type(*form_, "Text3_2", "99");
+  testing::Press(*form_, kListButton);
+  QTest::mouseClick(Find<QWidget>("Check1_6"), Qt::LeftButton, {}, QPoint(10, 12));
+  QAbstractItemView* list = List();
+  list->setCurrentIndex(list->model()->index(3000, 0));
+  list->scrollTo(list->currentIndex(), QAbstractItemView::PositionAtTop);
+  testing::Type(*form_, "Text3_0", "1234");
+  auto* amount = Find<QLineEdit>("Text3_0");
+  amount->setCursorPosition(2);
+
+  const FormState before = form_->ReadForm();
+  const int scrolled = list->verticalScrollBar()->value();
+  const auto unchanged = [&] {
+    QCOMPARE(form_->ReadForm(), before);
+    QCOMPARE(list->currentIndex().row(), 3000);
+    QCOMPARE(list->selectionModel()->selectedIndexes().size(), 1);
+    QCOMPARE(QApplication::focusWidget(), amount);
+    QCOMPARE(amount->cursorPosition(), 2);
+  };
+
+  // The wheel over the list zooms and does not scroll it; steps that would not
+  // fit the screen are skipped.
+  CtrlWheel(list->viewport(), 6);
+  const QSize available = form_->screen()->availableGeometry().size();
+  int largest = 100;
+  for (int percent = 125; percent <= 200; percent += 25)
+    if (519 * percent / 100 <= available.width() && 390 * percent / 100 <= available.height())
+      largest = percent;
+  QCOMPARE(form_->ZoomPercent(), largest);
+  unchanged();
+  if (QTest::currentTestFailed()) return;
+  QCOMPARE(list->indexAt(QPoint(0, 0)).row(), 3000);
+
+  CtrlKey(Qt::Key_Minus, 2);
+  unchanged();
+  if (QTest::currentTestFailed()) return;
+  CtrlKey(Qt::Key_0, 1);
+  QCOMPARE(form_->ZoomPercent(), 100);
+  unchanged();
+  QCOMPARE(list->verticalScrollBar()->value(), scrolled);
+}
+
+}  // namespace banknotes
+
+QTEST_MAIN(banknotes::WindowZoomTest)
+#include "window_zoom_test.moc"

@@ -1,0 +1,68 @@
+#include "window/lines_view.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+
+namespace banknotes {
+
+LinesView::LinesView(QWidget* parent) : QListView(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+}
+
+QModelIndex LinesView::SelectedRow() const {
+  const QModelIndexList selected = selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? QModelIndex() : selected.first();
+}
+
+void LinesView::CopySelectedLine() {
+  const QModelIndex row = SelectedRow();
+  if (row.isValid()) QGuiApplication::clipboard()->setText(row.data().toString());
+}
+
+void LinesView::CopyAllLines() {
+  const int rows = model()->rowCount();
+  if (rows == 0) return;
+  QString text;
+  text.reserve(rows * 40);  // a line of 99 is at most 38 characters
+  for (int row = 0; row < rows; ++row) {
+    if (row > 0) text += QLatin1Char('\n');
+    text += model()->index(row, 0).data().toString();
+  }
+  QGuiApplication::clipboard()->setText(text);
+}
+
+void LinesView::keyPressEvent(QKeyEvent* event) {
+  // The view's own copy takes the current line even when none is selected.
+  if (event->matches(QKeySequence::Copy)) {
+    CopySelectedLine();
+    event->accept();
+    return;
+  }
+  QListView::keyPressEvent(event);
+}
+
+void LinesView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("List1Menu"));
+  menu.setFont(font());  // a popup is a window of its own and does not inherit it
+  QAction* one = menu.addAction(QStringLiteral("Копиране"), this, &LinesView::CopySelectedLine);
+  one->setShortcut(QKeySequence::Copy);
+  one->setEnabled(SelectedRow().isValid());
+  QAction* all =
+      menu.addAction(QStringLiteral("Копиране на всички редове"), this, &LinesView::CopyAllLines);
+  all->setEnabled(model()->rowCount() > 0);
+
+  // From the keyboard the menu opens under the current line, or at the list's corner.
+  QPoint at = event->globalPos();
+  if (event->reason() != QContextMenuEvent::Mouse) {
+    const QRect line = visualRect(currentIndex());
+    at = viewport()->mapToGlobal(line.isValid() ? line.bottomLeft() : QPoint(0, 0));
+  }
+  menu.exec(at);
+  event->accept();
+}
+
+}  // namespace banknotes
