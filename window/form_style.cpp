@@ -7,7 +7,6 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
-#include <memory>
 
 namespace banknotes {
 
@@ -39,27 +38,10 @@ int FormStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
   return scale_ == 1 || drawing_scaled_ ? size : qRound(size * scale_);
 }
 
-namespace {
-
-// A copy of a frame, focus or button option, of its own kind, for drawing it
-// elsewhere; nullptr for any other kind.
-std::unique_ptr<QStyleOption> CopyOption(const QStyleOption* option) {
-  if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
-    return std::make_unique<QStyleOptionFrame>(*frame);
-  if (const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option))
-    return std::make_unique<QStyleOptionFocusRect>(*focus);
-  if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
-    return std::make_unique<QStyleOptionButton>(*button);
-  return nullptr;
-}
-
-}  // namespace
-
 // Frames, bevels, check boxes and focus marks are drawn as at 100 % and scaled,
 // so their lines thicken with the zoom and keep their proportions.
 void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                               QPainter* painter, const QWidget* widget) const {
-  std::unique_ptr<QStyleOption> unscaled;
   switch (element) {
     case PE_Frame:
     case PE_FrameLineEdit:
@@ -68,22 +50,33 @@ void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     case PE_FrameFocusRect:
     case PE_PanelButtonCommand:
     case PE_IndicatorCheckBox:
-      if (scale_ != 1 && !drawing_scaled_) unscaled = CopyOption(option);
+      if (scale_ == 1 || drawing_scaled_) break;
+      if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
+        return DrawScaled(element, *frame, painter, widget);
+      if (const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option))
+        return DrawScaled(element, *focus, painter, widget);
+      if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+        return DrawScaled(element, *button, painter, widget);
       break;
     default:
       break;
   }
-  if (!unscaled) return DrawPrimitiveAtScaleOne(element, option, painter, widget);
+  DrawPrimitiveAtScaleOne(element, option, painter, widget);
+}
 
-  unscaled->rect = QRect(0, 0, std::max(1, qRound(option->rect.width() / scale_)),
-                         std::max(1, qRound(option->rect.height() / scale_)));
+template <typename Option>
+void FormStyle::DrawScaled(PrimitiveElement element, const Option& option, QPainter* painter,
+                           const QWidget* widget) const {
+  Option unscaled = option;
+  unscaled.rect = QRect(0, 0, std::max(1, qRound(option.rect.width() / scale_)),
+                        std::max(1, qRound(option.rect.height() / scale_)));
   painter->save();
-  painter->translate(option->rect.topLeft());
-  painter->scale(option->rect.width() / qreal(unscaled->rect.width()),
-                 option->rect.height() / qreal(unscaled->rect.height()));
+  painter->translate(option.rect.topLeft());
+  painter->scale(option.rect.width() / qreal(unscaled.rect.width()),
+                 option.rect.height() / qreal(unscaled.rect.height()));
   // What this draws in turn (a line edit's frame inside its panel) is already scaled.
   drawing_scaled_ = true;
-  DrawPrimitiveAtScaleOne(element, unscaled.get(), painter, widget);
+  DrawPrimitiveAtScaleOne(element, &unscaled, painter, widget);
   drawing_scaled_ = false;
   painter->restore();
 }

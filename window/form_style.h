@@ -30,6 +30,9 @@ class FormStyle : public QProxyStyle {
                 QStyleHintReturn* return_data = nullptr) const override;
 
  private:
+  template <typename Option>
+  void DrawScaled(PrimitiveElement element, const Option& option, QPainter* painter,
+                  const QWidget* widget) const;
   void DrawPrimitiveAtScaleOne(PrimitiveElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const;
 
