@@ -51,6 +51,8 @@ fi
 # Programs the build runs (the icon's drawing) and the tests run under Wine, in a
 # prefix of this build's own.
 wine_prefix=$out/wine
+# Wine's server and services would outlive the run, and the X server under it.
+trap 'WINEPREFIX=$wine_prefix wineserver -k 2>/dev/null || true' EXIT
 banknotes_step "Preparing Wine in build-windows/wine" "$windows/wine-run.sh" "$wine_prefix"
 banknotes_build build-windows all -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \

@@ -332,12 +332,15 @@ void MainForm::wheelEvent(QWheelEvent* event) {
     event->ignore();
 }
 
+QSize MainForm::FramedSize(int percent) const {
+  return ToPixels(kClientArea, percent).size() + (frameGeometry().size() - size());
+}
+
 // Whether the window, frame included, fits the screen's available area at a step.
 bool MainForm::Fits(std::size_t step) const {
   const QScreen* shown_on = screen();
   if (!shown_on) return true;
-  const QSize frame = frameGeometry().size() - size();
-  const QSize needed = ToPixels(kClientArea, kZoomSteps[step]).size() + frame;
+  const QSize needed = FramedSize(kZoomSteps[step]);
   return needed.boundedTo(shown_on->availableGeometry().size()) == needed;
 }
 
@@ -361,14 +364,12 @@ void MainForm::ApplyZoom(std::size_t step) {
   setWindowIcon(step == 0
                     ? HamburgerIcon()
                     : QIcon(QPixmap::fromImage(HamburgerImage(kWindowIconSize * percent / 100))));
-  const QPoint frame_origin = frameGeometry().topLeft();
-  const QSize frame = frameGeometry().size() - size();
+  const QRect grown(frameGeometry().topLeft(), FramedSize(percent));
   setFixedSize(ToPixels(kClientArea, percent).size());
 
   // A window that grew past the screen's edge moves back onto it.
   if (const QScreen* shown_on = screen(); shown_on && isVisible()) {
     const QRect available = shown_on->availableGeometry();
-    const QRect grown(frame_origin, size() + frame);
     const QPoint shift(std::min(0, available.right() - grown.right()),
                        std::min(0, available.bottom() - grown.bottom()));
     if (!shift.isNull()) move(pos() + shift);

@@ -54,6 +54,8 @@ class MainForm : public QWidget {
   // One step up (+1) or down (-1), or back to 100 % (0).
   void Zoom(int direction);
   void ZoomByWheel(const QWheelEvent& event);
+  // The window's size at a zoom, with the frame the window system gives it.
+  QSize FramedSize(int percent) const;
   bool Fits(std::size_t step) const;
   void ApplyZoom(std::size_t step);
   void WriteForm(const FormState& before, const FormState& after);
