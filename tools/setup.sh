@@ -9,9 +9,10 @@ banknotes_packages=(cmake g++ qt6-base-dev qt6-translations-l10n libgtest-dev li
 banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
   file x11-utils xdotool)
 # What tools/windows.sh needs besides: MinGW-w64, Qt's source and what builds it,
-# GoogleTest's source, Wine, NSIS, and what reads the smoke test's screen.
+# GoogleTest's source, Wine, NSIS, what reads the smoke test's screen, and the
+# Bulgarian locale the installer is tried in.
 banknotes_windows_packages=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-utils googletest
-  wine wine64 nsis xdotool x11-apps imagemagick tesseract-ocr)
+  wine wine64 nsis xdotool x11-apps imagemagick tesseract-ocr locales)
 
 # Runs one step under a one-line heading, quietly; shows what it printed when it
 # fails, and any compiler warnings when it does not.

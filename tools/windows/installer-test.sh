@@ -20,6 +20,22 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\banknotes'
 value() { wine_run reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
 
 [ ! -e "$folder" ] || fail "a program from an earlier run is still installed in $folder"
+
+# On a Bulgarian system it speaks Bulgarian: the title of its first page, left
+# without installing. The locale is made here; the system's are left alone.
+locales=$(mktemp -d)
+trap 'rm -rf "$locales"' EXIT
+localedef -i bg_BG -f UTF-8 "$locales/bg_BG.UTF-8"
+LOCPATH=$locales LANG=bg_BG.UTF-8 LC_ALL= "$here/wine-run.sh" "$prefix" "$installer" &
+page=$(timeout 60 xdotool search --sync --limit 1 --onlyvisible --class win64) ||
+  fail "the installer opened no window"
+sleep 1
+title=$(xdotool getwindowname "$page" | sed 's/ *$//')
+wine_run taskkill /F /IM "$(basename "$installer")" >/dev/null
+wait || true
+[ "$title" = "Инсталиране на Банкноти" ] || fail "in Bulgarian its first page reads '$title'"
+echo "in Bulgarian the installer's first page reads '$title'"
+
 wine_run "$installer" /S
 for file in banknotes.exe LICENSE.txt Uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file is not installed in $folder"
@@ -36,7 +52,7 @@ echo "installed: $(cd "$folder" && echo *), Start menu: $(cd "$menu" && echo *)"
 # The installed program opens its window; a screenshot of it is kept.
 wine_run "$folder/banknotes.exe" &
 program=$!
-window=$(timeout 60 xdotool search --sync --limit 1 --name 'минимален брой банкноти') ||
+window=$(timeout 60 xdotool search --sync --limit 1 --onlyvisible --class banknotes) ||
   fail "the installed program opened no window"
 sleep 1
 mkdir -p "$(dirname "$installer")/screenshots"

@@ -4,12 +4,13 @@
 # must show 130 and the marks of 100, 20 and 10 alone must be set.
 set -euo pipefail
 wine_run=$1 prefix=$2 exe=$3
+export LC_ALL=C.UTF-8  # Wine's file names and window titles, whatever the caller's locale
 work=$(mktemp -d)
 trap 'kill "$program" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 "$wine_run" "$prefix" "$exe" &
 program=$!
-window=$(timeout 60 xdotool search --sync --limit 1 --name 'минимален брой банкноти')
+window=$(timeout 60 xdotool search --sync --limit 1 --onlyvisible --class banknotes)
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 sleep 1
 

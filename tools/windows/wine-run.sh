@@ -15,14 +15,19 @@ mkdir -p "$WINEPREFIX"
 (
   flock 9
   {
-    # Exits with 2 when the server runs already.
-    wineserver -p 300 || [ $? -eq 2 ]
+    # A server of our own, with Wine's services, started here and not by the
+    # program: what they inherit must not be the caller's pipes, or ctest and
+    # ninja would wait for them. Exits with 2 when the server runs already.
+    started=0
+    wineserver -p 300 && started=1 || [ $? -eq 2 ]
     if [ ! -f "$WINEPREFIX/.banknotes-ready" ]; then
       wineboot --init
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
       wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /t REG_SZ /d 2 /f
       wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 2 /f
       touch "$WINEPREFIX/.banknotes-ready"
+    elif [ "$started" = 1 ]; then
+      wine cmd /c exit
     fi
   } 9>&- >/dev/null 2>&1
 ) 9>"$WINEPREFIX.lock"
