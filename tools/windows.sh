@@ -27,7 +27,7 @@ options=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$windows/qt-configure-options
 qt=$cache/qt-$qt_version-x86_64-w64-mingw32-$options
 if [ ! -d "$qt" ]; then
   echo "Building Qt $qt_version for Windows into $qt"
-  echo "  (15 to 30 minutes, once; log in build-windows/qt-build.log)"
+  echo "  (about 12 minutes on two cores, once; log in build-windows/qt-build.log)"
   start=$SECONDS
   if ! "$windows/build-qt.sh" "$qt" >"$out/qt-build.log" 2>&1; then
     tail -n 40 "$out/qt-build.log" >&2
