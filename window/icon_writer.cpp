@@ -14,7 +14,7 @@
 
 namespace {
 
-// An icon file's entries are at most 256 pixels wide.
+// From 16 pixels up to `largest`: 1024 for a PNG, 256 for an icon file's entry.
 bool ValidSize(int size, int largest) { return size >= 16 && size <= largest; }
 
 // An .ico file whose entries are PNG pictures, as Windows reads them since Vista.

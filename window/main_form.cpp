@@ -356,7 +356,8 @@ void MainForm::ApplyZoom(std::size_t step) {
   zoomed.setPointSizeF(kFormFontPoints * factor);
   setFont(zoomed);  // every control takes the window's font
   for (const auto& [widget, at] : places_) widget->setGeometry(ToPixels(at, percent));
-  // The style's sizes changed with the scale: each control takes them up again.
+  // The style's sizes changed with the scale: each control takes them up again
+  // (frames cache their width, scroll areas their scroll bars' places).
   for (QWidget* child : findChildren<QWidget*>()) {
     QEvent changed(QEvent::StyleChange);
     QCoreApplication::sendEvent(child, &changed);
