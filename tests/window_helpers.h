@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 namespace banknotes::testing {
 
@@ -73,14 +75,32 @@ inline void Press(QWidget& form, int button) {
                     Qt::LeftButton);
 }
 
-// Closes the next message box as soon as it is up, keeping its text in *shown.
-inline void CloseNextMessage(QObject* context, QString* shown) {
-  QTimer::singleShot(0, context, [shown] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    *shown = box->text();
-    box->accept();
+// The message box a click put up: it is up as soon as the click returns.
+inline QMessageBox* ShownMessage() {
+  return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
+
+// Closes the shown message with Enter, as a user does, and says what it read;
+// empty when none was up.
+inline QString CloseMessage() {
+  QMessageBox* box = ShownMessage();
+  if (!box) return QString();
+  const QString text = box->text();
+  QTest::keyClick(box, Qt::Key_Return);
+  return box->isVisible() ? QStringLiteral("(still open) ") + text : text;
+}
+
+// Runs `use` on the popup menu as soon as it is up, then closes it.
+inline void WhenMenuIsUp(QObject* context, std::function<void(QMenu*)> use) {
+  auto* poll = new QTimer(context);
+  QObject::connect(poll, &QTimer::timeout, context, [poll, use] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    poll->deleteLater();
+    use(menu);
+    menu->close();
   });
+  poll->start(10);
 }
 
 }  // namespace banknotes::testing

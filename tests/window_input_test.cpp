@@ -39,8 +39,6 @@ class WindowInputTest : public QObject {
   QLineEdit* Edit(const QString& name) { return testing::Find<QLineEdit>(*form_, name); }
   void Paste(const QString& box, const QString& text);
   QListView* List() { return testing::Find<QListView>(*form_, "List1_0"); }
-  // Runs `use` on the list's context menu as soon as it is up, then closes it.
-  void WhenListMenuIsUp(std::function<void(QMenu*)> use);
 
   std::unique_ptr<MainForm> form_;
 };
@@ -177,23 +175,10 @@ void WindowInputTest::the331stEntryOf9999Overflows() {
 
   testing::Type(*form_, "Text3_0", "9999");
   const FormState before = form_->ReadForm();
-  QString shown;
-  testing::CloseNextMessage(this, &shown);
   testing::Press(*form_, kEnterButton);
+  const QString shown = testing::CloseMessage();
   QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
   QCOMPARE(form_->ReadForm(), before);
-}
-
-void WindowInputTest::WhenListMenuIsUp(std::function<void(QMenu*)> use) {
-  auto* poll = new QTimer(this);
-  connect(poll, &QTimer::timeout, this, [poll, use] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu) return;
-    poll->deleteLater();
-    use(menu);
-    menu->close();
-  });
-  poll->start(10);
 }
 
 namespace {
@@ -243,7 +228,7 @@ void WindowInputTest::copyTheListing() {
     QTest::keySequence(list, QKeySequence::Copy);
   } else {
     QStringList entries;
-    WhenListMenuIsUp([&](QMenu* menu) {
+    testing::WhenMenuIsUp(this, [&](QMenu* menu) {
       entries = Entries(menu);
       for (QAction* action : menu->actions())
         if (action->text() == how) action->trigger();  // a greyed entry does nothing
@@ -275,7 +260,7 @@ void WindowInputTest::menuKeyOpensTheListMenu() {
   List()->setCurrentIndex(List()->model()->index(1, 0));
 
   QStringList entries;
-  WhenListMenuIsUp([&](QMenu* menu) { entries = Entries(menu); });
+  testing::WhenMenuIsUp(this, [&](QMenu* menu) { entries = Entries(menu); });
   QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("Menu")}), 0);
   QTRY_COMPARE(entries, QStringList({"Копиране", "Копиране на всички редове"}));
 }

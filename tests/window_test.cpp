@@ -342,11 +342,13 @@ void WindowTest::overflowShowsAMessageAndChangesNothing() {
   Type("Text3_0", "1E9");
   const FormState before = form_->ReadForm();
 
-  QString shown;
-  testing::CloseNextMessage(this, &shown);
   Press(kEnterButton);
+  QVERIFY(testing::ShownMessage());
+  QCOMPARE(form_->ReadForm(), before);  // and so it stays while the message is up
+  const QString shown = testing::CloseMessage();
   QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
   QVERIFY(shown.contains(QStringLiteral("Нищо не е променено")));
+  QVERIFY(!testing::ShownMessage());
   QCOMPARE(form_->ReadForm(), before);
   QCOMPARE(Find<QLineEdit>("Text3_0")->text(), QStringLiteral("1E9"));
 

@@ -12,7 +12,10 @@ banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream l
 # GoogleTest's source, Wine, NSIS, what reads the smoke test's screen, and the
 # Bulgarian locale the installer is tried in.
 banknotes_windows_packages=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-utils googletest
-  wine wine64 nsis xdotool x11-apps imagemagick tesseract-ocr locales)
+  wine wine64 nsis xdotool x11-apps imagemagick tesseract-ocr locales wixl msitools)
+# What tools/web.sh needs besides: emscripten, Qt's source and what builds it, the
+# browser the tests drive, and the compressors the page is measured with.
+banknotes_web_packages=(emscripten ninja-build dpkg-dev xz-utils chromium brotli)
 
 # Runs one step under a one-line heading, quietly; shows what it printed when it
 # fails, and any compiler warnings when it does not.

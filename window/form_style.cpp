@@ -2,15 +2,48 @@
 
 #include <qdrawutil.h>
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QIconEngine>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
+#include <utility>
 
 namespace banknotes {
 
-QFont FormFont() {
+namespace {
+
+// An icon at a zoom: what the desktop's icon gives at the size asked for at
+// 100 %, enlarged by the zoom. Its own icons come in a few fixed sizes only.
+class ZoomedIconEngine : public QIconEngine {
+ public:
+  ZoomedIconEngine(QIcon icon, qreal scale) : icon_(std::move(icon)), scale_(scale) {}
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon_.actualSize(size / scale_, mode, state) * scale_;
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    const QPixmap at_100 = icon_.pixmap(size / scale_, 1.0, mode, state);
+    if (at_100.isNull()) return at_100;
+    return at_100.scaled(at_100.size() * scale_, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const QPixmap zoomed = pixmap(rect.size(), mode, state);
+    QRect centred(QPoint(), zoomed.size());
+    centred.moveCenter(rect.center());
+    painter->drawPixmap(centred, zoomed);
+  }
+  QIconEngine* clone() const override { return new ZoomedIconEngine(icon_, scale_); }
+
+ private:
+  QIcon icon_;
+  qreal scale_;
+};
+
+}  // namespace
+
+QFont FormFont(qreal scale) {
   QFont font;
   // Liberation Serif has Times New Roman's metrics; any serif with Cyrillic after
   // that. Only a family that is installed is asked for: a missing one sends Qt
@@ -20,14 +53,43 @@ QFont FormFont() {
        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
         QStringLiteral("DejaVu Serif")}) {
     if (installed.contains(family, Qt::CaseInsensitive)) {
-      font.setFamily(family);
+      font.setFamilies({family});
       break;
     }
   }
   font.setStyleHint(QFont::Serif);
-  font.setPointSize(kFormFontPoints);
+  font.setPointSizeF(kFormFontPoints * scale);
+  // QFont() starts as the desktop's font: whatever else it may carry is set back
+  // explicitly, so it neither stays nor comes back when a widget resolves its font.
   font.setWeight(QFont::Normal);
+  font.setStyle(QFont::StyleNormal);
+  font.setStyleName(QString());
+  font.setUnderline(false);
+  font.setOverline(false);
+  font.setStrikeOut(false);
+  font.setFixedPitch(false);
+  font.setStretch(QFont::Unstretched);
+  font.setLetterSpacing(QFont::PercentageSpacing, 100);
+  font.setWordSpacing(0);
+  font.setCapitalization(QFont::MixedCase);
   return font;
+}
+
+FormStyle* UseFormLook(qreal scale) {
+  auto* style = dynamic_cast<FormStyle*>(QApplication::style());
+  if (!style) {
+    style = new FormStyle;
+    QApplication::setStyle(style);  // the application owns it from here
+  }
+  style->SetScale(scale);
+  QApplication::setFont(FormFont(scale));
+  // Qt posts the change to the windows; they take it now, before anything is
+  // measured or laid out at the new size.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    QEvent changed(QEvent::ApplicationFontChange);
+    QCoreApplication::sendEvent(window, &changed);
+  }
+  return style;
 }
 
 FormStyle::FormStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -162,6 +224,30 @@ void FormStyle::drawControl(ControlElement element, const QStyleOption* option, 
                    .adjusted(-1, -1, 1, 1)
                    .intersected(option->rect);
   drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+}
+
+// Fusion draws a menu entry's check column wider as the entry grows taller (four
+// fifths of its height) than it measures it, which cut long entries at a zoom:
+// the measured width makes up the difference.
+QSize FormStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                  const QWidget* widget) const {
+  QSize needed = QProxyStyle::sizeFromContents(type, option, size, widget);
+  const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+  if (type != CT_MenuItem || !item || item->menuItemType == QStyleOptionMenuItem::Separator)
+    return needed;
+  const qreal dpi_scale = item->fontMetrics.fontDpi() / 96.0;
+  const int measured = std::max(item->maxIconWidth, qRound(12 * dpi_scale));
+  const int drawn = std::max(static_cast<int>(needed.height() * 0.79),
+                             std::max(item->maxIconWidth, qRound(21 * dpi_scale)));
+  needed.rwidth() += std::max(0, drawn - measured);
+  return needed;
+}
+
+QIcon FormStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                              const QWidget* widget) const {
+  QIcon desktops = QProxyStyle::standardIcon(icon, option, widget);
+  if (scale_ == 1 || desktops.isNull()) return desktops;
+  return QIcon(new ZoomedIconEngine(std::move(desktops), scale_));
 }
 
 int FormStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

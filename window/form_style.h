@@ -25,6 +25,10 @@ class FormStyle : public QProxyStyle {
                        SubControl sub_control, const QWidget* widget = nullptr) const override;
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget = nullptr) const override;
+  QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                         const QWidget* widget = nullptr) const override;
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                     const QWidget* widget = nullptr) const override;
   int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                 const QWidget* widget = nullptr,
                 QStyleHintReturn* return_data = nullptr) const override;
@@ -40,9 +44,16 @@ class FormStyle : public QProxyStyle {
   mutable bool drawing_scaled_ = false;  // inside a primitive drawn at 100 % and scaled
 };
 
-// The window's font at 100 %: Times New Roman, or a serif with its metrics and
-// Cyrillic letters, 12 points.
-QFont FormFont();
 inline constexpr int kFormFontPoints = 12;
+
+// The window's font: Times New Roman, or a serif with its metrics and Cyrillic
+// letters, regular, at 12 points times `scale`. Nothing else of the desktop's
+// font comes with it: not italic, underline, strike-out, stretch or spacing.
+QFont FormFont(qreal scale = 1);
+
+// Makes FormStyle and FormFont at `scale` the whole application's, so that every
+// window and popup of the program, message boxes and menus too, takes them
+// whatever the desktop prefers; the desktop's palette stays. Returns the style.
+FormStyle* UseFormLook(qreal scale);
 
 }  // namespace banknotes

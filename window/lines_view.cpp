@@ -47,7 +47,6 @@ void LinesView::keyPressEvent(QKeyEvent* event) {
 void LinesView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("List1Menu"));
-  menu.setFont(font());  // a popup is a window of its own and does not inherit it
   QAction* one = menu.addAction(QStringLiteral("Копиране"), this, &LinesView::CopySelectedLine);
   one->setShortcut(QKeySequence::Copy);
   one->setEnabled(SelectedRow().isValid());

@@ -1,6 +1,7 @@
 #include "window/main_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <utility>
@@ -55,9 +57,18 @@ QRect ToPixels(Twips at, int percent) {
 }
 constexpr int RowTop(std::size_t k) { return 360 + 360 * static_cast<int>(k); }
 
+// The text drawn on the window's own colours: black, as on the light desktop the
+// layout was drawn on, whatever the desktop's palette says.
+const QColor kTextColour(Qt::black);
+
+// A fixed background brings its text colour with it: captions and focus marks in
+// WindowText, button captions in ButtonText. The boxes and the list keep the
+// desktop's own base and text.
 void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(role, colour);
+  palette.setColor(QPalette::WindowText, kTextColour);
+  palette.setColor(QPalette::ButtonText, kTextColour);
   widget->setPalette(palette);
   if (role == QPalette::Window) {
     widget->setBackgroundRole(QPalette::Window);  // a check box would fill with Button
@@ -97,23 +108,22 @@ MainForm::MainForm(QWidget* parent)
   setWindowTitle(QStringLiteral("Математика - минимален брой банкноти"));
   setWindowIcon(HamburgerIcon());
   setFixedSize(ToPixels(kClientArea, 100).size());
-  setFont(FormFont());
-  Paint(this, QPalette::Window, kWindowColour);
+  // Our own style and font, whatever the desktop prefers, so the coloured faces
+  // and backgrounds really show; message boxes and menus take them too.
+  UseFormLook(1);
+  // The window's own background carries no text. Its text colour stays the
+  // desktop's, for the scroll bars of the boxes and the list inside it.
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kWindowColour);
+  setPalette(palette);
+  setAutoFillBackground(true);
 
   BuildControls();
   SetTabOrder();
   AddZoomKeys();
 
-  // Our own style on every widget, whatever style the desktop prefers, so the
-  // coloured faces and backgrounds really show.
-  style_ = new FormStyle;
-  style_->setParent(this);
-  setStyle(style_);
-  for (QWidget* child : findChildren<QWidget*>()) {
-    child->setStyle(style_);
-    // Ctrl + wheel zooms the window wherever it turns, the editors' own zoom too.
-    child->installEventFilter(this);
-  }
+  // Ctrl + wheel zooms the window wherever it turns, the editors' own zoom too.
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
   check1_[0]->setFocus();
 }
@@ -136,6 +146,7 @@ void MainForm::BuildControls() {
   frame2_ = new QGroupBox(QStringLiteral("брой банкноти"), this);
   frame2_->setObjectName(QStringLiteral("Frame2"));
   Place(frame2_, {6000, 240, 1695, 3015});
+  for (QGroupBox* frame : {frame1_, frame2_}) Paint(frame, QPalette::Window, kWindowColour);
 
   for (std::size_t k = 0; k < kDenominations; ++k) {
     const QString denomination = QString::fromLatin1(kDenominationCaptions[k]);
@@ -277,13 +288,17 @@ Outcome MainForm::Click(std::int16_t index) {
 void MainForm::ReportFailure(Outcome outcome) {
   const QString text =
       outcome == Outcome::DivisionByZero
-          ? QStringLiteral("Деление на нула. Нищо не е променено.")
-          : QStringLiteral("Препълване: числото е извън допустимия обхват. Нищо не е променено.");
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Грешка"), text, QMessageBox::Ok, this);
-  box.setObjectName(QStringLiteral("FailureMessage"));
-  box.setFont(font());  // a dialog is a window of its own and does not inherit it
-  box.setWindowIcon(windowIcon());
-  box.exec();
+          ? QStringLiteral("Деление на нула.\nНищо не е променено.")
+          // Short lines that never wrap: the box keeps its shape at every zoom.
+          : QStringLiteral("Препълване: числото е\nизвън допустимия обхват.\nНищо не е променено.");
+  // Shown without a loop of its own: the click has ended, the form is as it was,
+  // and the box keeps the window from input until it is closed.
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, QStringLiteral("Грешка"), text, QMessageBox::Ok, this);
+  box->setObjectName(QStringLiteral("FailureMessage"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowIcon(windowIcon());
+  box->open();
 }
 
 int MainForm::ZoomPercent() const { return kZoomSteps[zoom_step_]; }
@@ -312,6 +327,18 @@ void MainForm::ZoomByWheel(const QWheelEvent& event) {
   wheel_delta_ += event.angleDelta().y();
   for (; wheel_delta_ >= kWheelStep; wheel_delta_ -= kWheelStep) Zoom(+1);
   for (; wheel_delta_ <= -kWheelStep; wheel_delta_ += kWheelStep) Zoom(-1);
+}
+
+// A platform theme (qt6ct, say) may give the whole application its own font or
+// style, when the program starts or when its settings change: the window's own
+// come back at once, the style after the theme has finished replacing it.
+bool MainForm::event(QEvent* event) {
+  const qreal scale = ZoomPercent() / 100.0;
+  if (event->type() == QEvent::ApplicationFontChange && QApplication::font() != FormFont(scale))
+    UseFormLook(scale);
+  if (event->type() == QEvent::StyleChange && !dynamic_cast<FormStyle*>(QApplication::style()))
+    QTimer::singleShot(0, this, [this] { UseFormLook(ZoomPercent() / 100.0); });
+  return QWidget::event(event);
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -351,10 +378,7 @@ void MainForm::ApplyZoom(std::size_t step) {
   const QModelIndex top_line = list1_->indexAt(QPoint(0, 0));
   zoom_step_ = step;
 
-  style_->SetScale(factor);
-  QFont zoomed = font();
-  zoomed.setPointSizeF(kFormFontPoints * factor);
-  setFont(zoomed);  // every control takes the window's font
+  UseFormLook(factor);  // every control and popup takes the zoomed font
   for (const auto& [widget, at] : places_) widget->setGeometry(ToPixels(at, percent));
   // The style's sizes changed with the scale: each control takes them up again
   // (frames cache their width, scroll areas their scroll bars' places).

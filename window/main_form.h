@@ -17,7 +17,6 @@ class QPushButton;
 
 namespace banknotes {
 
-class FormStyle;
 class LinesView;
 class ListLinesModel;
 
@@ -42,6 +41,7 @@ class MainForm : public QWidget {
   int ZoomPercent() const;
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
@@ -70,7 +70,6 @@ class MainForm : public QWidget {
   QPlainTextEdit* text1_ = nullptr;
   QGroupBox* frame1_ = nullptr;
   QGroupBox* frame2_ = nullptr;
-  FormStyle* style_ = nullptr;
   std::vector<std::pair<QWidget*, Twips>> places_;  // every control's place at 100 %
   std::size_t zoom_step_ = 0;
   int wheel_delta_ = 0;  // wheel turns not yet a whole notch
