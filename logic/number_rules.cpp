@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <system_error>
 
+#include "logic/decimal_text.h"
 #include "logic/outcome.h"
 
 namespace banknotes {
@@ -80,21 +80,9 @@ double ReadDecimal(std::string_view s) {
   const std::int64_t magnitude = point - static_cast<std::int64_t>(first) + exponent;
   if (magnitude > 310) Overflow();
   if (magnitude < -330) return zero;
-
-  std::string normal = negative ? "-0." : "0.";
-  normal.append(digits, first);
-  normal += 'e';
-  normal += std::to_string(magnitude);
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-  (void)end;
-  if (error == std::errc::result_out_of_range) {
-    if (magnitude > 0) Overflow();
-    return zero;
-  }
+  const double value = decimal_text::ScaledDecimal(negative, std::string_view(digits).substr(first),
+                                                   static_cast<int>(magnitude));
   if (std::isinf(value)) Overflow();
-  // Below the normal range a double keeps too few digits to read back; call it 0.
-  if (std::fpclassify(value) == FP_SUBNORMAL) return zero;
   return value;
 }
 
@@ -121,6 +109,34 @@ WholeOperands WholeDivisionOperands(double a, double b) {
   const WholeOperands operands{NarrowToWhole(a), NarrowToWhole(b)};
   if (operands.b == 0) throw NumberError(Outcome::DivisionByZero);
   return operands;
+}
+
+struct Written {
+  std::string text;
+  bool reads_back;  // within the double range
+};
+
+// With `precision` significant digits, a period and an upper-case exponent, in
+// fixed form below 0.0001 while at most 15 digits follow the point.
+Written WriteGeneral(double value, int precision) {
+  std::string text = decimal_text::GeneralText(value, precision);
+  const std::size_t e = text.find('e');
+  if (e == std::string::npos) return {text, true};
+
+  const int exponent = std::stoi(text.substr(e + 1));
+  std::string significant;
+  for (std::size_t i = 0; i < e; ++i)
+    if (IsDigit(text[i])) significant.push_back(text[i]);
+  const bool reads_back =
+      !std::isinf(decimal_text::ScaledDecimal(false, significant, exponent + 1));
+  const int after_point = -exponent - 1 + static_cast<int>(significant.size());
+  if (exponent < 0 && after_point <= 15) {
+    std::string fixed = value < 0 ? "-0." : "0.";
+    fixed.append(static_cast<std::size_t>(-exponent - 1), '0');
+    return {fixed + significant, reads_back};
+  }
+  text[e] = 'E';
+  return {text, reads_back};
 }
 
 }  // namespace
@@ -168,31 +184,11 @@ std::string RealText(double value) {
   if (value == 0.0) return "0";  // negative zero too
   if (std::trunc(value) == value && std::fabs(value) < 1e15)
     return IntegerText(static_cast<std::int64_t>(value));
-
-  char buffer[64];
-  auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   // Right at the top of the double range, 15 digits round past it and would not
   // read back; those few values get the 17 digits that do.
-  double back = 0.0;
-  if (std::from_chars(buffer, result.ptr, back).ec == std::errc::result_out_of_range)
-    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-  std::string text(buffer, result.ptr);
-  const std::size_t e = text.find('e');
-  if (e == std::string::npos) return text;
-
-  const int exponent = std::stoi(text.substr(e + 1));
-  std::string significant;
-  for (std::size_t i = 0; i < e; ++i)
-    if (IsDigit(text[i])) significant.push_back(text[i]);
-  const int after_point = -exponent - 1 + static_cast<int>(significant.size());
-  if (exponent < 0 && after_point <= 15) {
-    std::string fixed = value < 0 ? "-0." : "0.";
-    fixed.append(static_cast<std::size_t>(-exponent - 1), '0');
-    return fixed + significant;
-  }
-  text[e] = 'E';
-  return text;
+  Written written = WriteGeneral(value, 15);
+  if (!written.reads_back) written = WriteGeneral(value, 17);
+  return written.text;
 }
 
 }  // namespace banknotes

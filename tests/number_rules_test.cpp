@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
+#include "logic/decimal_text.h"
 #include "logic/outcome.h"
 
 namespace banknotes {
@@ -213,6 +219,84 @@ TEST(Text, RealTextReadsBackAsTheValueItShows) {
     const double back = ReadNumber(RealText(value));
     EXPECT_NEAR(back, value, std::fabs(value) * 1e-14) << RealText(value);
   }
+}
+
+// The bits of a double and back (libc++ 13, in the web build, has no std::bit_cast).
+std::uint64_t Bits(double value) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+double FromBits(std::uint64_t bits) {
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+// Where the standard library lacks floating-point <charconv> (libc++ 13, in the
+// web build), the C library does the work: here both give the same, bit for bit.
+TEST(DecimalText, TheCLibraryWritesWhatTheStandardCallsWrite) {
+  std::vector<double> values = {0.1,
+                                2.0 / 3.0,
+                                -2.5,
+                                1e-5,
+                                0.0001,
+                                9.999999999999995e14,
+                                1e15,
+                                123456789012345678.0,
+                                std::numeric_limits<double>::max(),
+                                -std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::min(),
+                                std::numeric_limits<double>::denorm_min()};
+  std::mt19937_64 random(20261208);
+  while (values.size() < 20000) {
+    const double value = FromBits(random());
+    if (std::isfinite(value)) values.push_back(value);
+  }
+  for (const double value : values)
+    for (const int precision : {15, 17})
+      ASSERT_EQ(decimal_text::GeneralText(value, precision),
+                decimal_text::GeneralTextByPrintf(value, precision))
+          << precision << " digits of " << decimal_text::GeneralTextByPrintf(value, 17);
+}
+
+TEST(DecimalText, TheCLibraryReadsWhatTheStandardCallsRead) {
+  struct Scaled {
+    std::string digits;
+    int exponent;
+  };
+  std::vector<Scaled> cases = {{"1", 1},
+                               {"25", 1},
+                               {"1", 309},                   // 1E308
+                               {"18", 309},                  // past the largest double
+                               {"17976931348623157", 309},   // the largest double
+                               {"17976931348623159", 309},   // rounds past it
+                               {"22250738585072014", -307},  // the smallest normal double
+                               {"1", -320},                  // subnormal
+                               {"5", -323},
+                               {"1", -400}};
+  std::mt19937_64 random(1);
+  while (cases.size() < 20000) {
+    // Every double's 17 digits, and as many again at random.
+    const double value = std::fabs(FromBits(random()));
+    if (!std::isfinite(value) || value == 0) continue;
+    std::string text = decimal_text::GeneralTextByPrintf(value, 17);  // d.ddde+NN
+    const std::size_t e = text.find('e');
+    if (e == std::string::npos) continue;
+    std::string digits;
+    for (std::size_t i = 0; i < e; ++i)
+      if (std::isdigit(static_cast<unsigned char>(text[i]))) digits += text[i];
+    cases.push_back({digits, std::stoi(text.substr(e + 1)) + 1});
+    for (char& digit : digits) digit = static_cast<char>('1' + random() % 9);
+    cases.push_back({digits, static_cast<int>(random() % 640) - 320});
+  }
+  for (const Scaled& c : cases)
+    for (const bool negative : {false, true}) {
+      const double standard = decimal_text::ScaledDecimal(negative, c.digits, c.exponent);
+      const double c_library = decimal_text::ScaledDecimalByStrtod(negative, c.digits, c.exponent);
+      ASSERT_EQ(Bits(standard), Bits(c_library))
+          << (negative ? "-0." : "0.") << c.digits << "E" << c.exponent;
+    }
 }
 
 }  // namespace
