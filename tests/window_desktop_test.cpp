@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCheckBox>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -13,7 +12,6 @@
 #include <QStyleOption>
 #include <QtTest>
 #include <cmath>
-#include <functional>
 #include <memory>
 
 #include "tests/window_helpers.h"
@@ -248,18 +246,11 @@ void WindowDesktopTest::italicDesktopFontLeavesNoTrace() {
   } else if (where == "list menu") {
     testing::Type(*form_, "Text3_2", "5");
     testing::Press(*form_, kListButton);
-    QWidget* list = Find<QListView>("List1_0")->viewport();
-    testing::WhenMenuIsUp(this, add);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
-                            list->mapToGlobal(QPoint(20, 20)));
-    QApplication::sendEvent(list, &click);
-  } else {
-    // A text box's own menu opens and returns at once.
-    QWidget* box = Find("Text3_0");
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(box, &click);
-    QWidget* menu = QApplication::activePopupWidget();
-    QVERIFY(qobject_cast<QMenu*>(menu));
+  }
+  if (where.endsWith("menu")) {
+    QMenu* menu = testing::OpenContextMenu(
+        where == "list menu" ? Find<QListView>("List1_0")->viewport() : Find("Text3_0"));
+    QVERIFY(menu);
     add(menu);
     menu->close();
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -9,7 +10,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 namespace banknotes::testing {
 
@@ -90,17 +90,12 @@ inline QString CloseMessage() {
   return box->isVisible() ? QStringLiteral("(still open) ") + text : text;
 }
 
-// Runs `use` on the popup menu as soon as it is up, then closes it.
-inline void WhenMenuIsUp(QObject* context, std::function<void(QMenu*)> use) {
-  auto* poll = new QTimer(context);
-  QObject::connect(poll, &QTimer::timeout, context, [poll, use] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu) return;
-    poll->deleteLater();
-    use(menu);
-    menu->close();
-  });
-  poll->start(10);
+// Opens a control's context menu as a right click does. Menus open without a
+// loop of their own: it is up when this returns.
+inline QMenu* OpenContextMenu(QWidget* widget, QPoint at = QPoint(5, 5)) {
+  QContextMenuEvent click(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+  QApplication::sendEvent(widget, &click);
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
 }  // namespace banknotes::testing

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 #include "logic/number_rules.h"
@@ -227,16 +226,12 @@ void WindowInputTest::copyTheListing() {
   if (how == "Ctrl+C") {
     QTest::keySequence(list, QKeySequence::Copy);
   } else {
-    QStringList entries;
-    testing::WhenMenuIsUp(this, [&](QMenu* menu) {
-      entries = Entries(menu);
-      for (QAction* action : menu->actions())
-        if (action->text() == how) action->trigger();  // a greyed entry does nothing
-    });
-    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                  list->viewport()->mapToGlobal(QPoint(20, 20)));
-    QApplication::sendEvent(list->viewport(), &right_click);
-    QTRY_VERIFY(!entries.isEmpty());
+    QMenu* menu = testing::OpenContextMenu(list->viewport(), QPoint(20, 20));
+    QVERIFY(menu);
+    const QStringList entries = Entries(menu);
+    for (QAction* action : menu->actions())
+      if (action->text() == how) action->trigger();  // a greyed entry does nothing
+    menu->close();
     const bool any_line = list->model()->rowCount() > 0;
     QCOMPARE(entries, QStringList({selected >= 0 ? "Копиране" : "Копиране (greyed)",
                                    any_line ? "Копиране на всички редове"
@@ -259,10 +254,12 @@ void WindowInputTest::menuKeyOpensTheListMenu() {
   List()->setFocus();
   List()->setCurrentIndex(List()->model()->index(1, 0));
 
-  QStringList entries;
-  testing::WhenMenuIsUp(this, [&](QMenu* menu) { entries = Entries(menu); });
   QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("Menu")}), 0);
-  QTRY_COMPARE(entries, QStringList({"Копиране", "Копиране на всички редове"}));
+  QTRY_VERIFY(QApplication::activePopupWidget());
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  QCOMPARE(Entries(menu), QStringList({"Копиране", "Копиране на всички редове"}));
+  menu->close();
 }
 
 }  // namespace banknotes

@@ -251,31 +251,16 @@ void WindowZoomTest::popupsTakeTheZoom() {
   const qreal points = 12 * percent / 100.0;
   const QString shots = QStringLiteral(SCREENSHOT_DIR "/zoom/");
 
-  // The list's menu is open while its handler runs; a text box's returns at once.
-  qreal list_menu_points = 0;
-  QStringList list_menu_cut;
-  testing::WhenMenuIsUp(this, [&](QMenu* menu) {
-    list_menu_points = menu->font().pointSizeF();
-    list_menu_cut = CutEntries(menu);
-    menu->grab().save(shots + QStringLiteral("list_menu_%1.png").arg(percent));
-  });
-  QContextMenuEvent on_list(QContextMenuEvent::Mouse, QPoint(20, 20),
-                            List()->viewport()->mapToGlobal(QPoint(20, 20)));
-  QApplication::sendEvent(List()->viewport(), &on_list);
-  QCOMPARE(list_menu_points, points);
-  QVERIFY2(list_menu_cut.isEmpty(), qPrintable(list_menu_cut.join(" | ")));
-
-  auto* amount = Find<QLineEdit>("Text3_0");
-  QContextMenuEvent on_box(QContextMenuEvent::Mouse, QPoint(5, 5),
-                           amount->mapToGlobal(QPoint(5, 5)));
-  QApplication::sendEvent(amount, &on_box);
-  auto* box_menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  QVERIFY(box_menu);
-  QCOMPARE(box_menu->font().pointSizeF(), points);
-  const QStringList box_menu_cut = CutEntries(box_menu);
-  box_menu->grab().save(shots + QStringLiteral("box_menu_%1.png").arg(percent));
-  box_menu->close();
-  QVERIFY2(box_menu_cut.isEmpty(), qPrintable(box_menu_cut.join(" | ")));
+  for (QWidget* owner : {List()->viewport(), static_cast<QWidget*>(Find<QLineEdit>("Text3_0"))}) {
+    QMenu* menu = testing::OpenContextMenu(owner, QPoint(20, 5));
+    QVERIFY(menu);
+    QCOMPARE(menu->font().pointSizeF(), points);
+    const QStringList cut = CutEntries(menu);
+    menu->grab().save(shots +
+                      QStringLiteral("%1_menu_%2.png").arg(menu->objectName()).arg(percent));
+    menu->close();
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+  }
 
   // The message grows as one piece, as under the desktop's own scaling: its text
   // keeps its lines, and its icon grows too.

@@ -45,13 +45,16 @@ void LinesView::keyPressEvent(QKeyEvent* event) {
 }
 
 void LinesView::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  menu.setObjectName(QStringLiteral("List1Menu"));
-  QAction* one = menu.addAction(QStringLiteral("Копиране"), this, &LinesView::CopySelectedLine);
+  // Shown without a loop of its own, as the failure message is: the web page has
+  // none to give.
+  auto* menu = new QMenu(this);
+  menu->setObjectName(QStringLiteral("List1Menu"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  QAction* one = menu->addAction(QStringLiteral("Копиране"), this, &LinesView::CopySelectedLine);
   one->setShortcut(QKeySequence::Copy);
   one->setEnabled(SelectedRow().isValid());
   QAction* all =
-      menu.addAction(QStringLiteral("Копиране на всички редове"), this, &LinesView::CopyAllLines);
+      menu->addAction(QStringLiteral("Копиране на всички редове"), this, &LinesView::CopyAllLines);
   all->setEnabled(model()->rowCount() > 0);
 
   // From the keyboard the menu opens under the current line, or at the list's corner.
@@ -60,7 +63,7 @@ void LinesView::contextMenuEvent(QContextMenuEvent* event) {
     const QRect line = visualRect(currentIndex());
     at = viewport()->mapToGlobal(line.isValid() ? line.bottomLeft() : QPoint(0, 0));
   }
-  menu.exec(at);
+  menu->popup(at);
   event->accept();
 }
 
