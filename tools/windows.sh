@@ -17,36 +17,10 @@ fi
 windows=$root/tools/windows
 out=$root/build-windows
 mkdir -p "$out"
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/banknotes
-
-# Qt for Windows, built once for each Qt version and set of options (comments
-# aside), and shared by every clone.
-qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-options=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$windows/qt-configure-options" \
-  "$windows/toolchain.cmake" | sha256sum | cut -c1-12)
-qt=$cache/qt-$qt_version-x86_64-w64-mingw32-$options
-if [ ! -d "$qt" ]; then
-  echo "Building Qt $qt_version for Windows into $qt"
-  echo "  (about 12 minutes on two cores, once; log in build-windows/qt-build.log)"
-  start=$SECONDS
-  if ! "$windows/build-qt.sh" "$qt" >"$out/qt-build.log" 2>&1; then
-    tail -n 40 "$out/qt-build.log" >&2
-    echo "Failed: building Qt for Windows" >&2
-    exit 1
-  fi
-  echo "  Qt built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
-fi
-
-# GoogleTest for the logic tests, from Debian's source, cached the same way.
-gtest=$cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-x86_64-w64-mingw32
-if [ ! -d "$gtest" ]; then
-  rm -rf "$gtest.partial" "$out/googletest"
-  banknotes_step "Building GoogleTest for Windows" sh -c "
-    cmake -S /usr/src/googletest -B '$out/googletest' -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE='$windows/toolchain.cmake' -DCMAKE_INSTALL_PREFIX='$gtest.partial' &&
-    cmake --build '$out/googletest' --target install"
-  mv "$gtest.partial" "$gtest"
-fi
+source tools/cross.sh
+banknotes_cross_qt x86_64-w64-mingw32 "$windows" "$out/qt-build.log"
+# GoogleTest for the logic tests.
+banknotes_cross_gtest x86_64-w64-mingw32 "$windows/toolchain.cmake" "$out/googletest"
 
 # Programs the build runs (the icon's drawing) and the tests run under Wine, in a
 # prefix of this build's own.
@@ -60,7 +34,7 @@ banknotes_build build-windows all -G Ninja \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$windows/wine-run.sh;$wine_prefix" \
   -DGTest_DIR="$gtest/lib/cmake/GTest" \
   -DCMAKE_INSTALL_BINDIR=. -DBANKNOTES_BENCH=OFF \
-  -DBANKNOTES_QT_SOURCE_VERSION="$qt_version"
+  -DBANKNOTES_QT_SOURCE_VERSION="$banknotes_qt_version"
 
 echo "Testing under Wine"
 if ! ctest --test-dir build-windows --output-on-failure; then
