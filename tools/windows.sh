@@ -45,10 +45,11 @@ if ! ctest --test-dir build-windows --output-on-failure; then
 fi
 
 banknotes_step "Building the installer" cmake --build build-windows --target package
-installer=build-windows/$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' \
-  build-windows/CPackConfig.cmake).exe
-echo "Installing, starting and uninstalling it under Wine"
-"$windows/installer-test.sh" "$wine_prefix" "$installer"
+package=build-windows/$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' \
+  build-windows/CPackConfig.cmake)
+older_msi=$(ls build-windows/tests/*-win64.msi)
+echo "Installing, starting and uninstalling the installers under Wine"
+"$windows/installer-test.sh" "$wine_prefix" "$package.exe" "$package.msi" "$older_msi"
 
 echo "Made:"
-ls -l build-windows/banknotes.exe "$installer"
+ls -l build-windows/banknotes.exe "$package.exe" "$package.msi"
