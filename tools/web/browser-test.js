@@ -310,6 +310,21 @@ async function main() {
   // At 200 %, as the browser's zoom gives it: paying, the message, the listing.
   const zoomed = await browser.newContext({viewport: {width: 800, height: 600}, deviceScaleFactor: 2});
   await zoomed.grantPermissions(['clipboard-read', 'clipboard-write'], {origin: server.url});
+  // The page's own words while it loads (the program held back) and where the
+  // browser cannot run it; before any service worker, which the route would miss.
+  const plain = await zoomed.newPage();
+  await plain.route('**/banknotes.wasm', () => {});  // held back: the page stays loading
+  await plain.goto(server.url);
+  const loading = await plain.locator('#status').textContent();
+  await plain.close();
+  const old = await zoomed.newPage();
+  await old.addInitScript(() => { delete window.WebAssembly; });
+  await old.goto(server.url);
+  const refused = await old.locator('#status').textContent();
+  await old.close();
+  check('a Bulgarian line while it loads, and a Bulgarian message where it cannot run',
+        loading === 'Програмата се зарежда…' && refused.startsWith('Този браузър не може'),
+        `"${loading}", "${refused}"`);
   const sharp = new Window(await zoomed.newPage(), 2);
   watch(sharp.page);
   await sharp.open(server.url);
