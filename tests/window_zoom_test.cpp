@@ -14,6 +14,7 @@
 
 #include "tests/window_helpers.h"
 #include "window/main_form.h"
+#include "window/qt_translation.h"
 
 namespace banknotes {
 
@@ -23,6 +24,7 @@ class WindowZoomTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
   void init();
   void cleanup();
   void stepsScaleEveryControl_data();
@@ -98,6 +100,9 @@ bool WithinAPixel(QRect seen, QRect at_100, qreal factor) {
 }
 
 }  // namespace
+
+// The menus are measured with the texts the program shows: Qt's in Bulgarian.
+void WindowZoomTest::initTestCase() { UseBulgarianQtTexts(); }
 
 void WindowZoomTest::init() {
   form_ = std::make_unique<MainForm>();

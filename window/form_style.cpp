@@ -75,7 +75,7 @@ QFont FormFont(qreal scale) {
   return font;
 }
 
-FormStyle* UseFormLook(qreal scale) {
+void UseFormLook(qreal scale) {
   auto* style = dynamic_cast<FormStyle*>(QApplication::style());
   if (!style) {
     style = new FormStyle;
@@ -89,7 +89,6 @@ FormStyle* UseFormLook(qreal scale) {
     QEvent changed(QEvent::ApplicationFontChange);
     QCoreApplication::sendEvent(window, &changed);
   }
-  return style;
 }
 
 FormStyle::FormStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}

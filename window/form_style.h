@@ -53,7 +53,7 @@ QFont FormFont(qreal scale = 1);
 
 // Makes FormStyle and FormFont at `scale` the whole application's, so that every
 // window and popup of the program, message boxes and menus too, takes them
-// whatever the desktop prefers; the desktop's palette stays. Returns the style.
-FormStyle* UseFormLook(qreal scale);
+// whatever the desktop prefers; the desktop's palette stays.
+void UseFormLook(qreal scale);
 
 }  // namespace banknotes
