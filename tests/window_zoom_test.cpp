@@ -261,8 +261,9 @@ void WindowZoomTest::popupsTakeTheZoom() {
     QVERIFY(menu);
     QCOMPARE(menu->font().pointSizeF(), points);
     const QStringList cut = CutEntries(menu);
-    menu->grab().save(shots +
-                      QStringLiteral("%1_menu_%2.png").arg(menu->objectName()).arg(percent));
+    const QString which =
+        owner == List()->viewport() ? QStringLiteral("list") : QStringLiteral("box");
+    menu->grab().save(shots + QStringLiteral("%1_menu_%2.png").arg(which).arg(percent));
     menu->close();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
   }
