@@ -6,18 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
+source tools/display.sh
 banknotes_install_missing "${banknotes_test_packages[@]}"
 
-with_display() {
-  if [ -n "${DISPLAY:-}" ]; then
-    "$@"
-  else
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
-  fi
-}
-
 banknotes_build build all
-with_display ctest --test-dir build --output-on-failure
+banknotes_with_display ctest --test-dir build --output-on-failure
 
 if command -v clang++ >/dev/null 2>&1; then
   banknotes_build build-fuzz all -DCMAKE_CXX_COMPILER=clang++ -DBANKNOTES_FUZZ=ON
@@ -36,6 +29,6 @@ banknotes_build build-asan all -DBANKNOTES_SANITIZE=ON -DBANKNOTES_BENCH=OFF
 # Leaks are checked; the suppressions name only leaks inside system libraries
 # that the window pulls in (D-Bus), which we cannot mend.
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
-  LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0" \
+  LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  with_display ctest --test-dir build-asan --output-on-failure
+  banknotes_with_display ctest --test-dir build-asan --output-on-failure

@@ -9,6 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/setup.sh
+source tools/display.sh
 banknotes_install_missing qt6-gtk-platformtheme gnome-themes-extra qt6ct openbox xdotool \
   imagemagick python3
 program=$(realpath "${1:-build/window/banknotes}")
@@ -16,7 +17,8 @@ out=$PWD/build/desktops
 mkdir -p "$out"
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program"
+  banknotes_xvfb "$0" "$program"
+  exit
 fi
 openbox >/dev/null 2>&1 &
 trap 'kill $! 2>/dev/null || true' EXIT
@@ -34,7 +36,7 @@ look() {
     exec "$program"
   ) >/dev/null 2>&1 &
   local started=$!
-  window=$(timeout 30 xdotool search --sync --limit 1 --onlyvisible --class banknotes) || {
+  window=$(banknotes_wait_window banknotes 30) || {
     echo "$name: the program opened no window" >&2
     return 1
   }

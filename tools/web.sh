@@ -2,14 +2,14 @@
 # Builds banknotes for the web with Qt for WebAssembly on this Debian machine and
 # tries it in a real browser. Leaves build-web/site/: static files that any web
 # server can serve, index.html the page. Needs nothing from build/ or
-# build-windows/. Everything web-only is in tools/web/.
+# build-windows/. The page is in web/, its test in tests/web/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 source tools/setup.sh
 banknotes_install_missing "${banknotes_web_packages[@]}"
 
-web=$root/tools/web
+web=$root/tools/emscripten
 out=$root/build-web
 mkdir -p "$out"
 # emscripten's own JavaScript modules are Debian's, which a node from elsewhere
@@ -41,10 +41,10 @@ banknotes_build build-web all -G Ninja \
 
 # Playwright, at the version the lockfile pins, driving Debian's Chromium.
 browser=$out/browser
-if ! cmp -s "$web/package-lock.json" "$browser/package-lock.json"; then
+if ! cmp -s tests/web/package-lock.json "$browser/package-lock.json"; then
   rm -rf "$browser"
   mkdir -p "$browser"
-  cp "$web/package.json" "$web/package-lock.json" "$browser/"
+  cp tests/web/package.json tests/web/package-lock.json "$browser/"
   banknotes_step "Installing playwright-core from the lockfile" \
     npm ci --prefix "$browser" --ignore-scripts --no-audit --no-fund
 fi

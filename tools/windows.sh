@@ -2,19 +2,22 @@
 # Builds banknotes for 64-bit Windows on this Debian machine and tests it under
 # Wine. Leaves the portable build-windows/banknotes.exe and the installer
 # build-windows/banknotes-<version>-win64.exe. Needs nothing from build/ and
-# changes nothing on the Linux side. Everything it uses is in tools/windows/.
+# changes nothing on the Linux side. The packaging is in packaging/windows/, the
+# cross toolchain and Wine's set-up in tools/mingw/, the tests under tests/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 source tools/setup.sh
+source tools/display.sh
 banknotes_install_missing "${banknotes_windows_packages[@]}"
 
 # Wine and the tests need an X server.
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  banknotes_xvfb "$0" "$@"
+  exit
 fi
 
-windows=$root/tools/windows
+windows=$root/tools/mingw
 out=$root/build-windows
 mkdir -p "$out"
 source tools/cross.sh
@@ -49,7 +52,7 @@ package=build-windows/$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' 
   build-windows/CPackConfig.cmake)
 older_msi=$(ls build-windows/tests/*-win64.msi)
 echo "Installing, starting and uninstalling the installers under Wine"
-"$windows/installer-test.sh" "$wine_prefix" "$package.exe" "$package.msi" "$older_msi"
+tests/windows/installer_test.sh "$wine_prefix" "$package.exe" "$package.msi" "$older_msi"
 
 echo "Made:"
 ls -l build-windows/banknotes.exe "$package.exe" "$package.msi"

@@ -3,7 +3,7 @@
 # DESTDIR under /usr with the desktop entry and metainfo validated there, under
 # another prefix, and as the Debian package, which lintian checks and whose
 # unpacked program must open its window. Needs an X display for that last step.
-# Usage: check_install.sh BUILD_DIR APP_ID VERSION
+# Usage: install_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1 app_id=$2 version=$3
 work=$(mktemp -d)

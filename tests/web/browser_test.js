@@ -1,4 +1,4 @@
-// browser-test.js SITE SCREENSHOTS: tries the page in SITE in Debian's Chromium,
+// browser_test.js SITE SCREENSHOTS: tries the page in SITE in Debian's Chromium,
 // served on 127.0.0.1 only, and keeps screenshots in SCREENSHOTS. Qt draws the
 // whole window on one canvas, so controls are found by their places and results
 // read off the pixels (tesseract reads the texts). Prints each check and the

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# installer-test.sh PREFIX INSTALLER MSI OLDER_MSI: the installers' round trips
+# installer_test.sh PREFIX INSTALLER MSI OLDER_MSI: the installers' round trips
 # under Wine, in the Wine prefix PREFIX. Each row installs silently, checks the
 # program, its Start-menu entry and its entry among the installed programs,
 # starts the installed program, uninstalls silently and checks that nothing of
@@ -7,11 +7,12 @@
 # for all users and for the current user, and the MSI replacing one a version
 # older, which then may not come back.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$(dirname "$0")/../.." && pwd)
+source "$top/tools/display.sh"
 prefix=$1 installer=$2 msi=$3 older_msi=$4
 # Wine names files and reads arguments in the Unix locale's encoding.
 export LC_ALL=C.UTF-8
-wine_run() { "$here/wine-run.sh" "$prefix" "$@"; }
+wine_run() { "$top/tools/mingw/wine-run.sh" "$prefix" "$@"; }
 fail() {
   echo "installer test, $row: $*" >&2
   exit 1
@@ -48,8 +49,8 @@ done
 locales=$(mktemp -d)
 trap 'rm -rf "$locales"' EXIT
 localedef -i bg_BG -f UTF-8 "$locales/bg_BG.UTF-8"
-LOCPATH=$locales LANG=bg_BG.UTF-8 LC_ALL= "$here/wine-run.sh" "$prefix" "$installer" &
-page=$(timeout 60 xdotool search --sync --limit 1 --onlyvisible --class win64) ||
+LOCPATH=$locales LANG=bg_BG.UTF-8 LC_ALL= wine_run "$installer" &
+page=$(banknotes_wait_window win64) ||
   fail "the installer opened no window"
 sleep 1
 title=$(xdotool getwindowname "$page" | sed 's/ *$//')
@@ -78,7 +79,7 @@ installed() {
 starts() {
   wine_run "$1/banknotes.exe" &
   local program=$!
-  timeout 60 xdotool search --sync --limit 1 --onlyvisible --class banknotes >/dev/null ||
+  banknotes_wait_window banknotes >/dev/null ||
     fail "the installed program opened no window"
   sleep 1
   mkdir -p "$(dirname "$installer")/screenshots"

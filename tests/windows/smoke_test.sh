@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# smoke-test.sh WINE_RUN PREFIX EXE: starts the real exe under Wine, pays 130
+# smoke_test.sh WINE_RUN PREFIX EXE: starts the real exe under Wine, pays 130
 # with the keyboard alone, and reads the result off the screen: the total box
 # must show 130 and the marks of 100, 20 and 10 alone must be set. Once at
 # Windows' 100 % and once at 150 % display scaling (144 dpi), where the whole
 # window must grow as one piece.
 set -euo pipefail
+source "$(dirname "$0")/../../tools/display.sh"
 wine_run=$1 prefix=$2 exe=$3
 export LC_ALL=C.UTF-8  # Wine's file names and window titles, whatever the caller's locale
 work=$(mktemp -d)
@@ -21,7 +22,7 @@ pay_130() {
   set_dpi "$dpi"
   "$wine_run" "$prefix" "$exe" &
   program=$!
-  window=$(timeout 60 xdotool search --sync --limit 1 --onlyvisible --class banknotes)
+  window=$(banknotes_wait_window banknotes)
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   sleep 1
 
