@@ -10,10 +10,12 @@
 #include <QtTest>
 #include <cstdio>
 
+#include "window/application.h"
 #include "window/main_form.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  banknotes::SetUpApplication();
   banknotes::MainForm form;
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;

@@ -4,12 +4,12 @@
 #include <QApplication>
 
 #include "bench/quit_on_first_paint.h"
+#include "window/application.h"
 #include "window/main_form.h"
-#include "window/qt_translation.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  banknotes::UseBulgarianQtTexts();
+  banknotes::SetUpApplication();
   banknotes::MainForm form;
   banknotes::bench::QuitOnFirstPaint quit;
   form.installEventFilter(&quit);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "logic/dispatch.h"
+#include "window/form_style.h"
 #include "window/lines_view.h"
 #include "window/main_form.h"
 
@@ -64,6 +65,9 @@ class WindowBench : public QObject {
   Q_OBJECT
 
  private slots:
+  // The look the program gives the application before it opens its window.
+  void initTestCase() { UseFormLook(1); }
+
   // "Изведи" with 99, splitting included, against a QListWidget of the same place
   // and font handed the 3950 lines already made, rounds interleaved.
   void listingAgainstPlainList() {

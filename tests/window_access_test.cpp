@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "tests/window_helpers.h"
+#include "tests/window_fixture.h"
 #include "window/main_form.h"
 #include "window/qt_translation.h"
 
@@ -19,13 +19,11 @@ namespace banknotes {
 
 // The window from the keyboard and through a screen reader, with Qt's own texts
 // in Bulgarian under any locale (ctest runs this under LANG=C).
-class WindowAccessTest : public QObject {
+class WindowAccessTest : public testing::FormTestCase {
   Q_OBJECT
 
  private slots:
   void initTestCase();
-  void init();
-  void cleanup();
 
   void focusIsVisible_data();
   void focusIsVisible();
@@ -40,29 +38,13 @@ class WindowAccessTest : public QObject {
   void frameCaptionsStandOnTheirLines();
 
  private:
-  template <typename T = QWidget>
-  T* Find(const QString& name) {
-    return testing::Find<T>(*form_, name);
-  }
   QImage Grab(QWidget* widget);
-
-  std::unique_ptr<MainForm> form_;
 };
 
 void WindowAccessTest::initTestCase() {
   UseBulgarianQtTexts();
   QApplication::setCursorFlashTime(0);  // a steady caret, so grabs are repeatable
 }
-
-void WindowAccessTest::init() {
-  form_ = std::make_unique<MainForm>();
-  form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-  // Xvfb has no window manager to activate the window; Qt is told directly.
-  QApplication::setActiveWindow(form_.get());
-}
-
-void WindowAccessTest::cleanup() { form_.reset(); }
 
 QImage WindowAccessTest::Grab(QWidget* widget) {
   return testing::GrabScreen(*form_).copy(

@@ -14,7 +14,7 @@
 #include <cmath>
 #include <memory>
 
-#include "tests/window_helpers.h"
+#include "tests/window_fixture.h"
 #include "window/form_style.h"
 #include "window/main_form.h"
 
@@ -24,8 +24,12 @@ namespace banknotes {
 // platform theme hands it over at start, and an italic, underlined desktop font.
 // The window keeps its own colours and font; boxes, the list and popups keep the
 // desktop's palette.
-class WindowDesktopTest : public QObject {
+class WindowDesktopTest : public testing::FormTestCase {
   Q_OBJECT
+
+ public:
+  // Each test sets the desktop up before it opens the window.
+  WindowDesktopTest() : FormTestCase(false) {}
 
  private slots:
   void initTestCase();
@@ -38,15 +42,8 @@ class WindowDesktopTest : public QObject {
   void desktopStyleGivenLaterIsReplaced();
 
  private:
-  void Open();
-  template <typename T = QWidget>
-  T* Find(const QString& name) {
-    return testing::Find<T>(*form_, name);
-  }
-
   QPalette desktop_palette_;
   QFont desktop_font_;
-  std::unique_ptr<MainForm> form_;
 };
 
 namespace {
@@ -107,15 +104,8 @@ void WindowDesktopTest::initTestCase() {
   desktop_font_ = QApplication::font();
 }
 
-void WindowDesktopTest::Open() {
-  form_ = std::make_unique<MainForm>();
-  form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-  QApplication::setActiveWindow(form_.get());
-}
-
 void WindowDesktopTest::cleanup() {
-  form_.reset();
+  FormTestCase::cleanup();
   QApplication::setPalette(desktop_palette_);
   QApplication::setFont(desktop_font_);
 }
@@ -149,7 +139,7 @@ void WindowDesktopTest::darkDesktopLeavesTextReadable() {
   QFETCH(QString, name);
   QFETCH(bool, focus);
   QApplication::setPalette(DarkPalette());
-  Open();
+  OpenForm();
   QWidget* control = Find(name);
   const QColor background = control->palette().color(control->backgroundRole());
 
@@ -184,7 +174,7 @@ void WindowDesktopTest::darkDesktopLeavesTextReadable() {
 void WindowDesktopTest::boxesKeepTheDarkDesktopsColours() {
   const QPalette dark = DarkPalette();
   QApplication::setPalette(dark);
-  Open();
+  OpenForm();
   QStringList boxes = {"Text1", "Text3_0", "Text3_1", "Text3_2", "List1_0"};
   for (int k = 0; k < 7; ++k) boxes << QStringLiteral("Text2_%1").arg(k);
   for (const QString& name : boxes) {
@@ -218,12 +208,12 @@ void WindowDesktopTest::italicDesktopFontLeavesNoTrace() {
   desktop.setLetterSpacing(QFont::PercentageSpacing, 120);
   if (where == "controls later") {
     // As qt6ct does: the platform theme applies its font once the program runs.
-    Open();
+    OpenForm();
     QApplication::setFont(desktop);
     QCoreApplication::processEvents();
   } else {
     QApplication::setFont(desktop);
-    Open();
+    OpenForm();
   }
   const QString family = QFontInfo(form_->font()).family();
   QVERIFY2(family != QStringLiteral("DejaVu Sans"), qPrintable(family));
@@ -267,7 +257,7 @@ void WindowDesktopTest::italicDesktopFontLeavesNoTrace() {
 // When the desktop's settings change, qt6ct gives the application a style of its
 // own: the window's comes back.
 void WindowDesktopTest::desktopStyleGivenLaterIsReplaced() {
-  Open();
+  OpenForm();
   QApplication::setStyle(QStringLiteral("Windows"));
   QTRY_VERIFY(dynamic_cast<FormStyle*>(QApplication::style()));
   QCOMPARE(Find("Command1_1")->style(), QApplication::style());

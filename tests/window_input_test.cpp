@@ -10,19 +10,17 @@
 
 #include "logic/number_rules.h"
 #include "tests/literal_splits.h"
-#include "tests/window_helpers.h"
+#include "tests/window_fixture.h"
 #include "window/main_form.h"
 
 namespace banknotes {
 
 // Whatever a user types or pastes: the limits hold, and every button then gives
 // the right result or the message, with nothing changed.
-class WindowInputTest : public QObject {
+class WindowInputTest : public testing::FormTestCase {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
   void pastedTextIsCutToFit_data();
   void pastedTextIsCutToFit();
   void pasteAfterTypedTextKeepsIt();
@@ -35,20 +33,10 @@ class WindowInputTest : public QObject {
   void menuKeyOpensTheListMenu();
 
  private:
-  QLineEdit* Edit(const QString& name) { return testing::Find<QLineEdit>(*form_, name); }
+  QLineEdit* Edit(const QString& name) { return Find<QLineEdit>(name); }
   void Paste(const QString& box, const QString& text);
-  QListView* List() { return testing::Find<QListView>(*form_, "List1_0"); }
-
-  std::unique_ptr<MainForm> form_;
+  QListView* List() { return Find<QListView>("List1_0"); }
 };
-
-void WindowInputTest::init() {
-  form_ = std::make_unique<MainForm>();
-  form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-}
-
-void WindowInputTest::cleanup() { form_.reset(); }
 
 void WindowInputTest::Paste(const QString& box, const QString& text) {
   testing::Type(*form_, box, QString());

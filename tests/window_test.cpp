@@ -13,20 +13,17 @@
 #include <QtTest>
 #include <memory>
 
-#include "tests/window_helpers.h"
+#include "tests/window_fixture.h"
 #include "window/character_limit.h"
 #include "window/description.h"
 #include "window/main_form.h"
 
 namespace banknotes {
 
-class WindowTest : public QObject {
+class WindowTest : public testing::FormTestCase {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
-
   void windowFrame();
   void controls_data();
   void controls();
@@ -47,18 +44,12 @@ class WindowTest : public QObject {
   void overflowShowsAMessageAndChangesNothing();
 
  private:
-  template <typename T>
-  T* Find(const QString& name) {
-    return testing::Find<T>(*form_, name);
-  }
   void Type(const QString& box, const QString& text) { testing::Type(*form_, box, text); }
   void Press(int button) { testing::Press(*form_, button); }
   QImage Screen();
   void SaveScreenshot(const QString& name);
   QString Marks();
   QStringList Counts();
-
-  std::unique_ptr<MainForm> form_;
 };
 
 namespace {
@@ -70,14 +61,6 @@ QRect FromTwips(int left, int top, int width, int height) {
 const char* const kDenominationNames[] = {"100", "50", "20", "10", "5", "2", "1"};
 
 }  // namespace
-
-void WindowTest::init() {
-  form_ = std::make_unique<MainForm>();
-  form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-}
-
-void WindowTest::cleanup() { form_.reset(); }
 
 QImage WindowTest::Screen() { return testing::GrabScreen(*form_); }
 

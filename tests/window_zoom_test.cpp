@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/window_helpers.h"
+#include "tests/window_fixture.h"
 #include "window/main_form.h"
 #include "window/qt_translation.h"
 
@@ -20,13 +20,11 @@ namespace banknotes {
 
 // The zoom: every step enlarges the whole window as one piece, by keys or by the
 // wheel, and leaves the form and where the user was in it as they were.
-class WindowZoomTest : public QObject {
+class WindowZoomTest : public testing::FormTestCase {
   Q_OBJECT
 
  private slots:
   void initTestCase();
-  void init();
-  void cleanup();
   void stepsScaleEveryControl_data();
   void stepsScaleEveryControl();
   void zoomKeepsWhatTheUserHas();
@@ -34,15 +32,9 @@ class WindowZoomTest : public QObject {
   void popupsTakeTheZoom();
 
  private:
-  template <typename T>
-  T* Find(const QString& name) {
-    return testing::Find<T>(*form_, name);
-  }
   QAbstractItemView* List() { return Find<QAbstractItemView>("List1_0"); }
   void CtrlKey(int key, int times, Qt::KeyboardModifiers more = {});
   void CtrlWheel(QWidget* widget, int notches);
-
-  std::unique_ptr<MainForm> form_;
 };
 
 namespace {
@@ -103,16 +95,6 @@ bool WithinAPixel(QRect seen, QRect at_100, qreal factor) {
 
 // The menus are measured with the texts the program shows: Qt's in Bulgarian.
 void WindowZoomTest::initTestCase() { UseBulgarianQtTexts(); }
-
-void WindowZoomTest::init() {
-  form_ = std::make_unique<MainForm>();
-  form_->show();
-  // Window shortcuts work in the active window only.
-  form_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void WindowZoomTest::cleanup() { form_.reset(); }
 
 void WindowZoomTest::CtrlKey(int key, int times, Qt::KeyboardModifiers more) {
   for (int i = 0; i < times; ++i)

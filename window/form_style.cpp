@@ -91,6 +91,11 @@ void UseFormLook(qreal scale) {
   }
 }
 
+qreal FormLookScale() {
+  const auto* style = dynamic_cast<const FormStyle*>(QApplication::style());
+  return style ? style->scale() : 1;
+}
+
 FormStyle::FormStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 int FormStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

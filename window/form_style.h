@@ -15,6 +15,7 @@ class FormStyle : public QProxyStyle {
  public:
   FormStyle();
   void SetScale(qreal scale) { scale_ = scale; }
+  qreal scale() const { return scale_; }
   int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                   const QWidget* widget = nullptr) const override;
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -55,5 +56,8 @@ QFont FormFont(qreal scale = 1);
 // window and popup of the program, message boxes and menus too, takes them
 // whatever the desktop prefers; the desktop's palette stays.
 void UseFormLook(qreal scale);
+
+// The scale of the look the application has now: 1 until UseFormLook is called.
+qreal FormLookScale();
 
 }  // namespace banknotes

@@ -1,9 +1,7 @@
 #include "window/main_form.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,17 +9,15 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
-#include <QTimer>
-#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "generated/product.h"
 #include "window/character_limit.h"
 #include "window/description.h"
 #include "window/form_style.h"
+#include "window/form_zoom.h"
 #include "window/hamburger_icon.h"
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
@@ -42,19 +38,8 @@ const std::array<const char*, 3> kButtonDescriptions = {
     "Изплаща сумата с минимален брой банкноти и я добавя към общата сума",
     "Извежда всички начини за разбиване на сумата с 20, 10, 5, 2 и 1"};
 
-// The zoom steps, in per cent.
-constexpr std::array<int, 5> kZoomSteps = {100, 125, 150, 175, 200};
-constexpr int kWheelStep = 120;  // one notch of a common mouse wheel
 constexpr Twips kClientArea = {0, 0, 7785, 5850};
 
-// 15 twips make one pixel at 96 dpi and 100 %. Edges are rounded, not sizes, so
-// controls that meet at 100 % still meet at every zoom.
-int ToPixels(int twips, int percent) { return (twips * percent + 750) / 1500; }
-QRect ToPixels(Twips at, int percent) {
-  const int left = ToPixels(at.left, percent), top = ToPixels(at.top, percent);
-  return QRect(left, top, ToPixels(at.left + at.width, percent) - left,
-               ToPixels(at.top + at.height, percent) - top);
-}
 constexpr int RowTop(std::size_t k) { return 360 + 360 * static_cast<int>(k); }
 
 // The text drawn on the window's own colours: black, as on the light desktop the
@@ -105,12 +90,9 @@ MainForm::MainForm(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("MainForm"));
-  setWindowTitle(QStringLiteral("Математика - минимален брой банкноти"));
+  setWindowTitle(QString::fromUtf8(product::kTitle));
   setWindowIcon(HamburgerIcon());
-  setFixedSize(ToPixels(kClientArea, 100).size());
-  // Our own style and font, whatever the desktop prefers, so the coloured faces
-  // and backgrounds really show; message boxes and menus take them too.
-  UseFormLook(1);
+  zoom_ = new FormZoom(this, kClientArea);
   // The window's own background carries no text. Its text colour stays the
   // desktop's, for the scroll bars of the boxes and the list inside it.
   QPalette palette = this->palette();
@@ -120,32 +102,21 @@ MainForm::MainForm(QWidget* parent)
 
   BuildControls();
   SetTabOrder();
-  AddZoomKeys();
-
-  // Ctrl + wheel zooms the window wherever it turns, the editors' own zoom too.
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
-
   check1_[0]->setFocus();
 }
 
-template <typename Widget>
-Widget* MainForm::Place(Widget* widget, Twips at) {
-  places_.emplace_back(widget, at);
-  widget->setGeometry(ToPixels(at, 100));
-  return widget;
-}
-
 void MainForm::BuildControls() {
-  Place(MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
-                  Qt::AlignHCenter, kLabelColour),
-        {1560, 0, 4335, 375});
+  zoom_->Place(
+      MakeLabel(this, Name("Label1", 0), QStringLiteral("Математика - точна сума, разбиване"),
+                Qt::AlignHCenter, kLabelColour),
+      {1560, 0, 4335, 375});
 
   frame1_ = new QGroupBox(QStringLiteral("Вид купюр"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
-  Place(frame1_, {120, 240, 1335, 3015});
+  zoom_->Place(frame1_, {120, 240, 1335, 3015});
   frame2_ = new QGroupBox(QStringLiteral("брой банкноти"), this);
   frame2_->setObjectName(QStringLiteral("Frame2"));
-  Place(frame2_, {6000, 240, 1695, 3015});
+  zoom_->Place(frame2_, {6000, 240, 1695, 3015});
   for (QGroupBox* frame : {frame1_, frame2_}) Paint(frame, QPalette::Window, kWindowColour);
 
   for (std::size_t k = 0; k < kDenominations; ++k) {
@@ -154,12 +125,13 @@ void MainForm::BuildControls() {
     check1_[k]->setObjectName(Name("Check1", k));
     check1_[k]->setAccessibleName(QStringLiteral("Вид купюр ") + denomination);
     Paint(check1_[k], QPalette::Window, kMarkColour);
-    Place(check1_[k], {120, RowTop(k), 1095, 375});
+    zoom_->Place(check1_[k], {120, RowTop(k), 1095, 375});
 
-    QLabel* label = Place(MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
-                                    Qt::AlignRight, kMarkColour),
-                          {120, RowTop(k), 615, 405});
-    text2_[k] = Place(
+    QLabel* label =
+        zoom_->Place(MakeLabel(frame2_, Name("Label2", k), denomination + QStringLiteral("* "),
+                               Qt::AlignRight, kMarkColour),
+                     {120, RowTop(k), 615, 405});
+    text2_[k] = zoom_->Place(
         MakeTextBox(frame2_, Name("Text2", k), QStringLiteral("брой банкноти ") + denomination),
         {720, RowTop(k), 735, 405});
     text2_[k]->setReadOnly(true);
@@ -176,28 +148,30 @@ void MainForm::BuildControls() {
   text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text1_->setTabChangesFocus(true);
-  Place(text1_, {120, 3360, 7575, 2415});
+  zoom_->Place(text1_, {120, 3360, 7575, 2415});
 
   const std::array<QLabel*, 3> labels = {
-      Place(MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"), Qt::AlignHCenter,
-                      kLabelColour),
-            {1560, 480, 1815, 405}),
-      Place(MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"), Qt::AlignHCenter,
-                      kLabelColour),
-            {1560, 960, 1335, 405}),
-      Place(MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"),
-                      Qt::AlignHCenter, kLabelColour),
-            {1560, 1440, 2175, 405})};
+      zoom_->Place(MakeLabel(this, Name("Label1", 1), QStringLiteral("Сума за плащане:"),
+                             Qt::AlignHCenter, kLabelColour),
+                   {1560, 480, 1815, 405}),
+      zoom_->Place(MakeLabel(this, Name("Label1", 2), QStringLiteral("Обща сума:"),
+                             Qt::AlignHCenter, kLabelColour),
+                   {1560, 960, 1335, 405}),
+      zoom_->Place(MakeLabel(this, Name("Label1", 3), QStringLiteral("Сума за разбиване:"),
+                             Qt::AlignHCenter, kLabelColour),
+                   {1560, 1440, 2175, 405})};
 
   text3_[kAmount] =
-      Place(MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане")),
-            {3360, 480, 975, 405});
+      zoom_->Place(MakeTextBox(this, Name("Text3", kAmount), QStringLiteral("Сума за плащане")),
+                   {3360, 480, 975, 405});
   text3_[kAmount]->setValidator(new CharacterLimit(4, text3_[kAmount]));
-  text3_[kTotal] = Place(MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума")),
-                         {2880, 960, 1455, 405});
+  text3_[kTotal] =
+      zoom_->Place(MakeTextBox(this, Name("Text3", kTotal), QStringLiteral("Обща сума")),
+                   {2880, 960, 1455, 405});
   text3_[kTotal]->setReadOnly(true);
-  text3_[kSum] = Place(MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване")),
-                       {3720, 1440, 615, 405});
+  text3_[kSum] =
+      zoom_->Place(MakeTextBox(this, Name("Text3", kSum), QStringLiteral("Сума за разбиване")),
+                   {3720, 1440, 615, 405});
   text3_[kSum]->setValidator(new CharacterLimit(2, text3_[kSum]));
   // Each box is labelled by the label before it, for screen readers.
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setBuddy(text3_[i]);
@@ -212,7 +186,7 @@ void MainForm::BuildControls() {
     // ever becomes the window's default through this.
     button->setAutoDefault(true);
     Paint(button, QPalette::Button, kButtonColours[i]);
-    Place(button, {4920, button_tops[i], 975, 375});
+    zoom_->Place(button, {4920, button_tops[i], 975, 375});
     connect(button, &QPushButton::clicked, this, [this, i] { Click(i); });
     command1_[i] = button;
   }
@@ -223,7 +197,7 @@ void MainForm::BuildControls() {
   list1_->setModel(list_lines_);
   list1_->setAccessibleName(QStringLiteral("Начини на разбиване"));
   list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Place(list1_, {1560, 1800, 4335, 1485});
+  zoom_->Place(list1_, {1560, 1800, 4335, 1485});
   // The sum box reaches a few pixels into the list; keep what the user types whole.
   text3_[kSum]->raise();
 }
@@ -301,105 +275,6 @@ void MainForm::ReportFailure(Outcome outcome) {
   box->open();
 }
 
-int MainForm::ZoomPercent() const { return kZoomSteps[zoom_step_]; }
-
-void MainForm::AddZoomKeys() {
-  const auto add = [this](const QList<QKeySequence>& keys, int direction) {
-    auto* action = new QAction(this);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, direction] { Zoom(direction); });
-    addAction(action);
-  };
-  // Ctrl + = is Ctrl + plus without Shift on many keyboards.
-  add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, +1);
-  add({QKeySequence::ZoomOut}, -1);
-  add({QKeySequence(Qt::CTRL | Qt::Key_0)}, 0);
-}
-
-void MainForm::Zoom(int direction) {
-  if (direction == 0) return ApplyZoom(0);
-  if (direction < 0) return ApplyZoom(zoom_step_ > 0 ? zoom_step_ - 1 : 0);
-  if (zoom_step_ + 1 < kZoomSteps.size() && Fits(zoom_step_ + 1)) ApplyZoom(zoom_step_ + 1);
-}
-
-void MainForm::ZoomByWheel(const QWheelEvent& event) {
-  wheel_delta_ += event.angleDelta().y();
-  for (; wheel_delta_ >= kWheelStep; wheel_delta_ -= kWheelStep) Zoom(+1);
-  for (; wheel_delta_ <= -kWheelStep; wheel_delta_ += kWheelStep) Zoom(-1);
-}
-
-// A platform theme (qt6ct, say) may give the whole application its own font or
-// style, when the program starts or when its settings change: the window's own
-// come back at once, the style after the theme has finished replacing it.
-bool MainForm::event(QEvent* event) {
-  const qreal scale = ZoomPercent() / 100.0;
-  if (event->type() == QEvent::ApplicationFontChange && QApplication::font() != FormFont(scale))
-    UseFormLook(scale);
-  if (event->type() == QEvent::StyleChange && !dynamic_cast<FormStyle*>(QApplication::style()))
-    QTimer::singleShot(0, this, [this] { UseFormLook(ZoomPercent() / 100.0); });
-  return QWidget::event(event);
-}
-
-bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Wheel) {
-    const auto* wheel = static_cast<QWheelEvent*>(event);
-    if (wheel->modifiers() & Qt::ControlModifier) {
-      ZoomByWheel(*wheel);
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
-void MainForm::wheelEvent(QWheelEvent* event) {
-  if (event->modifiers() & Qt::ControlModifier)
-    ZoomByWheel(*event);
-  else
-    event->ignore();
-}
-
-QSize MainForm::FramedSize(int percent) const {
-  return ToPixels(kClientArea, percent).size() + (frameGeometry().size() - size());
-}
-
-// Whether the window, frame included, fits the screen's available area at a step.
-bool MainForm::Fits(std::size_t step) const {
-  const QScreen* shown_on = screen();
-  if (!shown_on) return true;
-  const QSize needed = FramedSize(kZoomSteps[step]);
-  return needed.boundedTo(shown_on->availableGeometry().size()) == needed;
-}
-
-void MainForm::ApplyZoom(std::size_t step) {
-  if (step == zoom_step_) return;
-  const int percent = kZoomSteps[step];
-  const qreal factor = percent / 100.0;
-  const QModelIndex top_line = list1_->indexAt(QPoint(0, 0));
-  zoom_step_ = step;
-
-  UseFormLook(factor);  // every control and popup takes the zoomed font
-  for (const auto& [widget, at] : places_) widget->setGeometry(ToPixels(at, percent));
-  // The style's sizes changed with the scale: each control takes them up again
-  // (frames cache their width, scroll areas their scroll bars' places).
-  for (QWidget* child : findChildren<QWidget*>()) {
-    QEvent changed(QEvent::StyleChange);
-    QCoreApplication::sendEvent(child, &changed);
-  }
-  setWindowIcon(step == 0
-                    ? HamburgerIcon()
-                    : QIcon(QPixmap::fromImage(HamburgerImage(kWindowIconSize * percent / 100))));
-  const QRect grown(frameGeometry().topLeft(), FramedSize(percent));
-  setFixedSize(ToPixels(kClientArea, percent).size());
-
-  // A window that grew past the screen's edge moves back onto it.
-  if (const QScreen* shown_on = screen(); shown_on && isVisible()) {
-    const QRect available = shown_on->availableGeometry();
-    const QPoint shift(std::min(0, available.right() - grown.right()),
-                       std::min(0, available.bottom() - grown.bottom()));
-    if (!shift.isNull()) move(pos() + shift);
-  }
-  if (top_line.isValid()) list1_->scrollTo(top_line, QAbstractItemView::PositionAtTop);
-}
+int MainForm::ZoomPercent() const { return zoom_->Percent(); }
 
 }  // namespace banknotes

@@ -1,0 +1,25 @@
+#include "tests/window_fixture.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include "window/form_style.h"
+
+namespace banknotes::testing {
+
+void FormTestCase::OpenForm() {
+  UseFormLook(1);  // as the program sets the application up before its window
+  form_ = std::make_unique<MainForm>();
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  // Xvfb has no window manager to activate the window; Qt is told directly.
+  QApplication::setActiveWindow(form_.get());
+}
+
+void FormTestCase::init() {
+  if (open_before_each_test_) OpenForm();
+}
+
+void FormTestCase::cleanup() { form_.reset(); }
+
+}  // namespace banknotes::testing

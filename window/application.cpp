@@ -1,0 +1,18 @@
+#include "window/application.h"
+
+#include <QGuiApplication>
+
+#include "generated/product.h"
+#include "window/form_style.h"
+#include "window/qt_translation.h"
+
+namespace banknotes {
+
+void SetUpApplication() {
+  // Wayland compositors find the icon and name through the desktop entry.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(product::kAppId));
+  UseBulgarianQtTexts();
+  UseFormLook(1);
+}
+
+}  // namespace banknotes
