@@ -1,11 +1,27 @@
 #pragma once
 
 #include <exception>
+#include <string_view>
 
 namespace banknotes {
 
 // How a click ended.
 enum class Outcome { Success, Overflow, DivisionByZero };
+
+// What the user is told when a click fails, as a title and short lines that never
+// wrap, so the message keeps its shape at every size. Empty for success.
+inline constexpr std::string_view kFailureTitle = "Грешка";
+constexpr std::string_view FailureText(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::Overflow:
+      return "Препълване: числото е\nизвън допустимия обхват.\nНищо не е променено.";
+    case Outcome::DivisionByZero:
+      return "Деление на нула.\nНищо не е променено.";
+    case Outcome::Success:
+      break;
+  }
+  return "";
+}
 
 // Thrown by the number rules when a step cannot go on. The actions let it pass
 // before they write anything, so the form is untouched; dispatch turns it into

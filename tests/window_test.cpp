@@ -13,9 +13,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "logic/description.h"
 #include "tests/window_fixture.h"
 #include "window/character_limit.h"
-#include "window/description.h"
 #include "window/main_form.h"
 
 namespace banknotes {

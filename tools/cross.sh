@@ -1,6 +1,6 @@
-# Shared by tools/windows.sh and tools/web.sh: Qt and GoogleTest for another
-# platform, built once from Debian's own sources and cached outside the clone,
-# for every clone to reuse. Sourced, not run.
+# Shared by tools/windows.sh and tools/web.sh: Qt (for Windows) and GoogleTest
+# for another platform, built once from Debian's own sources and cached outside
+# the clone, for every clone to reuse. Sourced, not run.
 
 banknotes_cache=${XDG_CACHE_HOME:-$HOME/.cache}/banknotes
 banknotes_qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
@@ -30,10 +30,12 @@ banknotes_cross_qt() {
 }
 
 # banknotes_cross_gtest NAME TOOLCHAIN WORK_DIR: sets gtest to the prefix of
-# GoogleTest built for NAME from Debian's source with TOOLCHAIN, in WORK_DIR.
+# GoogleTest built for NAME from Debian's source with TOOLCHAIN, in WORK_DIR. The
+# folder's name holds a hash of the toolchain, comments aside.
 banknotes_cross_gtest() {
-  local name=$1 toolchain=$2 work=$3
-  gtest=$banknotes_cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-$name
+  local name=$1 toolchain=$2 work=$3 hash
+  hash=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$toolchain" | sha256sum | cut -c1-12)
+  gtest=$banknotes_cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-$name-$hash
   [ -d "$gtest" ] && return 0
   rm -rf "$gtest.partial" "$work"
   banknotes_step "Building GoogleTest for $name" sh -c "

@@ -13,11 +13,11 @@ banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream l
 # Bulgarian locale the installer is tried in.
 banknotes_windows_packages=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-utils googletest
   wine wine64 nsis xdotool x11-apps imagemagick tesseract-ocr locales wixl msitools)
-# What tools/web.sh needs besides: emscripten, the sources of Qt and GoogleTest and
-# what builds them, the font the page embeds (Liberation 2, under the SIL Open Font
-# License), the browser the tests drive, and what reads their screens.
-banknotes_web_packages=(emscripten ninja-build dpkg-dev xz-utils googletest fonts-liberation2
-  chromium tesseract-ocr tesseract-ocr-bul)
+# What tools/web.sh needs besides: emscripten, GoogleTest's source and what builds
+# it, the font the page embeds (Liberation 2, under the SIL Open Font License) and
+# what cuts it to WOFF2, and the browser the tests drive.
+banknotes_web_packages=(emscripten ninja-build googletest fonts-liberation2 fonttools python3-brotli
+  chromium)
 
 # Runs one step under a one-line heading, quietly; shows what it printed when it
 # fails, and any compiler warnings when it does not.

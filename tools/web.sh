@@ -1,51 +1,44 @@
 #!/usr/bin/env bash
-# Builds banknotes for the web with Qt for WebAssembly on this Debian machine and
-# tries it in a real browser. Leaves build-web/site/: static files that any web
-# server can serve, index.html the page. Needs nothing from build/ or
-# build-windows/. The page is in web/, its test in tests/web/.
+# Builds banknotes for the web on this Debian machine and tries it in a real
+# browser. Leaves build-web/site/: static files that any web server can serve,
+# index.html the page. The page is HTML written at build time from the window's
+# description (web/), over the logic built for WebAssembly with Debian's
+# emscripten; its test is in tests/web/. Needs nothing from build/ or
+# build-windows/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 source tools/setup.sh
 banknotes_install_missing "${banknotes_web_packages[@]}"
 
-web=$root/tools/emscripten
-out=$root/build-web
+out=$PWD/build-web
 mkdir -p "$out"
 # emscripten's own JavaScript modules are Debian's, which a node from elsewhere
 # does not look for by itself.
 export NODE_PATH=/usr/share/nodejs
 
-# Qt's wasm build looks for an emsdk: a folder that names where emcc is, with
-# emcc and its friends in it. Debian's emscripten is in /usr/bin.
-emsdk=$out/emsdk
-mkdir -p "$emsdk/upstream/emscripten"
-echo "EMSCRIPTEN_ROOT = '/upstream/emscripten'" >"$emsdk/.emscripten"
-for tool in emcc em++ emar emranlib emcmake em-config; do
-  ln -sf "/usr/bin/$tool" "$emsdk/upstream/emscripten/$tool"
-done
+# What the build runs on this machine: the page's writer and the icon's drawing.
+banknotes_build build-web/host page_writer -DBANKNOTES_BENCH=OFF
+banknotes_step "Building icon_writer in build-web/host/" \
+  cmake --build build-web/host -j "$(nproc)" --target icon_writer
 
 source tools/cross.sh
-EMSDK=$emsdk banknotes_cross_qt wasm "$web" "$out/qt-build.log" \
-  "$(dpkg-query -W -f='emscripten ${Version}' emscripten)"
 # GoogleTest for the logic tests, which run under Node.
-banknotes_cross_gtest wasm "$web/toolchain.cmake" "$out/googletest"
+banknotes_cross_gtest wasm "$PWD/tools/emscripten/toolchain.cmake" "$out/googletest"
 
-banknotes_build build-web all -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$web/toolchain.cmake" \
+banknotes_build build-web all -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+  -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/emscripten/toolchain.cmake" \
   -DCMAKE_CROSSCOMPILING_EMULATOR="node;--no-experimental-fetch" \
-  -DGTest_DIR="$gtest/lib/cmake/GTest" -DBANKNOTES_BENCH=OFF \
-  -DBANKNOTES_QT_SOURCE_VERSION="$banknotes_qt_version" \
+  -DGTest_DIR="$gtest/lib/cmake/GTest" -DBANKNOTES_WINDOW=OFF -DBANKNOTES_BENCH=OFF \
+  -DBANKNOTES_HOST_TOOLS="$out/host" \
   -DBANKNOTES_FONT_VERSION="$(dpkg-query -W -f='${Version}' fonts-liberation2)"
 
-# Playwright, at the version the lockfile pins, driving Debian's Chromium.
+# Playwright and axe-core, at the versions the lockfile pins, driving Debian's Chromium.
 browser=$out/browser
 if ! cmp -s tests/web/package-lock.json "$browser/package-lock.json"; then
   rm -rf "$browser"
   mkdir -p "$browser"
   cp tests/web/package.json tests/web/package-lock.json "$browser/"
-  banknotes_step "Installing playwright-core from the lockfile" \
+  banknotes_step "Installing playwright-core and axe-core from the lockfile" \
     npm ci --prefix "$browser" --ignore-scripts --no-audit --no-fund
 fi
 

@@ -4,11 +4,8 @@
 
 namespace banknotes {
 
-// Holds a text box to one line of at most N characters (code points, so an emoji is one and
-// is never cut in half). A typed character past the limit is refused and a paste
-// is cut to fit: what overflows is taken from the end of the inserted text, just
-// before the cursor, so the text already there stays. A paste keeps only what
-// comes before its first line break (CR or LF), and the limit cuts that.
+// Holds a text box to the rule of its limit (FitToLimit): one line of at most N
+// characters, a typed character past it refused and a paste cut to fit.
 class CharacterLimit : public QValidator {
  public:
   CharacterLimit(int limit, QObject* parent);

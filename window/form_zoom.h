@@ -5,17 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "logic/form_layout.h"
+
 class QAbstractItemView;
 class QWheelEvent;
 class QWidget;
 
 namespace banknotes {
-
-// A place in a window as its layout gives it: left, top, width and height in
-// twips, relative to the control's container.
-struct Twips {
-  int left, top, width, height;
-};
 
 // Places a window's controls from their twips and zooms the window from 100 to
 // 200 % as one piece: Ctrl + plus, minus or 0, or Ctrl and the wheel anywhere in

@@ -3,16 +3,13 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "logic/dispatch.h"
 #include "logic/form_state.h"
 
 class QCheckBox;
-class QGroupBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace banknotes {
@@ -36,8 +33,8 @@ class MainForm : public QWidget {
   int ZoomPercent() const;
 
  private:
-  void BuildControls();
-  void SetTabOrder();
+  // Keeps the controls the form state lives in, and wires the buttons.
+  void BindControls(const std::vector<QWidget*>& widgets);
   void WriteForm(const FormState& before, const FormState& after);
   void ReportFailure(Outcome outcome);
 
@@ -47,9 +44,6 @@ class MainForm : public QWidget {
   std::array<QPushButton*, 3> command1_{};
   LinesView* list1_ = nullptr;
   ListLinesModel* list_lines_ = nullptr;  // the list's content
-  QPlainTextEdit* text1_ = nullptr;
-  QGroupBox* frame1_ = nullptr;
-  QGroupBox* frame2_ = nullptr;
   FormZoom* zoom_;
 };
 

@@ -1,0 +1,96 @@
+#include "logic/form_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "logic/form_state.h"
+
+namespace banknotes {
+namespace {
+
+std::string Id(const Control& control) {
+  std::string id(control.name);
+  if (control.index >= 0) id.append("_").append(std::to_string(control.index));
+  return id;
+}
+
+bool TakesFocus(const Control& control) {
+  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame;
+}
+
+const Control* Find(const FormLayout& layout, const std::string& id) {
+  for (const Control& control : layout.controls)
+    if (Id(control) == id) return &control;
+  return nullptr;
+}
+
+class FormLayouts : public ::testing::TestWithParam<const FormLayout*> {};
+
+// Every control is named once, stands inside its container, and what takes the
+// focus has a name for screen readers and a tab index of its own.
+TEST_P(FormLayouts, ControlsAreWhole) {
+  const FormLayout& layout = *GetParam();
+  std::set<std::string> ids;
+  std::set<int> tab_indexes;
+  for (const Control& control : layout.controls) {
+    const std::string id = Id(control);
+    SCOPED_TRACE(id);
+    EXPECT_TRUE(ids.insert(id).second) << "named twice";
+    EXPECT_TRUE(tab_indexes.insert(control.tab_index).second) << "tab index " << control.tab_index;
+    EXPECT_TRUE(!TakesFocus(control) || !control.accessible_name.empty()) << "has no name";
+    EXPECT_TRUE(control.kind != ControlKind::Button || !control.description.empty());
+
+    Twips area = layout.client_area;
+    if (!control.container.empty()) {
+      const Control* container = Find(layout, std::string(control.container));
+      ASSERT_NE(container, nullptr);
+      EXPECT_EQ(container->kind, ControlKind::Frame);
+      area = {0, 0, container->place.width, container->place.height};
+    }
+    EXPECT_GE(control.place.left, area.left);
+    EXPECT_GE(control.place.top, area.top);
+    EXPECT_LE(control.place.left + control.place.width, area.left + area.width);
+    EXPECT_LE(control.place.top + control.place.height, area.top + area.height);
+
+    if (!control.labels.empty()) {
+      EXPECT_EQ(control.kind, ControlKind::Label);
+      const Control* box = Find(layout, std::string(control.labels));
+      ASSERT_NE(box, nullptr) << control.labels;
+      EXPECT_TRUE(TakesFocus(*box));
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, ::testing::Values(&kMainForm),
+                         [](const auto& info) { return std::string(info.param->name); });
+
+TEST(MainFormLayout, FocusTakesTheWindowsTabOrder) {
+  std::vector<const Control*> focusable;
+  for (const Control& control : kMainForm.controls)
+    if (TakesFocus(control)) focusable.push_back(&control);
+  std::sort(focusable.begin(), focusable.end(),
+            [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });
+  std::vector<std::string> order;
+  for (const Control* control : focusable) order.push_back(Id(*control));
+  EXPECT_EQ(order, (std::vector<std::string>{
+                       "Check1_0", "Check1_1",   "Check1_2", "Check1_3", "Check1_4",   "Check1_5",
+                       "Check1_6", "Text1",      "Text2_0",  "Text2_1",  "Text2_2",    "Text2_3",
+                       "Text2_4",  "Text2_5",    "Text2_6",  "Text3_0",  "Command1_0", "Command1_1",
+                       "Text3_1",  "Command1_2", "Text3_2",  "List1_0"}));
+}
+
+// The marks' captions are the denominations a payment reads.
+TEST(MainFormLayout, MarksCarryTheFormsDenominations) {
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    const Control* mark = Find(kMainForm, std::string("Check1_").append(std::to_string(k)));
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->text, kDenominationCaptions[k]);
+  }
+}
+
+}  // namespace
+}  // namespace banknotes

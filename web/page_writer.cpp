@@ -1,0 +1,269 @@
+// Writes the web page's HTML and the stylesheet of its window's places from the
+// same description the desktop window is built from, at build time, so that the
+// window is drawn before any script runs:
+//   page_writer DIR     writes DIR/index.html and DIR/main-form.css
+// It decides the page's markup and reading order; the page's scripts bring the
+// behaviour.
+#include <cstdio>
+#include <fstream>
+#include <initializer_list>
+#include <iostream>
+#include <set>
+#include <span>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generated/product.h"
+#include "logic/form_layout.h"
+#include "logic/outcome.h"
+
+namespace banknotes {
+namespace {
+
+// What a narrow screen shows first comes first: the amount and its button, then
+// the total, the marks and counts, the splitting, and the description last. On a
+// wide screen the controls stand at their places and the focus takes the
+// window's tab order.
+constexpr std::string_view kMainFormReadingOrder[] = {
+    "Label1_0", "Label1_1", "Text3_0",  "Command1_1", "Label1_2",   "Text3_1", "Command1_0",
+    "Frame1",   "Frame2",   "Label1_3", "Text3_2",    "Command1_2", "List1_0", "Text1"};
+
+// The pieces one after another; the page is written from many small ones.
+std::string Join(std::initializer_list<std::string_view> pieces) {
+  std::string joined;
+  for (const std::string_view piece : pieces) joined.append(piece);
+  return joined;
+}
+
+std::string Id(const Control& control) {
+  if (control.index < 0) return std::string(control.name);
+  return Join({control.name, "_", std::to_string(control.index)});
+}
+
+std::string Escape(std::string_view text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\r':
+        break;  // lines end with LF alone in the page
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// 15 twips make a pixel; edges are rounded, as the desktop rounds them.
+int Pixels(int twips) { return (twips + 7) / 15; }
+
+std::string Rgb(const banknotes::Rgb& colour) {
+  return Join({"rgb(", std::to_string(colour.red), " ", std::to_string(colour.green), " ",
+               std::to_string(colour.blue), ")"});
+}
+
+class FormWriter {
+ public:
+  explicit FormWriter(const FormLayout& layout) : layout_(layout) {}
+
+  // The form's controls in `order`, frames holding theirs.
+  std::string Markup(std::span<const std::string_view> order) {
+    std::string html;
+    for (const std::string_view id : order) html += ControlMarkup(Find(id));
+    for (const Control& control : layout_.controls)
+      if (control.container.empty() && !written_.contains(Id(control)))
+        Fail(Join({"control ", Id(control), " has no place in the page's reading order"}));
+    return html;
+  }
+
+  // Colours and alignment on every screen; places, sizes and stacking where the
+  // window fits.
+  std::string Stylesheet() const {
+    std::ostringstream css;
+    const std::string form = Join({"#", layout_.name});
+    css << "/* Written by page_writer from the window's description. */\n";
+    css << form << " { background: " << Rgb(layout_.background) << "; }\n";
+    for (const Control& control : layout_.controls) {
+      css << "#" << Id(control) << " {";
+      if (control.colour) css << " background: " << Rgb(*control.colour) << ";";
+      if (control.align == Align::Centre) css << " text-align: center;";
+      if (control.align == Align::Right) css << " text-align: right;";
+      css << " }\n";
+    }
+    css << "@media (min-width: 560px) {\n";
+    css << "  " << form << " { width: " << Pixels(layout_.client_area.width)
+        << "px; height: " << Pixels(layout_.client_area.height) << "px; }\n";
+    int layer = 1;
+    for (const Control& control : layout_.controls) {
+      const Twips& at = control.place;
+      const int left = Pixels(at.left), top = Pixels(at.top);
+      css << "  #" << Id(control) << " { left: " << left << "px; top: " << top
+          << "px; width: " << Pixels(at.left + at.width) - left
+          << "px; height: " << Pixels(at.top + at.height) - top << "px; z-index: " << layer++
+          << "; }\n";
+    }
+    css << "}\n";
+    return css.str();
+  }
+
+ private:
+  const Control& Find(std::string_view id) const {
+    for (const Control& control : layout_.controls)
+      if (Id(control) == id) return control;
+    Fail(Join({"no control ", id}));
+  }
+
+  [[noreturn]] static void Fail(const std::string& what) {
+    std::cerr << "page_writer: " << what << "\n";
+    std::exit(1);
+  }
+
+  std::string ControlMarkup(const Control& control) {
+    const std::string id = Id(control);
+    written_.insert(id);
+    const std::string text = Escape(control.text);
+    const std::string name = Escape(control.accessible_name);
+    const std::string tab = Join({" data-tab=\"", std::to_string(control.tab_index), "\""});
+    switch (control.kind) {
+      case ControlKind::Label:
+        if (control.labels.empty())
+          return Join({"<span id=\"", id, "\" class=\"label\">", text, "</span>\n"});
+        return Join({"<label id=\"", id, "\" class=\"label\" for=\"", control.labels, "\">", text,
+                     "</label>\n"});
+      case ControlKind::Frame: {
+        std::string html =
+            Join({"<fieldset id=\"", id, "\" class=\"frame\"><legend>", text, "</legend>\n"});
+        for (const Control& inside : layout_.controls)
+          if (inside.container == control.name) html += ControlMarkup(inside);
+        return html + "</fieldset>\n";
+      }
+      case ControlKind::TextBox: {
+        std::string html = Join({"<input id=\"", id, "\" class=\"box\" type=\"text\" aria-label=\"",
+                                 name, "\" autocomplete=\"off\" spellcheck=\"false\"", tab});
+        if (!text.empty()) html += Join({" value=\"", text, "\""});
+        if (control.read_only) html += " readonly";
+        // A keyboard with digits, where the user types a number.
+        if (control.limit > 0)
+          html +=
+              Join({" data-limit=\"", std::to_string(control.limit), "\" inputmode=\"decimal\""});
+        return html + ">\n";
+      }
+      case ControlKind::Description:
+        return Join({"<textarea id=\"", id, "\" class=\"description\" aria-label=\"", name,
+                     "\" spellcheck=\"false\"", tab, control.read_only ? " readonly" : "", ">",
+                     text, "</textarea>\n"});
+      case ControlKind::CheckBox:
+        return Join({"<label id=\"", id,
+                     "\" class=\"check\"><input type=\"checkbox\" aria-label=\"", name, "\"", tab,
+                     "><span class=\"caption\">", text, "</span></label>\n"});
+      case ControlKind::Button: {
+        if (control.description.empty())
+          return Join({"<button id=\"", id, "\" class=\"button\" type=\"button\"", tab, ">", text,
+                       "</button>\n"});
+        return Join({"<button id=\"", id, "\" class=\"button\" type=\"button\"", tab,
+                     " aria-describedby=\"", id, "-about\">", text, "</button>\n<span id=\"", id,
+                     "-about\" hidden>", Escape(control.description), "</span>\n"});
+      }
+      case ControlKind::ListBox:
+        return Join({"<div id=\"", id,
+                     "\" class=\"list\" role=\"listbox\" tabindex=\"0\" aria-label=\"", name, "\"",
+                     tab, "></div>\n"});
+    }
+    return "";
+  }
+
+  const FormLayout& layout_;
+  std::set<std::string> written_;
+};
+
+// Scripts and WebAssembly from the page's own origin only, nothing inline.
+constexpr std::string_view kSecurityPolicy =
+    "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
+    "object-src 'none'; base-uri 'none'; form-action 'none'";
+
+std::string Head(std::string_view title, std::string_view stylesheet,
+                 const std::vector<std::string_view>& scripts) {
+  std::string head = Join({R"(<!doctype html>
+<html lang="bg">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta http-equiv="Content-Security-Policy" content=")",
+                           kSecurityPolicy, R"(">
+<meta name="color-scheme" content="light">
+<title>)",
+                           Escape(title), R"(</title>
+<meta name="description" content=")",
+                           Escape(product::kSummary), R"(">
+<meta name="theme-color" content="#c0c0ff">
+<link rel="icon" type="image/png" sizes="32x32" href="icon-32.png">
+<link rel="apple-touch-icon" href="icon-192.png">
+<link rel="manifest" href="manifest.webmanifest">
+<link rel="preload" href="liberation-serif.woff2" as="font" type="font/woff2" crossorigin>
+<link rel="stylesheet" href="page.css">
+<link rel="stylesheet" href=")",
+                           stylesheet, "\">\n"});
+  for (const std::string_view script : scripts)
+    head += Join({"<script src=\"", script, "\" defer></script>\n"});
+  return head + "</head>\n";
+}
+
+void Write(const std::string& file, const std::string& content) {
+  std::ofstream out(file, std::ios::binary);
+  out << content;
+  if (!out) {
+    std::cerr << "page_writer: cannot write " << file << "\n";
+    std::exit(1);
+  }
+}
+
+std::string MainPage(FormWriter& form) {
+  return Join({Head(product::kTitle, "main-form.css", {"logic.js", "controls.js", "main-form.js"}),
+               "<body>\n<main id=\"", kMainForm.name, "\" class=\"form\">\n",
+               form.Markup(kMainFormReadingOrder), R"(</main>
+<nav class="links"><a href="licences.html">Лицензи</a></nav>
+<p id="Status" class="status" role="status"></p>
+<div id="Announcement" class="announcement" aria-live="polite"></div>
+<noscript><p class="status">За програмата е нужен JavaScript: разрешете го в браузъра.</p></noscript>
+<div id="List1Menu" class="menu" role="menu" aria-label="Копиране" hidden>
+<div role="menuitem" tabindex="-1" data-copy="line">Копиране</div>
+<div role="menuitem" tabindex="-1" data-copy="all">Копиране на всички редове</div>
+</div>
+<dialog id="FailureMessage" class="message" aria-labelledby="FailureTitle" aria-describedby="FailureText">
+<h2 id="FailureTitle">)",
+               Escape(kFailureTitle), R"(</h2>
+<p id="FailureText"></p>
+<button type="button" class="button" autofocus>Добре</button>
+</dialog>
+</body>
+</html>
+)"});
+}
+
+}  // namespace
+}  // namespace banknotes
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::cerr << "usage: page_writer DIR\n";
+    return 2;
+  }
+  const std::string dir = argv[1];
+  banknotes::FormWriter main_form(banknotes::kMainForm);
+  banknotes::Write(dir + "/index.html", banknotes::MainPage(main_form));
+  banknotes::Write(dir + "/main-form.css", main_form.Stylesheet());
+  return 0;
+}

@@ -1,0 +1,48 @@
+// The main window on the page: a click reads the controls into a form, hands it
+// to the logic with the button's index, and writes back what the logic answers,
+// as the desktop window does. Nothing is kept here between clicks.
+'use strict';
+
+(() => {
+  const control = (id) => document.getElementById(id);
+  const boxes = (name, count) => Array.from({length: count}, (_, i) => control(`${name}_${i}`));
+  const Text3 = boxes('Text3', 3);
+  const Text2 = boxes('Text2', 7);
+  const Check1 = boxes('Check1', 7);
+  const List1 = Banknotes.listBox(control('List1_0'), control('List1Menu'));
+  const kTotal = 1;
+  const kClearButton = 0, kEnterButton = 1, kListButton = 2;
+
+  function readForm() {
+    return {
+      Text3: Text3.map((box) => box.value),
+      Text2: Text2.map((box) => box.value),
+      Check1: Check1.map((mark) => ({
+        Caption: mark.querySelector('.caption').textContent,
+        Value: mark.querySelector('input').checked ? 1 : 0,
+      })),
+      List1: List1.text(),
+    };
+  }
+
+  function writeTexts(boxes, texts) {
+    boxes.forEach((box, i) => { if (box.value !== texts[i]) box.value = texts[i]; });
+  }
+
+  function click(logic, index) {
+    const answer = logic.click(index, readForm());
+    if (answer.outcome !== 0) return Banknotes.showFailure(answer.title, answer.text);
+    writeTexts(Text3, answer.Text3);
+    writeTexts(Text2, answer.Text2);
+    Check1.forEach((mark, k) => { mark.querySelector('input').checked = answer.Check1[k] !== 0; });
+    if (answer.List1 !== undefined) List1.show(answer.List1);
+    if (index === kEnterButton) Banknotes.announce(`Обща сума: ${Text3[kTotal].value}.`);
+    if (index === kListButton) Banknotes.announce(`Начини на разбиване: ${answer.lineCount}.`);
+    if (index === kClearButton) Banknotes.announce('Всичко е изчистено.');
+  }
+
+  for (const index of [kClearButton, kEnterButton, kListButton])
+    control(`Command1_${index}`).addEventListener(
+        'click', () => Banknotes.whenLoaded((logic) => click(logic, index)));
+  Banknotes.focusFirst();
+})();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "logic/form_layout.h"
+
+class QWidget;
+
+namespace banknotes {
+
+class FormZoom;
+
+// The object name of a described control: "Text3_0", or "Frame1" for a control
+// of its own. Tests and screen readers' tools find controls by it.
+QString ObjectName(const Control& control);
+
+// Builds a described window's controls on the desktop: each control the widget of
+// its kind (a LinesView for a list), with its caption, colours (black text on
+// them, whatever the desktop's palette), alignment, limit, accessible name and
+// description, placed by `zoom` in its container and chained in tab order; each
+// label names its box for screen readers. It gives the window its background.
+// It adds no behaviour: what a click does and what a list shows stay with the
+// window. Returns the widgets in the order of `layout.controls`.
+std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, FormZoom& zoom);
+
+}  // namespace banknotes
