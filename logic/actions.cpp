@@ -125,6 +125,11 @@ void ListSplits(FormState& form) {
   form.Text3[kTotal].clear();
 }
 
+std::string SplitLine(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
+                      std::int64_t e, std::int64_t sum) {
+  return SplitLineWriter().Line(a, b, c, d, e, sum);
+}
+
 void ClearAll(FormState& form) {
   EmptyCountsAndMarks(form);
   for (std::string& text : form.Text3) text.clear();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "logic/form_state.h"
 
 namespace banknotes {
@@ -18,5 +21,10 @@ void ListSplits(FormState& form);
 
 // "Чисти": empties every field, mark and line. Captions stay.
 void ClearAll(FormState& form);
+
+// One line of the listing: "20*e + 10*d + 5*c + 2*b + 1*a = sum", with a ones,
+// b twos, c fives, d tens and e twenties.
+std::string SplitLine(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
+                      std::int64_t e, std::int64_t sum);
 
 }  // namespace banknotes

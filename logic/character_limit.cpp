@@ -1,6 +1,7 @@
 #include "logic/character_limit.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace banknotes {
 namespace {
@@ -47,6 +48,19 @@ void FitToLimit(std::u16string& text, std::size_t& cursor, std::size_t limit) {
   cursor = cut_start;
   // Only when the cursor sits too near the start to cut before it: cut the end.
   for (; excess > 0 && !text.empty(); --excess) text.resize(PreviousCharacter(text, text.size()));
+}
+
+void FitDigitsToLimit(std::u16string& text, std::size_t& cursor, std::size_t limit) {
+  std::u16string digits;
+  std::size_t kept_before_cursor = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] < u'0' || text[i] > u'9') continue;
+    digits += text[i];
+    if (i < cursor) ++kept_before_cursor;
+  }
+  text = std::move(digits);
+  cursor = kept_before_cursor;
+  FitToLimit(text, cursor, limit);
 }
 
 }  // namespace banknotes

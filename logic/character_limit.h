@@ -15,4 +15,8 @@ namespace banknotes {
 // and the limit cuts that. The cursor is moved to where the kept text ends.
 void FitToLimit(std::u16string& text, std::size_t& cursor, std::size_t limit);
 
+// The rule of a count box: digits 0 to 9 only, at most `limit` of them. Any other
+// character typed is refused, and a paste keeps its digits, cut to the limit.
+void FitDigitsToLimit(std::u16string& text, std::size_t& cursor, std::size_t limit);
+
 }  // namespace banknotes

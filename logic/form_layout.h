@@ -28,6 +28,7 @@ enum class ControlKind {
   TextBox,      // one line of text
   Description,  // several lines of text that wrap, with a vertical scroll bar
   CheckBox,     // a mark with its caption
+  Option,       // one choice of a frame's group, with its caption
   Button,
   ListBox,  // lines, one of them selected at a time
 };
@@ -47,8 +48,10 @@ struct Control {
   std::string_view accessible_name;
   std::string_view description;  // what a button does, for screen readers
   int limit;                     // characters a user may type or paste; 0 for none
+  bool digits;                   // only the digits 0 to 9 may be typed or pasted
   bool read_only;
-  std::string_view labels;  // for a label: the control it names ("Text3_0")
+  std::string_view labels;      // for a label: the control it names ("Text3_0")
+  std::string_view shown_with;  // shown only while this option is chosen; empty: always
 };
 
 struct FormLayout {
@@ -61,5 +64,7 @@ struct FormLayout {
 
 // The main window, MainForm.
 extern const FormLayout kMainForm;
+// The practice window, PracticeForm.
+extern const FormLayout kPracticeForm;
 
 }  // namespace banknotes

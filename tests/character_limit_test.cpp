@@ -57,5 +57,29 @@ INSTANTIATE_TEST_SUITE_P(
         LimitRow{"ACursorAtTheStartCutsTheEnd", u"12345", 0, u"", 4, u"1234", 0}),
     [](const ::testing::TestParamInfo<LimitRow>& info) { return info.param.name; });
 
+// A count box: digits only, typed or pasted, at most three of them.
+TEST(FitDigitsToLimit, KeepsDigitsOnly) {
+  const struct {
+    std::u16string before;
+    std::size_t at;
+    std::u16string inserted;
+    std::u16string kept;
+    std::size_t cursor;
+  } rows[] = {
+      {u"", 0, u"12", u"12", 2},    {u"12", 2, u"a", u"12", 2},
+      {u"12", 1, u"-", u"12", 1},   {u"", 0, u"1 2\n3456", u"123", 3},
+      {u"9", 0, u"x1y", u"19", 1},  {u"", 0, u"\u0662", u"", 0},  // an Arabic two
+      {u"123", 3, u"4", u"123", 3}, {u"", 0, kEmoji + u"7", u"7", 1},
+  };
+  for (const auto& row : rows) {
+    std::u16string text = row.before;
+    text.insert(row.at, row.inserted);
+    std::size_t cursor = row.at + row.inserted.size();
+    FitDigitsToLimit(text, cursor, 3);
+    EXPECT_EQ(text, row.kept);
+    EXPECT_EQ(cursor, row.cursor);
+  }
+}
+
 }  // namespace
 }  // namespace banknotes

@@ -56,6 +56,13 @@ TEST_P(FormLayouts, ControlsAreWhole) {
     EXPECT_LE(control.place.left + control.place.width, area.left + area.width);
     EXPECT_LE(control.place.top + control.place.height, area.top + area.height);
 
+    if (!control.shown_with.empty()) {
+      const Control* option = Find(layout, std::string(control.shown_with));
+      ASSERT_NE(option, nullptr) << control.shown_with;
+      EXPECT_EQ(option->kind, ControlKind::Option);
+    }
+    EXPECT_TRUE(!control.digits || control.limit > 0);
+
     if (!control.labels.empty()) {
       EXPECT_EQ(control.kind, ControlKind::Label);
       const Control* box = Find(layout, std::string(control.labels));
@@ -65,7 +72,7 @@ TEST_P(FormLayouts, ControlsAreWhole) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, ::testing::Values(&kMainForm),
+INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, ::testing::Values(&kMainForm, &kPracticeForm),
                          [](const auto& info) { return std::string(info.param->name); });
 
 TEST(MainFormLayout, FocusTakesTheWindowsTabOrder) {

@@ -1,7 +1,7 @@
 // The logic as the page sees it, through embind: a click on a form read from the
-// page's controls, and the rule of a box's character limit. The page hands its
-// controls' texts in and writes back what it gets; nothing is kept here between
-// calls.
+// page's controls, the rule of a box's character limit, and a practice session.
+// The page hands its controls' texts in and writes back what it gets; nothing but
+// a practice's session is kept here between calls.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -12,6 +12,7 @@
 
 #include "logic/character_limit.h"
 #include "logic/dispatch.h"
+#include "logic/practice.h"
 
 namespace banknotes {
 namespace {
@@ -94,14 +95,66 @@ val Click(int index, const val& form) {
   return answer;
 }
 
-// {text, cursor} after FitToLimit; JavaScript's strings and cursors are UTF-16.
-val FitBox(std::u16string text, std::size_t cursor, std::size_t limit) {
-  FitToLimit(text, cursor, limit);
+// {text, cursor} after FitToLimit, or FitDigitsToLimit for a count; JavaScript's
+// strings and cursors are UTF-16.
+val FitBox(std::u16string text, std::size_t cursor, std::size_t limit, bool digits) {
+  (digits ? FitDigitsToLimit : FitToLimit)(text, cursor, limit);
   val answer = val::object();
   answer.set("text", text);
   answer.set("cursor", cursor);
   return answer;
 }
+
+// state: {exercise, paymentRange, splitRange (indexes of the chosen options),
+// task, counts: [7 texts], sum, way: [5 texts], answer, tally, found: lines}.
+PracticeState ReadPractice(const val& page) {
+  PracticeState state;
+  state.exercise = static_cast<Exercise>(page["exercise"].as<int>());
+  state.payment_range = static_cast<PaymentRange>(page["paymentRange"].as<int>());
+  state.split_range = static_cast<SplitRange>(page["splitRange"].as<int>());
+  state.task = page["task"].as<std::string>();
+  ReadTexts(page["counts"], state.counts);
+  state.sum = page["sum"].as<std::string>();
+  ReadTexts(page["way"], state.way);
+  state.answer = page["answer"].as<std::string>();
+  state.tally = page["tally"].as<std::string>();
+  state.found = SplitLines(page["found"].as<std::string>());
+  return state;
+}
+
+val PracticeAnswer(const PracticeState& state) {
+  val answer = val::object();
+  answer.set("exercise", static_cast<int>(state.exercise));
+  answer.set("paymentRange", static_cast<int>(state.payment_range));
+  answer.set("splitRange", static_cast<int>(state.split_range));
+  answer.set("task", state.task);
+  answer.set("counts", Texts(state.counts));
+  answer.set("sum", state.sum);
+  answer.set("way", Texts(state.way));
+  answer.set("answer", state.answer);
+  answer.set("tally", state.tally);
+  answer.set("found", JoinLines(state.found));
+  return answer;
+}
+
+// The practice window's session; its state crosses as the page's controls hold it.
+class PracticeSession {
+ public:
+  explicit PracticeSession(std::uint32_t seed) : practice_(seed) {}
+  val Show(const val& page) const {
+    PracticeState state = ReadPractice(page);
+    practice_.Show(state);
+    return PracticeAnswer(state);
+  }
+  val Click(const val& page, int button) {
+    PracticeState state = ReadPractice(page);
+    practice_.Click(state, button);
+    return PracticeAnswer(state);
+  }
+
+ private:
+  Practice practice_;
+};
 
 }  // namespace
 }  // namespace banknotes
@@ -109,4 +162,8 @@ val FitBox(std::u16string text, std::size_t cursor, std::size_t limit) {
 EMSCRIPTEN_BINDINGS(banknotes) {
   emscripten::function("click", &banknotes::Click);
   emscripten::function("fitToLimit", &banknotes::FitBox);
+  emscripten::class_<banknotes::PracticeSession>("Practice")
+      .constructor<std::uint32_t>()
+      .function("show", &banknotes::PracticeSession::Show)
+      .function("click", &banknotes::PracticeSession::Click);
 }

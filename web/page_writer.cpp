@@ -1,9 +1,12 @@
 // Writes the web page's HTML and the stylesheet of its window's places from the
 // same description the desktop window is built from, at build time, so that the
 // window is drawn before any script runs:
-//   page_writer DIR     writes DIR/index.html and DIR/main-form.css
+//   page_writer DIR     writes DIR/index.html and DIR/main-form.css, the main
+//                       window's page, and DIR/practice.html and
+//                       DIR/practice-form.css, the practice window's
 // It decides the page's markup and reading order; the page's scripts bring the
 // behaviour.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <initializer_list>
@@ -13,11 +16,13 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "generated/product.h"
 #include "logic/form_layout.h"
 #include "logic/outcome.h"
+#include "logic/practice.h"
 
 namespace banknotes {
 namespace {
@@ -29,6 +34,11 @@ namespace {
 constexpr std::string_view kMainFormReadingOrder[] = {
     "Label1_0", "Label1_1", "Text3_0",  "Command1_1", "Label1_2",   "Text3_1", "Command1_0",
     "Frame1",   "Frame2",   "Label1_3", "Text3_2",    "Command1_2", "List1_0", "Text1"};
+// The practice window reads as its window: the exercise, its range, the task, the
+// answer's boxes, the buttons, the answer, and the tally or the ways found.
+constexpr std::string_view kPracticeFormReadingOrder[] = {
+    "Frame1",     "Frame2",     "Frame3",     "Label1_0", "Frame4",   "Frame5",
+    "Command1_0", "Command1_1", "Command1_2", "Text1",    "Label1_1", "List1_0"};
 
 // The pieces one after another; the page is written from many small ones.
 std::string Join(std::initializer_list<std::string_view> pieces) {
@@ -77,7 +87,9 @@ std::string Rgb(const banknotes::Rgb& colour) {
 
 class FormWriter {
  public:
-  explicit FormWriter(const FormLayout& layout) : layout_(layout) {}
+  // `chosen`: the options chosen at start.
+  FormWriter(const FormLayout& layout, std::vector<std::string> chosen)
+      : layout_(layout), chosen_(std::move(chosen)) {}
 
   // The form's controls in `order`, frames holding theirs.
   std::string Markup(std::span<const std::string_view> order) {
@@ -131,61 +143,74 @@ class FormWriter {
     std::exit(1);
   }
 
+  bool Chosen(std::string_view id) const {
+    return std::find(chosen_.begin(), chosen_.end(), id) != chosen_.end();
+  }
+
   std::string ControlMarkup(const Control& control) {
     const std::string id = Id(control);
     written_.insert(id);
     const std::string text = Escape(control.text);
     const std::string name = Escape(control.accessible_name);
     const std::string tab = Join({" data-tab=\"", std::to_string(control.tab_index), "\""});
+    // Its id, and, for what belongs to an option, which one: hidden until chosen.
+    std::string own = Join({" id=\"", id, "\""});
+    if (!control.shown_with.empty())
+      own += Join({" data-shown-with=\"", control.shown_with, "\"",
+                   Chosen(control.shown_with) ? "" : " hidden"});
     switch (control.kind) {
       case ControlKind::Label:
         if (control.labels.empty())
-          return Join({"<span id=\"", id, "\" class=\"label\">", text, "</span>\n"});
-        return Join({"<label id=\"", id, "\" class=\"label\" for=\"", control.labels, "\">", text,
-                     "</label>\n"});
+          return Join({"<span", own, " class=\"label\">", text, "</span>\n"});
+        return Join(
+            {"<label", own, " class=\"label\" for=\"", control.labels, "\">", text, "</label>\n"});
       case ControlKind::Frame: {
         std::string html =
-            Join({"<fieldset id=\"", id, "\" class=\"frame\"><legend>", text, "</legend>\n"});
+            Join({"<fieldset", own, " class=\"frame\"><legend>", text, "</legend>\n"});
         for (const Control& inside : layout_.controls)
           if (inside.container == control.name) html += ControlMarkup(inside);
         return html + "</fieldset>\n";
       }
       case ControlKind::TextBox: {
-        std::string html = Join({"<input id=\"", id, "\" class=\"box\" type=\"text\" aria-label=\"",
-                                 name, "\" autocomplete=\"off\" spellcheck=\"false\"", tab});
+        std::string html = Join({"<input", own, " class=\"box\" type=\"text\" aria-label=\"", name,
+                                 "\" autocomplete=\"off\" spellcheck=\"false\"", tab});
         if (!text.empty()) html += Join({" value=\"", text, "\""});
         if (control.read_only) html += " readonly";
         // A keyboard with digits, where the user types a number.
         if (control.limit > 0)
-          html +=
-              Join({" data-limit=\"", std::to_string(control.limit), "\" inputmode=\"decimal\""});
+          html += Join(
+              {" data-limit=\"", std::to_string(control.limit), "\"",
+               control.digits ? " data-digits inputmode=\"numeric\"" : " inputmode=\"decimal\""});
         return html + ">\n";
       }
       case ControlKind::Description:
-        return Join({"<textarea id=\"", id, "\" class=\"description\" aria-label=\"", name,
+        return Join({"<textarea", own, " class=\"description\" aria-label=\"", name,
                      "\" spellcheck=\"false\"", tab, control.read_only ? " readonly" : "", ">",
                      text, "</textarea>\n"});
       case ControlKind::CheckBox:
-        return Join({"<label id=\"", id,
-                     "\" class=\"check\"><input type=\"checkbox\" aria-label=\"", name, "\"", tab,
-                     "><span class=\"caption\">", text, "</span></label>\n"});
-      case ControlKind::Button: {
+        return Join({"<label", own, " class=\"check\"><input type=\"checkbox\" aria-label=\"", name,
+                     "\"", tab, "><span class=\"caption\">", text, "</span></label>\n"});
+      case ControlKind::Option:
+        return Join({"<label", own, " class=\"check\"><input type=\"radio\" name=\"",
+                     control.container, "\" aria-label=\"", name, "\"", tab,
+                     Chosen(id) ? " checked" : "", "><span class=\"caption\">", text,
+                     "</span></label>\n"});
+      case ControlKind::Button:
         if (control.description.empty())
-          return Join({"<button id=\"", id, "\" class=\"button\" type=\"button\"", tab, ">", text,
-                       "</button>\n"});
-        return Join({"<button id=\"", id, "\" class=\"button\" type=\"button\"", tab,
+          return Join(
+              {"<button", own, " class=\"button\" type=\"button\"", tab, ">", text, "</button>\n"});
+        return Join({"<button", own, " class=\"button\" type=\"button\"", tab,
                      " aria-describedby=\"", id, "-about\">", text, "</button>\n<span id=\"", id,
                      "-about\" hidden>", Escape(control.description), "</span>\n"});
-      }
       case ControlKind::ListBox:
-        return Join({"<div id=\"", id,
-                     "\" class=\"list\" role=\"listbox\" tabindex=\"0\" aria-label=\"", name, "\"",
-                     tab, "></div>\n"});
+        return Join({"<div", own, " class=\"list\" role=\"listbox\" tabindex=\"0\" aria-label=\"",
+                     name, "\"", tab, "></div>\n"});
     }
     return "";
   }
 
   const FormLayout& layout_;
+  std::vector<std::string> chosen_;
   std::set<std::string> written_;
 };
 
@@ -230,11 +255,10 @@ void Write(const std::string& file, const std::string& content) {
   }
 }
 
-std::string MainPage(FormWriter& form) {
-  return Join({Head(product::kTitle, "main-form.css", {"logic.js", "controls.js", "main-form.js"}),
-               "<body>\n<main id=\"", kMainForm.name, "\" class=\"form\">\n",
-               form.Markup(kMainFormReadingOrder), R"(</main>
-<nav class="links"><a href="licences.html">Лицензи</a></nav>
+// What both pages have under the window: the links, the status line, what is said
+// to screen readers, and the list's copy menu.
+std::string Below(std::string_view link) {
+  return Join({"<nav class=\"links\">", link, R"(<a href="licences.html">Лицензи</a></nav>
 <p id="Status" class="status" role="status"></p>
 <div id="Announcement" class="announcement" aria-live="polite"></div>
 <noscript><p class="status">За програмата е нужен JavaScript: разрешете го в браузъра.</p></noscript>
@@ -242,15 +266,40 @@ std::string MainPage(FormWriter& form) {
 <div role="menuitem" tabindex="-1" data-copy="line">Копиране</div>
 <div role="menuitem" tabindex="-1" data-copy="all">Копиране на всички редове</div>
 </div>
-<dialog id="FailureMessage" class="message" aria-labelledby="FailureTitle" aria-describedby="FailureText">
+)"});
+}
+
+std::string MainPage(FormWriter& form) {
+  return Join(
+      {Head(product::kTitle, "main-form.css", {"logic.js", "controls.js", "main-form.js"}),
+       "<body>\n<main id=\"", kMainForm.name, "\" class=\"form\">\n",
+       form.Markup(kMainFormReadingOrder), "</main>\n",
+       Below(R"(<a href="practice.html">Упражнение</a>)"),
+       R"(<dialog id="FailureMessage" class="message" aria-labelledby="FailureTitle" aria-describedby="FailureText">
 <h2 id="FailureTitle">)",
-               Escape(kFailureTitle), R"(</h2>
+       Escape(kFailureTitle), R"(</h2>
 <p id="FailureText"></p>
 <button type="button" class="button" autofocus>Добре</button>
 </dialog>
 </body>
 </html>
 )"});
+}
+
+std::string PracticePage(FormWriter& form) {
+  return Join(
+      {Head(kPracticeTitle, "practice-form.css", {"logic.js", "controls.js", "practice-form.js"}),
+       "<body>\n<main id=\"", kPracticeForm.name, "\" class=\"form\">\n",
+       form.Markup(kPracticeFormReadingOrder), "</main>\n",
+       Below(R"(<a href="./">Към банкнотите</a>)"), "</body>\n</html>\n"});
+}
+
+// The options a practice starts with, as its state's defaults choose them.
+std::vector<std::string> PracticeChoices() {
+  const PracticeState start;
+  return {Join({"Option1_", std::to_string(static_cast<int>(start.exercise))}),
+          Join({"Option2_", std::to_string(static_cast<int>(start.payment_range))}),
+          Join({"Option3_", std::to_string(static_cast<int>(start.split_range))})};
 }
 
 }  // namespace
@@ -262,8 +311,11 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const std::string dir = argv[1];
-  banknotes::FormWriter main_form(banknotes::kMainForm);
+  banknotes::FormWriter main_form(banknotes::kMainForm, {});
   banknotes::Write(dir + "/index.html", banknotes::MainPage(main_form));
   banknotes::Write(dir + "/main-form.css", main_form.Stylesheet());
+  banknotes::FormWriter practice_form(banknotes::kPracticeForm, banknotes::PracticeChoices());
+  banknotes::Write(dir + "/practice.html", banknotes::PracticePage(practice_form));
+  banknotes::Write(dir + "/practice-form.css", practice_form.Stylesheet());
   return 0;
 }

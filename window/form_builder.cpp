@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 #include <utility>
 
@@ -68,7 +69,8 @@ QWidget* Make(const Control& control, QWidget* parent) {
       auto* box = new QLineEdit(text, parent);
       box->setAlignment(ToQt(control.align) | Qt::AlignVCenter);
       box->setReadOnly(control.read_only);
-      if (control.limit > 0) box->setValidator(new CharacterLimit(control.limit, box));
+      if (control.limit > 0)
+        box->setValidator(new CharacterLimit(control.limit, control.digits, box));
       return box;
     }
     case ControlKind::Description: {
@@ -84,6 +86,8 @@ QWidget* Make(const Control& control, QWidget* parent) {
     }
     case ControlKind::CheckBox:
       return new QCheckBox(text, parent);
+    case ControlKind::Option:
+      return new QRadioButton(text, parent);
     case ControlKind::Button: {
       auto* button = new QPushButton(text, parent);
       // Enter presses the focused button, as Space does. Outside a dialog no
@@ -144,6 +148,16 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
     if (!layout.controls[i].labels.empty())
       static_cast<QLabel*>(widgets[i])
           ->setBuddy(window.findChild<QWidget*>(ToQString(layout.controls[i].labels)));
+
+  // What belongs to one choice is seen while it is chosen.
+  for (std::size_t i = 0; i < widgets.size(); ++i) {
+    const std::string_view shown_with = layout.controls[i].shown_with;
+    if (shown_with.empty()) continue;
+    auto* option = window.findChild<QRadioButton*>(ToQString(shown_with));
+    QWidget* widget = widgets[i];
+    widget->setVisible(option->isChecked());
+    QObject::connect(option, &QRadioButton::toggled, widget, &QWidget::setVisible);
+  }
 
   std::sort(tab_order.begin(), tab_order.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -19,7 +19,8 @@ QString ObjectName(const Control& control);
 // its kind (a LinesView for a list), with its caption, colours (black text on
 // them, whatever the desktop's palette), alignment, limit, accessible name and
 // description, placed by `zoom` in its container and chained in tab order; each
-// label names its box for screen readers. It gives the window its background.
+// label names its box for screen readers; what belongs to one option is shown
+// while that option is chosen. It gives the window its background.
 // It adds no behaviour: what a click does and what a list shows stay with the
 // window. Returns the widgets in the order of `layout.controls`.
 std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, FormZoom& zoom);

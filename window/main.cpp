@@ -1,17 +1,20 @@
 #include <QApplication>
-#include <QDir>
-#include <QFontDatabase>
+#include <random>
 
 #include "window/application.h"
 #include "window/main_form.h"
+#include "window/practice_form.h"
 
+// banknotes: the main window. banknotes --practice: the practice window alone, as
+// the desktop's "Упражнение" opens it.
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  // Fonts built into the program, where the system has none to offer (the web).
-  const QString fonts = QStringLiteral(":/banknotes/fonts/");
-  for (const QString& font : QDir(fonts).entryList(QDir::Files))
-    QFontDatabase::addApplicationFont(fonts + font);
   banknotes::SetUpApplication();
+  if (QApplication::arguments().contains(QStringLiteral("--practice"))) {
+    banknotes::PracticeForm practice(std::random_device{}());
+    practice.show();
+    return QApplication::exec();
+  }
   banknotes::MainForm form;
   form.show();
   return QApplication::exec();

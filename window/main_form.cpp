@@ -1,9 +1,11 @@
 #include "window/main_form.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <random>
 #include <vector>
 
 #include "generated/product.h"
@@ -13,6 +15,7 @@
 #include "window/hamburger_icon.h"
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
+#include "window/practice_form.h"
 
 namespace banknotes {
 
@@ -25,7 +28,23 @@ MainForm::MainForm(QWidget* parent)
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kMainForm.client_area);
   BindControls(BuildControls(*this, kMainForm, *zoom_));
+  auto* practice = new QAction(this);
+  practice->setShortcut(QKeySequence(Qt::Key_F2));
+  practice->setShortcutContext(Qt::WindowShortcut);
+  connect(practice, &QAction::triggered, this, &MainForm::OpenPractice);
+  addAction(practice);
   check1_[0]->setFocus();
+}
+
+void MainForm::OpenPractice() {
+  if (!practice_) {
+    // A window of its own, with a session of its own that ends when it closes.
+    practice_ = new PracticeForm(std::random_device()());
+    practice_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  practice_->show();
+  practice_->raise();
+  practice_->activateWindow();
 }
 
 void MainForm::BindControls(const std::vector<QWidget*>& widgets) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -15,6 +16,7 @@ class QPushButton;
 namespace banknotes {
 
 class FormZoom;
+class PracticeForm;
 class LinesView;
 class ListLinesModel;
 
@@ -31,6 +33,8 @@ class MainForm : public QWidget {
   Outcome Click(std::int16_t index);
 
   int ZoomPercent() const;
+  // Opens the practice window, or brings it to the front (F2).
+  void OpenPractice();
 
  private:
   // Keeps the controls the form state lives in, and wires the buttons.
@@ -45,6 +49,7 @@ class MainForm : public QWidget {
   LinesView* list1_ = nullptr;
   ListLinesModel* list_lines_ = nullptr;  // the list's content
   FormZoom* zoom_;
+  QPointer<PracticeForm> practice_;  // open while its window is
 };
 
 }  // namespace banknotes

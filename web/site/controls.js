@@ -71,9 +71,9 @@ const Banknotes = (() => {
   // ---- A box with a limit: one line of at most so many characters, typed or
   // pasted, by the logic's own rule.
   function holdToLimit(box) {
-    const limit = Number(box.dataset.limit);
+    const limit = Number(box.dataset.limit), digits = 'digits' in box.dataset;
     const fit = (text, cursor) => {
-      const kept = logic.fitToLimit(text, cursor, limit);
+      const kept = logic.fitToLimit(text, cursor, limit, digits);
       if (box.value !== kept.text) box.value = kept.text;
       if (document.activeElement === box) box.setSelectionRange(kept.cursor, kept.cursor);
     };
@@ -95,6 +95,13 @@ const Banknotes = (() => {
   }
   for (const box of document.querySelectorAll('input[data-limit]')) holdToLimit(box);
 
+  // ---- What belongs to an option is seen while it is chosen.
+  function showChosen() {
+    for (const shown of document.querySelectorAll('[data-shown-with]'))
+      shown.hidden = !document.querySelector(`#${shown.dataset.shownWith} input`).checked;
+  }
+  document.addEventListener('change', (event) => { if (event.target.type === 'radio') showChosen(); });
+
   // ---- The clipboard. A copy from the keyboard or a menu sets the text itself.
   let copying = null;
   document.addEventListener('copy', (event) => {
@@ -111,68 +118,103 @@ const Banknotes = (() => {
   }
 
   // ---- A list: lines, one selected at a time by click, tap or keys, copied by
-  // Ctrl+C or from its menu (right click, long press, Menu key, Shift+F10).
+  // Ctrl+C or from its menu (right click, long press, Menu key, Shift+F10). Its
+  // lines are its model, as a desktop list's are; only those in view, and the
+  // selected one, are elements, each saying which of how many it is, so that
+  // 3950 lines show at once.
   function listBox(list, menu) {
-    let selected = null;
-    const options = () => list.children;
+    let lines = [];
+    let selected = -1;
+    let rowHeight = 0;
+    const spacer = document.createElement('div');
+    spacer.setAttribute('role', 'none');
+    spacer.className = 'spacer';
+    list.append(spacer);
 
-    function select(option) {
-      if (!option || option === selected) return;
-      if (selected) {
-        selected.removeAttribute('aria-selected');
-        selected.removeAttribute('id');
+    function option(index) {
+      const element = document.createElement('div');
+      element.setAttribute('role', 'option');
+      element.setAttribute('aria-setsize', lines.length);
+      element.setAttribute('aria-posinset', index + 1);
+      element.dataset.index = index;
+      element.style.top = `${index * rowHeight}px`;
+      element.textContent = lines[index];
+      if (index === selected) {
+        element.setAttribute('aria-selected', 'true');
+        element.id = `${list.id}-selected`;
       }
-      selected = option;
-      option.setAttribute('aria-selected', 'true');
-      option.id = `${list.id}-selected`;
-      list.setAttribute('aria-activedescendant', option.id);
-      option.scrollIntoView({block: 'nearest'});
+      return element;
+    }
+
+    // The lines in view, a few around them, and the selected one.
+    function render() {
+      if (!rowHeight && lines.length) {
+        const probe = option(0);
+        list.append(probe);
+        rowHeight = probe.offsetHeight || 20;
+        probe.remove();
+      }
+      spacer.style.height = `${lines.length * rowHeight}px`;
+      const first = Math.max(0, Math.floor(list.scrollTop / rowHeight) - 8);
+      const last = Math.min(lines.length, Math.ceil((list.scrollTop + list.clientHeight) / rowHeight) + 8);
+      const shown = [];
+      for (let index = first; index < last; ++index) shown.push(option(index));
+      if (selected >= 0 && (selected < first || selected >= last)) shown.push(option(selected));
+      list.replaceChildren(spacer, ...shown);
+      if (selected >= 0) list.setAttribute('aria-activedescendant', `${list.id}-selected`);
+      else list.removeAttribute('aria-activedescendant');
+    }
+    let rendering = 0;
+    list.addEventListener('scroll', () => {
+      cancelAnimationFrame(rendering);
+      rendering = requestAnimationFrame(render);
+    });
+    // A phone's rows are taller: measured again when the layout changes.
+    new ResizeObserver(() => {
+      rowHeight = 0;
+      render();
+    }).observe(list);
+
+    function select(index) {
+      if (index < 0 || index >= lines.length) return;
+      selected = index;
+      const top = index * rowHeight;
+      if (top < list.scrollTop) list.scrollTop = top;
+      else if (top + rowHeight > list.scrollTop + list.clientHeight)
+        list.scrollTop = top + rowHeight - list.clientHeight;
+      render();
     }
 
     // The lines, one to a line, as the logic reads them.
-    function text() {
-      let joined = '';
-      for (const option of options()) joined += (joined ? '\n' : '') + option.textContent;
-      return joined;
-    }
+    const text = () => lines.join('\n');
 
     // New lines, or none: the list starts again at its top, nothing selected.
     function show(joined) {
-      selected = null;
-      list.removeAttribute('aria-activedescendant');
-      const lines = joined ? joined.split('\n') : [];
-      const template = document.createElement('div');
-      template.setAttribute('role', 'option');
-      const fragment = document.createDocumentFragment();
-      for (const line of lines) {
-        const option = template.cloneNode(false);
-        option.textContent = line;
-        fragment.append(option);
-      }
-      list.replaceChildren(fragment);
+      lines = joined ? joined.split('\n') : [];
+      selected = -1;
       list.scrollTop = 0;
+      render();
       return lines.length;
     }
 
-    list.copyText = () => (selected ? selected.textContent : null);
+    const selectedLine = () => (selected >= 0 ? lines[selected] : null);
+    list.copyText = selectedLine;
 
     list.addEventListener('click', (event) => {
-      const option = event.target.closest('[role="option"]');
-      if (option && option.parentNode === list) select(option);
+      const picked = event.target.closest('[role="option"]');
+      if (picked && picked.parentNode === list) select(Number(picked.dataset.index));
     });
 
     list.addEventListener('keydown', (event) => {
-      const all = options();
-      if (!all.length) return;
-      const at = selected ? [...all].indexOf(selected) : -1;
-      const page = Math.max(1, Math.floor(list.clientHeight / (all[0].offsetHeight || 1)) - 1);
+      if (!lines.length) return;
+      const page = Math.max(1, Math.floor(list.clientHeight / rowHeight) - 1);
       const to = {
-        ArrowDown: at + 1, ArrowUp: Math.max(at - 1, 0), Home: 0, End: all.length - 1,
-        PageDown: at + page, PageUp: Math.max(at - page, 0),
+        ArrowDown: selected + 1, ArrowUp: Math.max(selected - 1, 0), Home: 0, End: lines.length - 1,
+        PageDown: selected + page, PageUp: Math.max(selected - page, 0),
       }[event.key];
       if (to === undefined || event.altKey || event.ctrlKey || event.metaKey) return;
       event.preventDefault();
-      select(all[Math.min(to, all.length - 1)]);
+      select(Math.min(to, lines.length - 1));
     });
 
     // The menu.
@@ -184,8 +226,8 @@ const Banknotes = (() => {
       if (focusList || returnFocus) list.focus({preventScroll: true});
     }
     function open(x, y, byKeyboard) {
-      items[0].setAttribute('aria-disabled', String(!selected));
-      items[1].setAttribute('aria-disabled', String(!options().length));
+      items[0].setAttribute('aria-disabled', String(selected < 0));
+      items[1].setAttribute('aria-disabled', String(!lines.length));
       menu.hidden = false;
       const box = menu.getBoundingClientRect();
       menu.style.left = `${Math.max(0, Math.min(x, innerWidth - box.width))}px`;
@@ -194,12 +236,13 @@ const Banknotes = (() => {
       (items.find((item) => item.getAttribute('aria-disabled') !== 'true') || items[0]).focus();
     }
     function openAtList() {
-      const where = (selected || list).getBoundingClientRect();
-      open(where.left, selected ? where.bottom : where.top, true);
+      const line = list.querySelector('[aria-selected="true"]');
+      const where = (line || list).getBoundingClientRect();
+      open(where.left, line ? where.bottom : where.top, true);
     }
     function activate(item) {
       if (item.getAttribute('aria-disabled') === 'true') return;
-      copy(item.dataset.copy === 'line' ? selected.textContent : text());
+      copy(item.dataset.copy === 'line' ? selectedLine() : text());
       close(true);
     }
 
@@ -207,8 +250,8 @@ const Banknotes = (() => {
     list.addEventListener('contextmenu', (event) => {
       event.preventDefault();
       if (!menu.hidden) return;
-      const option = event.target.closest('[role="option"]');
-      if (option && option.parentNode === list) select(option);
+      const picked = event.target.closest('[role="option"]');
+      if (picked && picked.parentNode === list) select(Number(picked.dataset.index));
       open(event.clientX, event.clientY, false);
     });
     // From the keyboard the menu opens under the selected line, or at the list's corner.
@@ -225,8 +268,8 @@ const Banknotes = (() => {
       const {clientX, clientY} = event;
       clearTimeout(pressing);
       pressing = setTimeout(() => {
-        const option = document.elementFromPoint(clientX, clientY)?.closest('[role="option"]');
-        if (option && option.parentNode === list) select(option);
+        const picked = document.elementFromPoint(clientX, clientY)?.closest('[role="option"]');
+        if (picked && picked.parentNode === list) select(Number(picked.dataset.index));
         if (menu.hidden) open(clientX, clientY, false);
       }, 600);
     });
@@ -259,7 +302,7 @@ const Banknotes = (() => {
       if (!menu.hidden && !menu.contains(event.target)) close(false);
     });
 
-    return {text, show, get selectedLine() { return selected && selected.textContent; }};
+    return {text, show};
   }
 
   // ---- A failure: a modal message that takes the focus, closed by its button,
@@ -279,5 +322,5 @@ const Banknotes = (() => {
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('service-worker.js');
 
-  return {loaded, whenLoaded, announce, focusFirst, listBox, showFailure};
+  return {loaded, whenLoaded, announce, focusFirst, showChosen, listBox, showFailure};
 })();

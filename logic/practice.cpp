@@ -1,0 +1,285 @@
+#include "logic/practice.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "logic/actions.h"
+#include "logic/dispatch.h"
+#include "logic/number_rules.h"
+
+namespace banknotes {
+namespace {
+
+// ---- Every text the pupil reads.
+
+std::string N(std::int64_t number) { return IntegerText(number); }
+
+std::string Banknotes(int count) { return N(count) + (count == 1 ? " банкнота" : " банкноти"); }
+
+std::string PaymentTask(std::int32_t amount) {
+  return "Изплатете " + N(amount) + " с възможно най-малко банкноти.";
+}
+
+std::string SplitTask(std::int32_t sum) {
+  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
+}
+
+std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
+  return "Сборът е " + N(sum) + ", а трябва да е " + N(wanted) + ".";
+}
+
+std::string StepText(const GreedyStep& step) {
+  return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +
+         (step.remains == 1 ? "; остава " : "; остават ") + N(step.remains) + ".";
+}
+
+std::string NotFewest(int banknotes, int fewest, const std::vector<GreedyStep>& steps) {
+  std::string text =
+      "Сборът е верен, но с " + Banknotes(banknotes) + ". Може и с " + N(fewest) + ".";
+  for (const GreedyStep& step : steps) text.append("\n").append(StepText(step));
+  return text;
+}
+
+std::string Fewest(int banknotes) {
+  return "Вярно! " + Banknotes(banknotes) + ", по-малко не може.";
+}
+
+std::string Tally(int right, int all) {
+  return "Верни от първия път: " + N(right) + " от " + N(all);
+}
+
+std::string NewWay(std::size_t found, std::size_t ways) {
+  return "Нов начин! Намерени " + N(static_cast<std::int64_t>(found)) + " от " +
+         N(static_cast<std::int64_t>(ways)) + ".";
+}
+
+std::string AllFound(std::size_t ways) {
+  if (ways == 1) return "Браво! Намерен е единственият начин.";
+  return "Браво! Намерени са всички " + N(static_cast<std::int64_t>(ways)) + " начина.";
+}
+
+std::string AllShown(std::size_t ways, std::size_t found) {
+  return "Показани са всички " + N(static_cast<std::int64_t>(ways)) +
+         " начина; намерени от вас: " + N(static_cast<std::int64_t>(found)) + ".";
+}
+
+constexpr std::string_view kRepeated = "Този начин вече е намерен.";
+constexpr std::string_view kAlreadyShown = "Този начин вече е показан.";
+constexpr std::string_view kNotASum = "Сумата трябва да е цяло число от 1 до 99.";
+constexpr std::string_view kShownMark = " (показан)";
+
+// ---- Numbers.
+
+// A uniform draw from lo to hi, the same on every standard library.
+std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
+  const std::uint32_t span = static_cast<std::uint32_t>(hi - lo) + 1;
+  const std::uint32_t fair = static_cast<std::uint32_t>(-span) % span;  // 2^32 mod span
+  std::uint32_t drawn;
+  do drawn = static_cast<std::uint32_t>(random());
+  while (drawn < fair);
+  return lo + static_cast<std::int32_t>(drawn % span);
+}
+
+// What a count box holds: digits only, an empty box 0.
+int CountOf(const std::string& text) {
+  int count = 0;
+  for (const char digit : text)
+    if (digit >= '0' && digit <= '9') count = std::min(count * 10 + (digit - '0'), 1'000'000);
+  return count;
+}
+
+// The sum a pupil typed, read by the main window's rules: a whole number from 1
+// to 99, or 0 for anything else.
+std::int32_t SumOf(const std::string& text) {
+  double sum = 0;
+  try {
+    sum = ReadNumber(text);
+  } catch (const NumberError&) {
+    return 0;
+  }
+  return sum >= 1 && sum <= 99 && sum == std::floor(sum) ? static_cast<std::int32_t>(sum) : 0;
+}
+
+}  // namespace
+
+std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
+  constexpr std::int32_t kLargest[] = {100, 1000, 10000};
+  return Uniform(random, 1, kLargest[static_cast<int>(range)]);
+}
+
+std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {
+  return range == SplitRange::From5To10 ? Uniform(random, 5, 10) : Uniform(random, 11, 20);
+}
+
+// "Въведи" itself pays the amount; its counts are the steps' banknotes.
+std::vector<GreedyStep> GreedySteps(std::int32_t amount) {
+  FormState form;
+  form.Text3[kAmount] = N(amount);
+  std::vector<GreedyStep> steps;
+  if (dispatch(form, kEnterButton) != Outcome::Success) return steps;
+  std::int32_t left = amount;
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    const std::int32_t banknote = static_cast<std::int32_t>(ReadNumber(form.Check1[k].Caption));
+    for (int n = CountOf(form.Text2[k]); n > 0; --n) {
+      steps.push_back({left, banknote, left - banknote});
+      left -= banknote;
+    }
+  }
+  return steps;
+}
+
+PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
+  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, static_cast<int>(GreedySteps(amount).size())};
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    check.sum += static_cast<std::int64_t>(counts[k]) * std::stoi(kDenominationCaptions[k]);
+    check.banknotes += counts[k];
+  }
+  if (check.sum == amount)
+    check.verdict = check.banknotes > check.fewest ? PaymentCheck::NotFewest : PaymentCheck::Fewest;
+  return check;
+}
+
+// "Изведи" itself lists the ways.
+SplitHunt::SplitHunt(std::int32_t sum) : sum_(sum) {
+  FormState form;
+  form.Text3[kSum] = N(sum);
+  if (dispatch(form, kListButton) == Outcome::Success) lines_ = form.List1[kSplits].lines();
+  marks_.assign(lines_.size(), kHidden);
+}
+
+std::size_t SplitHunt::found() const { return std::count(marks_.begin(), marks_.end(), kFound); }
+
+SplitHunt::Check SplitHunt::Try(const Way& way) {
+  std::int64_t total = 0;
+  for (std::size_t i = 0; i < kSplitValues; ++i)
+    total += static_cast<std::int64_t>(way[i]) * kSplitValueList[i];
+  if (total != sum_) return {WrongSum, total};
+  const std::string line = SplitLine(way[4], way[3], way[2], way[1], way[0], sum_);
+  const auto at = std::find(lines_.begin(), lines_.end(), line) - lines_.begin();
+  Mark& mark = marks_[static_cast<std::size_t>(at)];
+  if (mark != kHidden) return {mark == kFound ? Repeated : Shown, total};
+  mark = kFound;
+  return {found() == ways() ? AllFound : New, total};
+}
+
+void SplitHunt::ShowAll() {
+  for (Mark& mark : marks_)
+    if (mark == kHidden) mark = kShown;
+}
+
+std::vector<std::string> SplitHunt::Lines() const {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (marks_[i] == kFound) lines.push_back(lines_[i]);
+    if (marks_[i] == kShown) lines.push_back(lines_[i] + std::string(kShownMark));
+  }
+  return lines;
+}
+
+Practice::Practice(std::uint32_t seed) : random_(seed) {
+  amount_ = DrawAmount(random_, PaymentRange::UpTo1000);
+  hunt_ = SplitHunt(DrawSum(random_, SplitRange::From5To10));
+}
+
+void Practice::Show(PracticeState& form) const {
+  form.answer.clear();
+  if (form.exercise == Exercise::Payment) {
+    form.task = PaymentTask(amount_);
+    form.tally = Tally(right_first_time_, checked_tasks_);
+    form.found.clear();
+  } else {
+    form.task = SplitTask(hunt_.sum());
+    form.sum = N(hunt_.sum());
+    form.tally.clear();
+    form.found = hunt_.Lines();
+  }
+}
+
+void Practice::Click(PracticeState& form, int button) {
+  const bool payment = form.exercise == Exercise::Payment;
+  if (button == kCheckButton) return payment ? CheckPaymentOf(form) : CheckWayOf(form);
+  if (button == kNewTaskButton) {
+    if (payment) {
+      amount_ = DrawAmount(random_, form.payment_range);
+      checked_ = false;
+      for (std::string& count : form.counts) count.clear();
+    } else {
+      hunt_ = SplitHunt(DrawSum(random_, form.split_range));
+      for (std::string& count : form.way) count.clear();
+    }
+    return Show(form);
+  }
+  if (button == kShowAllButton && !payment) {
+    // A sum of the pupil's own starts its hunt first.
+    const std::int32_t sum = SumOf(form.sum);
+    if (sum == 0) {
+      form.answer = kNotASum;
+      return;
+    }
+    if (sum != hunt_.sum()) hunt_ = SplitHunt(sum);
+    hunt_.ShowAll();
+    form.task = SplitTask(sum);
+    form.found = hunt_.Lines();
+    form.answer = AllShown(hunt_.ways(), hunt_.found());
+  }
+}
+
+void Practice::CheckPaymentOf(PracticeState& form) {
+  BanknoteCounts counts{};
+  for (std::size_t k = 0; k < kDenominations; ++k) counts[k] = CountOf(form.counts[k]);
+  const PaymentCheck check = CheckPayment(amount_, counts);
+  if (!checked_) {
+    checked_ = true;
+    ++checked_tasks_;
+    if (check.verdict == PaymentCheck::Fewest) ++right_first_time_;
+  }
+  form.tally = Tally(right_first_time_, checked_tasks_);
+  switch (check.verdict) {
+    case PaymentCheck::WrongSum:
+      form.answer = WrongSum(check.sum, amount_);
+      break;
+    case PaymentCheck::NotFewest:
+      form.answer = NotFewest(check.banknotes, check.fewest, GreedySteps(amount_));
+      break;
+    case PaymentCheck::Fewest:
+      form.answer = Fewest(check.banknotes);
+      break;
+  }
+}
+
+void Practice::CheckWayOf(PracticeState& form) {
+  const std::int32_t sum = SumOf(form.sum);
+  if (sum == 0) {
+    form.answer = kNotASum;
+    return;
+  }
+  // A changed sum starts a new hunt.
+  if (sum != hunt_.sum()) {
+    hunt_ = SplitHunt(sum);
+    form.task = SplitTask(sum);
+  }
+  Way way{};
+  for (std::size_t i = 0; i < kSplitValues; ++i) way[i] = CountOf(form.way[i]);
+  const SplitHunt::Check check = hunt_.Try(way);
+  switch (check.verdict) {
+    case SplitHunt::WrongSum:
+      form.answer = WrongSum(check.sum, sum);
+      break;
+    case SplitHunt::Repeated:
+      form.answer = kRepeated;
+      break;
+    case SplitHunt::Shown:
+      form.answer = kAlreadyShown;
+      break;
+    case SplitHunt::New:
+      form.answer = NewWay(hunt_.found(), hunt_.ways());
+      break;
+    case SplitHunt::AllFound:
+      form.answer = AllFound(hunt_.ways());
+      break;
+  }
+  form.found = hunt_.Lines();
+}
+
+}  // namespace banknotes

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "logic/form_state.h"
+
+namespace banknotes {
+
+// Practice: the pupil answers first, the program checks and explains. Two
+// exercises: paying an amount with the fewest banknotes ("Плащане"), and finding
+// every way to split a sum into 20, 10, 5, 2 and 1 ("Разбиване"). Tasks come from
+// a random source the caller seeds; answers are checked by the same rules as the
+// main window's "Въведи" and "Изведи"; every text the pupil reads is made here.
+// It knows nothing of windows.
+
+// The same numbers for the same seed on every platform.
+using PracticeRandom = std::mt19937;
+
+// The practice window's title.
+inline constexpr const char* kPracticeTitle = "Упражнение";
+
+enum class Exercise { Payment, Split };
+// Amounts from 1 up to 100, 1000 (the default) or 10000.
+enum class PaymentRange { UpTo100, UpTo1000, UpTo10000 };
+// Sums from 5 to 10 (the default) or from 11 to 20.
+enum class SplitRange { From5To10, From11To20 };
+
+std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range);
+std::int32_t DrawSum(PracticeRandom& random, SplitRange range);
+
+// One step of the greedy rule: from what is `left`, the largest banknote that
+// fits, and what `remains`.
+struct GreedyStep {
+  std::int32_t left, banknote, remains;
+  friend bool operator==(const GreedyStep&, const GreedyStep&) = default;
+};
+// The steps "Въведи" takes for an amount, one banknote a step, down to 0.
+std::vector<GreedyStep> GreedySteps(std::int32_t amount);
+
+// A pupil's payment: how many of each banknote, 100 first.
+using BanknoteCounts = std::array<int, kDenominations>;
+struct PaymentCheck {
+  enum Verdict { WrongSum, NotFewest, Fewest } verdict;
+  std::int64_t sum;
+  int banknotes;  // the pupil's
+  int fewest;     // the greedy rule's
+};
+PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts);
+
+// A way to split a sum: how many of 20, 10, 5, 2 and 1.
+inline constexpr std::size_t kSplitValues = 5;
+inline constexpr std::array<int, kSplitValues> kSplitValueList = {20, 10, 5, 2, 1};
+using Way = std::array<int, kSplitValues>;
+
+// The hunt for every way of one sum: the ways as "Изведи" lists them, in its
+// order, and which of them the pupil found or had shown.
+class SplitHunt {
+ public:
+  enum Verdict { WrongSum, Repeated, Shown, New, AllFound };
+  struct Check {
+    Verdict verdict;
+    std::int64_t sum;  // the way's
+  };
+
+  explicit SplitHunt(std::int32_t sum = 0);
+  std::int32_t sum() const { return sum_; }
+  std::size_t ways() const { return lines_.size(); }
+  std::size_t found() const;
+  Check Try(const Way& way);
+  void ShowAll();
+  // The ways found and shown, in the listing's order, in its line format; a
+  // shown one marked as such.
+  std::vector<std::string> Lines() const;
+
+ private:
+  enum Mark : char { kHidden, kFound, kShown };
+  std::int32_t sum_;
+  std::vector<std::string> lines_;
+  std::vector<Mark> marks_;
+};
+
+// What the practice window's controls hold, as FormState is the main window's.
+// The window reads its controls into it, Practice works on it, and the window
+// writes it back.
+struct PracticeState {
+  Exercise exercise = Exercise::Payment;  // Option1: "Плащане" or "Разбиване"
+  PaymentRange payment_range = PaymentRange::UpTo1000;  // Option2
+  SplitRange split_range = SplitRange::From5To10;       // Option3
+  std::string task;                                     // Label1_0
+  std::array<std::string, kDenominations> counts;       // Text2: banknotes paid, 100 first
+  std::string sum;                                      // Text3_0: the sum to split
+  std::array<std::string, kSplitValues> way;            // Text4: a way, 20 first
+  std::string answer;                                   // Text1: the answer, then the steps
+  std::string tally;                                    // Label1_1
+  std::vector<std::string> found;                       // List1_0: "Намерени начини"
+
+  friend bool operator==(const PracticeState&, const PracticeState&) = default;
+};
+
+// The practice window's buttons, by index.
+inline constexpr int kCheckButton = 0;    // "Провери"
+inline constexpr int kNewTaskButton = 1;  // "Нова задача"
+inline constexpr int kShowAllButton = 2;  // "Покажи всички"
+
+// One practice session: the random source, the amount to pay and the hunt, and
+// the tally of tasks right at the first check. Nothing of it outlives the window.
+class Practice {
+ public:
+  explicit Practice(std::uint32_t seed);
+
+  // Sets the chosen exercise's task, answer, tally and list on the form: at
+  // start and whenever the pupil chooses the other exercise.
+  void Show(PracticeState& form) const;
+  // A button of the window on the chosen exercise. A range chosen asks for a new
+  // task (kNewTaskButton).
+  void Click(PracticeState& form, int button);
+
+ private:
+  void CheckPaymentOf(PracticeState& form);
+  void CheckWayOf(PracticeState& form);
+
+  PracticeRandom random_;
+  std::int32_t amount_;
+  bool checked_ = false;  // the amount has been checked once
+  int right_first_time_ = 0;
+  int checked_tasks_ = 0;
+  SplitHunt hunt_;
+};
+
+}  // namespace banknotes

@@ -1,0 +1,300 @@
+#include "logic/practice.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "logic/dispatch.h"
+
+namespace banknotes {
+namespace {
+
+struct PaymentRow {
+  const char* name;
+  std::int32_t amount;
+  BanknoteCounts counts;  // 100, 50, 20, 10, 5, 2, 1
+  PaymentCheck::Verdict verdict;
+  std::int64_t sum;
+  int banknotes, fewest;
+};
+
+class CheckPaymentRows : public ::testing::TestWithParam<PaymentRow> {};
+
+TEST_P(CheckPaymentRows, SumBanknotesAndFewest) {
+  const PaymentRow& row = GetParam();
+  const PaymentCheck check = CheckPayment(row.amount, row.counts);
+  EXPECT_EQ(check.verdict, row.verdict);
+  EXPECT_EQ(check.sum, row.sum);
+  EXPECT_EQ(check.banknotes, row.banknotes);
+  EXPECT_EQ(check.fewest, row.fewest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CheckPaymentRows,
+    ::testing::Values(
+        PaymentRow{"WrongSum", 87, {0, 1, 1, 1, 1, 0, 0}, PaymentCheck::WrongSum, 85, 4, 5},
+        PaymentRow{
+            "RightSumNotFewest", 87, {0, 1, 1, 1, 0, 3, 1}, PaymentCheck::NotFewest, 87, 7, 5},
+        PaymentRow{"Fewest", 87, {0, 1, 1, 1, 1, 1, 0}, PaymentCheck::Fewest, 87, 5, 5},
+        PaymentRow{"OneBanknote", 100, {1, 0, 0, 0, 0, 0, 0}, PaymentCheck::Fewest, 100, 1, 1},
+        PaymentRow{"NothingPaid", 10, {}, PaymentCheck::WrongSum, 0, 0, 1},
+        PaymentRow{"TheLargestAmount",
+                   10000,
+                   {100, 0, 0, 0, 0, 0, 0},
+                   PaymentCheck::Fewest,
+                   10000,
+                   100,
+                   100},
+        PaymentRow{"TooMuch",
+                   1,
+                   {999, 999, 999, 999, 999, 999, 999},
+                   PaymentCheck::WrongSum,
+                   999 * 188,
+                   6993,
+                   1}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(GreedySteps, OneBanknoteAStepDownToZero) {
+  EXPECT_EQ(GreedySteps(87), (std::vector<GreedyStep>{
+                                 {87, 50, 37}, {37, 20, 17}, {17, 10, 7}, {7, 5, 2}, {2, 2, 0}}));
+  EXPECT_EQ(GreedySteps(300).size(), 3u);
+  EXPECT_EQ(GreedySteps(9999).size(), 99u + 1 + 2 + 1 + 2);
+}
+
+TEST(Draws, EveryRangeReachesBothEdgesAndNoFurther) {
+  const struct {
+    PaymentRange range;
+    std::int32_t largest;
+  } payments[] = {{PaymentRange::UpTo100, 100},
+                  {PaymentRange::UpTo1000, 1000},
+                  {PaymentRange::UpTo10000, 10000}};
+  for (const auto& [range, largest] : payments) {
+    PracticeRandom random(1);
+    std::int32_t least = largest, most = 1;
+    for (int i = 0; i < 40 * largest; ++i) {
+      const std::int32_t amount = DrawAmount(random, range);
+      least = std::min(least, amount);
+      most = std::max(most, amount);
+    }
+    EXPECT_EQ(least, 1) << largest;
+    EXPECT_EQ(most, largest) << largest;
+  }
+  const struct {
+    SplitRange range;
+    std::int32_t least, most;
+  } splits[] = {{SplitRange::From5To10, 5, 10}, {SplitRange::From11To20, 11, 20}};
+  for (const auto& [range, least, most] : splits) {
+    PracticeRandom random(1);
+    std::set<std::int32_t> seen;
+    for (int i = 0; i < 1000; ++i) seen.insert(DrawSum(random, range));
+    EXPECT_EQ(*seen.begin(), least);
+    EXPECT_EQ(*seen.rbegin(), most);
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(most - least + 1));
+  }
+}
+
+// The same seed gives the same tasks here, in the desktop's standard library and
+// in the browser's alike: these run under both.
+TEST(Draws, AFixedSeedGivesTheSameTasksEverywhere) {
+  PracticeRandom amounts(2026), sums(2026);
+  std::vector<std::int32_t> drawn_amounts, drawn_sums;
+  for (int i = 0; i < 5; ++i) {
+    drawn_amounts.push_back(DrawAmount(amounts, PaymentRange::UpTo1000));
+    drawn_sums.push_back(DrawSum(sums, SplitRange::From5To10));
+  }
+  EXPECT_EQ(drawn_amounts, (std::vector<std::int32_t>{306, 775, 899, 337, 422}));
+  EXPECT_EQ(drawn_sums, (std::vector<std::int32_t>{8, 5, 7, 5, 8}));
+
+  PracticeState first, again;
+  Practice one(7), other(7);
+  for (int task = 0; task < 3; ++task) {
+    one.Click(first, kNewTaskButton);
+    other.Click(again, kNewTaskButton);
+    EXPECT_EQ(first.task, again.task);
+  }
+}
+
+TEST(SplitHunt, TenHasElevenWaysFoundOneByOne) {
+  SplitHunt hunt(10);
+  ASSERT_EQ(hunt.ways(), 11u);
+  EXPECT_EQ(hunt.Try({0, 0, 1, 2, 0}).verdict, SplitHunt::WrongSum);
+  EXPECT_EQ(hunt.Try({0, 0, 1, 2, 0}).sum, 9);
+
+  // Every way of the listing, in an order of the pupil's own: the last one ends it.
+  std::vector<Way> ways;
+  for (int twenties = 0; twenties <= 0; ++twenties)
+    for (int tens = 0; tens <= 1; ++tens)
+      for (int fives = 0; fives <= 2; ++fives)
+        for (int twos = 0; twos <= 5; ++twos)
+          for (int ones = 0; ones <= 10; ++ones)
+            if (20 * twenties + 10 * tens + 5 * fives + 2 * twos + ones == 10)
+              ways.push_back({twenties, tens, fives, twos, ones});
+  ASSERT_EQ(ways.size(), 11u);
+  std::reverse(ways.begin(), ways.end());
+  for (std::size_t i = 0; i < ways.size(); ++i) {
+    const SplitHunt::Verdict verdict = hunt.Try(ways[i]).verdict;
+    EXPECT_EQ(verdict, i + 1 < ways.size() ? SplitHunt::New : SplitHunt::AllFound) << i;
+    EXPECT_EQ(hunt.Try(ways[i]).verdict, SplitHunt::Repeated) << i;
+    EXPECT_EQ(hunt.found(), i + 1);
+  }
+
+  // In the listing's order and format, whatever order they were found in.
+  FormState listed;
+  listed.Text3[kSum] = "10";
+  ASSERT_EQ(dispatch(listed, kListButton), Outcome::Success);
+  EXPECT_EQ(hunt.Lines(), listed.List1[kSplits].lines());
+}
+
+TEST(SplitHunt, ShowAllMarksWhatWasNotFound) {
+  SplitHunt hunt(5);
+  ASSERT_EQ(hunt.ways(), 4u);
+  ASSERT_EQ(hunt.Try({0, 0, 1, 0, 0}).verdict, SplitHunt::New);
+  hunt.ShowAll();
+  EXPECT_EQ(hunt.found(), 1u);
+  EXPECT_EQ(hunt.Lines(),
+            (std::vector<std::string>{"20*0 + 10*0 + 5*1 + 2*0 + 1*0 = 5",
+                                      "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5 (показан)",
+                                      "20*0 + 10*0 + 5*0 + 2*1 + 1*3 = 5 (показан)",
+                                      "20*0 + 10*0 + 5*0 + 2*0 + 1*5 = 5 (показан)"}));
+  EXPECT_EQ(hunt.Try({0, 0, 0, 0, 5}).verdict, SplitHunt::Shown);
+  EXPECT_EQ(hunt.Try({0, 0, 1, 0, 0}).verdict, SplitHunt::Repeated);
+}
+
+// ---- The session, as the window drives it.
+
+std::int32_t AmountOf(const PracticeState& form) {
+  std::int32_t amount = 0;
+  for (const char c : form.task)
+    if (c >= '0' && c <= '9') amount = amount * 10 + (c - '0');
+  return amount;
+}
+
+// A session whose payment task is `amount`, found by asking for new tasks.
+PracticeState StateAsking(Practice& practice, std::int32_t amount) {
+  PracticeState form;
+  form.payment_range = PaymentRange::UpTo100;
+  practice.Show(form);
+  while (AmountOf(form) != amount) practice.Click(form, kNewTaskButton);
+  return form;
+}
+
+void Pay(PracticeState& form, const BanknoteCounts& counts) {
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    form.counts[k] = counts[k] ? std::to_string(counts[k]) : "";
+}
+
+TEST(PracticeSession, PaymentAnswersAndTheTally) {
+  Practice practice(3);
+  PracticeState form = StateAsking(practice, 87);
+  EXPECT_EQ(form.task, "Изплатете 87 с възможно най-малко банкноти.");
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 0");
+
+  Pay(form, {0, 1, 1, 1, 1, 0, 0});
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer, "Сборът е 85, а трябва да е 87.");
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 1");
+
+  Pay(form, {0, 1, 1, 1, 0, 3, 1});
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer,
+            "Сборът е верен, но с 7 банкноти. Може и с 5.\n"
+            "87: най-голямата банкнота, която се побира, е 50; остават 37.\n"
+            "37: най-голямата банкнота, която се побира, е 20; остават 17.\n"
+            "17: най-голямата банкнота, която се побира, е 10; остават 7.\n"
+            "7: най-голямата банкнота, която се побира, е 5; остават 2.\n"
+            "2: най-голямата банкнота, която се побира, е 2; остават 0.");
+
+  Pay(form, {0, 1, 1, 1, 1, 1, 0});
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer, "Вярно! 5 банкноти, по-малко не може.");
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 1");  // right, but not at the first check
+
+  // A new task empties the boxes; right at once counts.
+  practice.Click(form, kNewTaskButton);
+  EXPECT_EQ(form.counts, (std::array<std::string, kDenominations>{}));
+  EXPECT_EQ(form.answer, "");
+  const std::int32_t amount = AmountOf(form);
+  for (const GreedyStep& step : GreedySteps(amount)) {
+    std::size_t k = 0;
+    while (std::to_string(step.banknote) != kDenominationCaptions[k]) ++k;
+    form.counts[k] = std::to_string(std::stoi("0" + form.counts[k]) + 1);
+  }
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer.rfind("Вярно! ", 0), 0u) << form.answer;
+  EXPECT_EQ(form.tally, "Верни от първия път: 1 от 2");
+}
+
+TEST(PracticeSession, OneBanknoteAndOneRemainingReadAsOne) {
+  Practice practice(5);
+  PracticeState form = StateAsking(practice, 100);
+  Pay(form, {1, 0, 0, 0, 0, 0, 0});
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer, "Вярно! 1 банкнота, по-малко не може.");
+
+  form = StateAsking(practice, 3);
+  Pay(form, {0, 0, 0, 0, 0, 0, 3});
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer,
+            "Сборът е верен, но с 3 банкноти. Може и с 2.\n"
+            "3: най-голямата банкнота, която се побира, е 2; остава 1.\n"
+            "1: най-голямата банкнота, която се побира, е 1; остават 0.");
+}
+
+TEST(PracticeSession, SplitAnswersAndAllFound) {
+  Practice practice(11);
+  PracticeState form;
+  form.exercise = Exercise::Split;
+  form.sum = "10";
+  const auto check = [&](const Way& way) {
+    for (std::size_t i = 0; i < kSplitValues; ++i) form.way[i] = std::to_string(way[i]);
+    practice.Click(form, kCheckButton);
+    return form.answer;
+  };
+  EXPECT_EQ(check({0, 0, 1, 2, 0}), "Сборът е 9, а трябва да е 10.");
+  EXPECT_EQ(form.task, "Намерете всички начини да разбиете 10 на 20, 10, 5, 2 и 1.");
+  EXPECT_EQ(check({0, 1, 0, 0, 0}), "Нов начин! Намерени 1 от 11.");
+  EXPECT_EQ(check({0, 1, 0, 0, 0}), "Този начин вече е намерен.");
+  EXPECT_EQ(form.found, (std::vector<std::string>{"20*0 + 10*1 + 5*0 + 2*0 + 1*0 = 10"}));
+  const Way rest[] = {{0, 0, 2, 0, 0}, {0, 0, 0, 5, 0}, {0, 0, 1, 2, 1},
+                      {0, 0, 0, 4, 2}, {0, 0, 1, 1, 3}, {0, 0, 0, 3, 4},
+                      {0, 0, 1, 0, 5}, {0, 0, 0, 2, 6}, {0, 0, 0, 1, 8}};
+  for (const Way& way : rest) check(way);
+  EXPECT_EQ(check({0, 0, 0, 0, 10}), "Браво! Намерени са всички 11 начина.");
+  EXPECT_EQ(form.found.size(), 11u);
+
+  // A sum of the pupil's own starts a new hunt; "Покажи всички" shows the rest.
+  form.sum = "5";
+  EXPECT_EQ(check({0, 0, 1, 0, 0}), "Нов начин! Намерени 1 от 4.");
+  practice.Click(form, kShowAllButton);
+  EXPECT_EQ(form.answer, "Показани са всички 4 начина; намерени от вас: 1.");
+  EXPECT_EQ(form.found.size(), 4u);
+  EXPECT_EQ(check({0, 0, 0, 0, 5}), "Този начин вече е показан.");
+}
+
+TEST(PracticeSession, ASumThatIsNoWholeNumberFrom1To99SaysSo) {
+  for (const char* sum : {"", "abc", "0", "-5", "7.5", "100", "1E9"}) {
+    Practice practice(1);
+    PracticeState form;
+    form.exercise = Exercise::Split;
+    form.sum = sum;
+    practice.Click(form, kCheckButton);
+    EXPECT_EQ(form.answer, "Сумата трябва да е цяло число от 1 до 99.") << sum;
+    practice.Click(form, kShowAllButton);
+    EXPECT_EQ(form.answer, "Сумата трябва да е цяло число от 1 до 99.") << sum;
+  }
+  // Read by the main window's rules: blanks go, &H is hexadecimal.
+  for (const char* sum : {"1 0", "&HA", "10."}) {
+    Practice practice(1);
+    PracticeState form;
+    form.exercise = Exercise::Split;
+    form.sum = sum;
+    practice.Click(form, kCheckButton);
+    EXPECT_EQ(form.answer, "Сборът е 0, а трябва да е 10.") << sum;
+  }
+}
+
+}  // namespace
+}  // namespace banknotes

@@ -1,0 +1,209 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "logic/practice.h"
+#include "tests/window_fixture.h"
+#include "window/form_style.h"
+#include "window/practice_form.h"
+
+namespace banknotes {
+
+// The practice window driven as a pupil would, with a fixed seed: a payment and
+// a hunt for the ways of a sum, the answers read back as a screen reader reads
+// the answer box; opened from the main window by F2.
+class WindowPracticeTest : public testing::FormTestCase {
+  Q_OBJECT
+
+ public:
+  WindowPracticeTest() : FormTestCase(false) {}
+
+ private slots:
+  void init();
+  void cleanup();
+  void everyControlHasAName();
+  void paymentIsCheckedAndExplained();
+  void waysAreHuntedAndShown();
+  void countBoxesTakeDigitsOnly();
+  void f2OpensItFromTheMainWindow();
+
+ private:
+  template <typename T = QWidget>
+  T* In(const QString& name) {
+    return testing::Find<T>(*practice_, name);
+  }
+  void TypeInto(const QString& box, const QString& text) {
+    auto* edit = In<QLineEdit>(box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+  // The answer, as a screen reader reads the answer box: its name, and its text.
+  QString Answer() {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(In("Text1"));
+    if (box->text(QAccessible::Name) != QStringLiteral("Отговор") || !box->state().readOnly)
+      return QStringLiteral("(no read-only box named Отговор)");
+    return box->textInterface()->text(0, box->textInterface()->characterCount());
+  }
+  void Shot(const QString& name) {
+    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/practice"));
+    QVERIFY(testing::GrabScreen(*practice_)
+                .save(QStringLiteral(SCREENSHOT_DIR "/practice/%1_%2.png")
+                          .arg(name)
+                          .arg(practice_->ZoomPercent())));
+  }
+
+  std::unique_ptr<PracticeForm> practice_;
+};
+
+void WindowPracticeTest::init() {
+  UseFormLook(1);
+  practice_ = std::make_unique<PracticeForm>(2026);
+  practice_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(practice_.get()));
+  QApplication::setActiveWindow(practice_.get());
+}
+
+void WindowPracticeTest::cleanup() {
+  practice_.reset();
+  FormTestCase::cleanup();
+}
+
+void WindowPracticeTest::everyControlHasAName() {
+  QCOMPARE(practice_->windowTitle(), QStringLiteral("Упражнение"));
+  QStringList names;
+  for (QWidget* widget : practice_->findChildren<QWidget*>()) {
+    if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().startsWith("qt_")) continue;
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY2(!control->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+    names << control->text(QAccessible::Name);
+  }
+  for (const char* name : {"Плащане", "Разбиване", "Суми до 1000", "брой банкноти 100",
+                           "брой банкноти 1", "Сума за разбиване", "брой по 20", "брой по 1",
+                           "Провери", "Нова задача", "Покажи всички", "Отговор", "Намерени начини"})
+    QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(", ")));
+  QVERIFY(In<QRadioButton>("Option2_1")->isChecked());  // up to 1000 unless chosen
+}
+
+void WindowPracticeTest::paymentIsCheckedAndExplained() {
+  const QString task = In<QLabel>("Label1_0")->text();
+  QCOMPARE(task, QStringLiteral("Изплатете 306 с възможно най-малко банкноти."));
+  Shot("payment_task");
+
+  // 306 as 3 x 100 and 3 x 2 is short by 0 but not fewest; first a wrong sum.
+  TypeInto("Text2_0", "3");
+  TypeInto("Text2_5", "2");
+  QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
+  QCOMPARE(Answer(), QStringLiteral("Сборът е 304, а трябва да е 306."));
+  Shot("payment_wrong_sum");
+
+  TypeInto("Text2_5", "3");
+  QTest::keyClick(In<QLineEdit>("Text2_5"), Qt::Key_Return);  // Enter checks too
+  QCOMPARE(Answer().split('\n').first(),
+           QStringLiteral("Сборът е верен, но с 6 банкноти. Може и с 5."));
+  QCOMPARE(Answer().split('\n').mid(1),
+           QStringList({"306: най-голямата банкнота, която се побира, е 100; остават 206.",
+                        "206: най-голямата банкнота, която се побира, е 100; остават 106.",
+                        "106: най-голямата банкнота, която се побира, е 100; остават 6.",
+                        "6: най-голямата банкнота, която се побира, е 5; остава 1.",
+                        "1: най-голямата банкнота, която се побира, е 1; остават 0."}));
+  Shot("payment_not_fewest");
+
+  TypeInto("Text2_5", "");
+  TypeInto("Text2_4", "1");
+  TypeInto("Text2_6", "1");
+  QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
+  QCOMPARE(Answer(), QStringLiteral("Вярно! 5 банкноти, по-малко не може."));
+  QCOMPARE(In<QLabel>("Label1_1")->text(), QStringLiteral("Верни от първия път: 0 от 1"));
+  Shot("payment_fewest");
+
+  QTest::mouseClick(In<QPushButton>("Command1_1"), Qt::LeftButton);
+  QVERIFY(In<QLabel>("Label1_0")->text() != task);
+  QCOMPARE(In<QLineEdit>("Text2_0")->text(), QString());
+  QCOMPARE(Answer(), QString());
+}
+
+void WindowPracticeTest::waysAreHuntedAndShown() {
+  QVERIFY(!In("Frame5")->isVisible());
+  QTest::mouseClick(In<QRadioButton>("Option1_1"), Qt::LeftButton, {}, QPoint(10, 10));
+  QVERIFY(In("Frame5")->isVisible() && !In("Frame4")->isVisible());
+  QCOMPARE(In<QLabel>("Label1_0")->text(),
+           QStringLiteral("Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1."));
+  QCOMPARE(In<QLineEdit>("Text3_0")->text(), QStringLiteral("5"));
+  Shot("split_task");
+
+  TypeInto("Text4_4", "4");
+  QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
+  QCOMPARE(Answer(), QStringLiteral("Сборът е 4, а трябва да е 5."));
+  TypeInto("Text4_3", "2");
+  TypeInto("Text4_4", "1");
+  QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Return);
+  QCOMPARE(Answer(), QStringLiteral("Нов начин! Намерени 1 от 4."));
+  QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Return);
+  QCOMPARE(Answer(), QStringLiteral("Този начин вече е намерен."));
+  QCOMPARE(testing::ListedLines(*practice_), QStringList({"20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5"}));
+  Shot("split_found");
+
+  QTest::mouseClick(In<QPushButton>("Command1_2"), Qt::LeftButton);
+  QCOMPARE(Answer(), QStringLiteral("Показани са всички 4 начина; намерени от вас: 1."));
+  QCOMPARE(testing::ListedLines(*practice_),
+           QStringList({"20*0 + 10*0 + 5*1 + 2*0 + 1*0 = 5 (показан)",
+                        "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5",
+                        "20*0 + 10*0 + 5*0 + 2*1 + 1*3 = 5 (показан)",
+                        "20*0 + 10*0 + 5*0 + 2*0 + 1*5 = 5 (показан)"}));
+  Shot("split_shown");
+
+  // A sum that is no whole number from 1 to 99 says so, and the hunt goes on.
+  TypeInto("Text3_0", "ab");
+  QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Return);
+  QCOMPARE(Answer(), QStringLiteral("Сумата трябва да е цяло число от 1 до 99."));
+
+  // At 200 % both exercises still fit.
+  for (int i = 0; i < 4; ++i)
+    QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(practice_->ZoomPercent(), 200);
+  Shot("split_shown");
+  QTest::mouseClick(In<QRadioButton>("Option1_0"), Qt::LeftButton, {}, QPoint(20, 20));
+  QVERIFY(In("Frame4")->isVisible());
+  Shot("payment_task");
+  QTest::keyClick(In<QLineEdit>("Text2_0"), Qt::Key_0, Qt::ControlModifier);
+  QCOMPARE(practice_->ZoomPercent(), 100);
+}
+
+void WindowPracticeTest::countBoxesTakeDigitsOnly() {
+  TypeInto("Text2_0", "1a-2.");
+  QCOMPARE(In<QLineEdit>("Text2_0")->text(), QStringLiteral("12"));
+  TypeInto("Text2_0", "12345");
+  QCOMPARE(In<QLineEdit>("Text2_0")->text(), QStringLiteral("123"));
+  In<QLineEdit>("Text2_1")->setFocus();
+  QApplication::clipboard()->setText(QStringLiteral("x9 y8\n7z6"));
+  QTest::keySequence(In<QLineEdit>("Text2_1"), QKeySequence::Paste);
+  QCOMPARE(In<QLineEdit>("Text2_1")->text(), QStringLiteral("987"));
+}
+
+void WindowPracticeTest::f2OpensItFromTheMainWindow() {
+  OpenForm();
+  QTest::keyClick(form_->focusWidget(), Qt::Key_F2);
+  QWidget* opened = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == "PracticeForm" && window != practice_.get() && window->isVisible())
+      opened = window;
+  QVERIFY(opened);
+  QCOMPARE(opened->windowTitle(), QStringLiteral("Упражнение"));
+  opened->close();  // deletes itself
+}
+
+}  // namespace banknotes
+
+QTEST_MAIN(banknotes::WindowPracticeTest)
+#include "window_practice_test.moc"

@@ -1,0 +1,143 @@
+#include "window/practice_form.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "logic/form_layout.h"
+#include "window/form_builder.h"
+#include "window/form_zoom.h"
+#include "window/hamburger_icon.h"
+#include "window/lines_view.h"
+#include "window/list_lines_model.h"
+
+namespace banknotes {
+namespace {
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+template <std::size_t N>
+int Chosen(const std::array<QRadioButton*, N>& options) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (options[i]->isChecked()) return static_cast<int>(i);
+  return 0;
+}
+
+}  // namespace
+
+PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      practice_(seed) {
+  setObjectName(QString::fromUtf8(kPracticeForm.name.data(), kPracticeForm.name.size()));
+  setWindowTitle(QString::fromUtf8(kPracticeTitle));
+  setWindowIcon(HamburgerIcon());
+  zoom_ = new FormZoom(this, kPracticeForm.client_area);
+  BindControls(BuildControls(*this, kPracticeForm, *zoom_));
+  // The first tasks, with the choices' defaults.
+  PracticeState start;
+  practice_.Show(start);
+  WriteForm(start);
+  option1_[0]->setFocus();
+}
+
+void PracticeForm::BindControls(const std::vector<QWidget*>& widgets) {
+  for (std::size_t i = 0; i < widgets.size(); ++i) {
+    const Control& control = kPracticeForm.controls[i];
+    const auto index = static_cast<std::size_t>(std::max(control.index, 0));
+    QWidget* widget = widgets[i];
+    if (control.name == "Option1") option1_.at(index) = static_cast<QRadioButton*>(widget);
+    if (control.name == "Option2") option2_.at(index) = static_cast<QRadioButton*>(widget);
+    if (control.name == "Option3") option3_.at(index) = static_cast<QRadioButton*>(widget);
+    if (control.name == "Label1") label1_.at(index) = static_cast<QLabel*>(widget);
+    if (control.name == "Text2") text2_.at(index) = static_cast<QLineEdit*>(widget);
+    if (control.name == "Text3") text3_ = static_cast<QLineEdit*>(widget);
+    if (control.name == "Text4") text4_.at(index) = static_cast<QLineEdit*>(widget);
+    if (control.name == "Text1") text1_ = static_cast<QPlainTextEdit*>(widget);
+    if (control.name == "List1") list1_ = static_cast<LinesView*>(widget);
+    if (control.name == "Command1") {
+      const int button = control.index;
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+              [this, button] { Click(button); });
+    }
+    // Enter in a box checks the answer.
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+      connect(box, &QLineEdit::returnPressed, this, [this] { Click(kCheckButton); });
+  }
+  found_ = new ListLinesModel(list1_);
+  list1_->setModel(found_);
+  label1_[0]->setWordWrap(true);
+
+  // The other exercise shows its own task; another range sets a new task in it.
+  for (QRadioButton* option : option1_)
+    connect(option, &QRadioButton::toggled, this, [this](bool chosen) {
+      if (chosen && !writing_) Act([this](PracticeState& state) { practice_.Show(state); });
+    });
+  for (QRadioButton* option : {option2_[0], option2_[1], option2_[2], option3_[0], option3_[1]})
+    connect(option, &QRadioButton::toggled, this, [this](bool chosen) {
+      if (chosen && !writing_) Click(kNewTaskButton);
+    });
+}
+
+PracticeState PracticeForm::ReadForm() const {
+  PracticeState state;
+  state.exercise = static_cast<Exercise>(Chosen(option1_));
+  state.payment_range = static_cast<PaymentRange>(Chosen(option2_));
+  state.split_range = static_cast<SplitRange>(Chosen(option3_));
+  state.task = label1_[0]->text().toStdString();
+  state.tally = label1_[1]->text().toStdString();
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    state.counts[k] = text2_[k]->text().toStdString();
+  state.sum = text3_->text().toStdString();
+  for (std::size_t i = 0; i < kSplitValues; ++i) state.way[i] = text4_[i]->text().toStdString();
+  state.answer = text1_->toPlainText().toStdString();
+  state.found = found_->lines().lines();
+  return state;
+}
+
+template <typename Work>
+void PracticeForm::Act(Work work) {
+  PracticeState state = ReadForm();
+  work(state);
+  WriteForm(state);
+  // The answer is read out at once, even the same answer again.
+  if (!state.answer.empty()) {
+    QAccessibleEvent answered(text1_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&answered);
+  }
+}
+
+void PracticeForm::Click(int button) {
+  Act([this, button](PracticeState& state) { practice_.Click(state, button); });
+}
+
+void PracticeForm::WriteForm(const PracticeState& state) {
+  writing_ = true;
+  option1_[static_cast<std::size_t>(state.exercise)]->setChecked(true);
+  option2_[static_cast<std::size_t>(state.payment_range)]->setChecked(true);
+  option3_[static_cast<std::size_t>(state.split_range)]->setChecked(true);
+  writing_ = false;
+  label1_[0]->setText(ToQString(state.task));
+  label1_[1]->setText(ToQString(state.tally));
+  const auto write = [](QLineEdit* box, const std::string& text) {
+    if (box->text().toStdString() != text) box->setText(ToQString(text));
+  };
+  for (std::size_t k = 0; k < kDenominations; ++k) write(text2_[k], state.counts[k]);
+  write(text3_, state.sum);
+  for (std::size_t i = 0; i < kSplitValues; ++i) write(text4_[i], state.way[i]);
+  text1_->setPlainText(ToQString(state.answer));
+  if (found_->lines().lines() != state.found) {
+    ListBox found;
+    found.Assign(state.found);
+    found_->Reset(found);
+  }
+}
+
+int PracticeForm::ZoomPercent() const { return zoom_->Percent(); }
+
+}  // namespace banknotes
