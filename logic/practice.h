@@ -20,8 +20,6 @@ namespace banknotes {
 // The same numbers for the same seed on every platform.
 using PracticeRandom = std::mt19937;
 
-// The practice window's title.
-inline constexpr const char* kPracticeTitle = "Упражнение";
 
 enum class Exercise { Payment, Split };
 // Amounts from 1 up to 100, 1000 (the default) or 10000.

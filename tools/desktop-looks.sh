@@ -36,7 +36,7 @@ look() {
     exec "$program"
   ) >/dev/null 2>&1 &
   local started=$!
-  window=$(banknotes_wait_window banknotes 30) || {
+  window=$(banknotes_wait_window class banknotes 30) || {
     echo "$name: the program opened no window" >&2
     return 1
   }

@@ -16,8 +16,9 @@ banknotes_with_display() {
   fi
 }
 
-# banknotes_wait_window CLASS [SECONDS]: waits for a visible window of CLASS and
-# prints its id; fails when none shows within SECONDS (60).
+# banknotes_wait_window class|name PATTERN [SECONDS]: waits for a visible window
+# whose class or title matches PATTERN and prints its id; fails when none shows
+# within SECONDS (60).
 banknotes_wait_window() {
-  timeout "${2:-60}" xdotool search --sync --limit 1 --onlyvisible --class "$1"
+  timeout "${3:-60}" xdotool search --sync --limit 1 --onlyvisible "--$1" "$2"
 }

@@ -274,7 +274,7 @@ std::string MainPage(FormWriter& form) {
       {Head(product::kTitle, "main-form.css", {"logic.js", "controls.js", "main-form.js"}),
        "<body>\n<main id=\"", kMainForm.name, "\" class=\"form\">\n",
        form.Markup(kMainFormReadingOrder), "</main>\n",
-       Below(R"(<a href="practice.html">Упражнение</a>)"),
+       Below(Join({R"(<a href="practice.html">)", Escape(product::kPracticeName), "</a>"})),
        R"(<dialog id="FailureMessage" class="message" aria-labelledby="FailureTitle" aria-describedby="FailureText">
 <h2 id="FailureTitle">)",
        Escape(kFailureTitle), R"(</h2>
@@ -288,7 +288,7 @@ std::string MainPage(FormWriter& form) {
 
 std::string PracticePage(FormWriter& form) {
   return Join(
-      {Head(kPracticeTitle, "practice-form.css", {"logic.js", "controls.js", "practice-form.js"}),
+      {Head(product::kPracticeName, "practice-form.css", {"logic.js", "controls.js", "practice-form.js"}),
        "<body>\n<main id=\"", kPracticeForm.name, "\" class=\"form\">\n",
        form.Markup(kPracticeFormReadingOrder), "</main>\n",
        Below(R"(<a href="./">Към банкнотите</a>)"), "</body>\n</html>\n"});

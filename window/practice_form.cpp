@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "generated/product.h"
 #include "logic/form_layout.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
@@ -35,7 +36,7 @@ PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       practice_(seed) {
   setObjectName(QString::fromUtf8(kPracticeForm.name.data(), kPracticeForm.name.size()));
-  setWindowTitle(QString::fromUtf8(kPracticeTitle));
+  setWindowTitle(QString::fromUtf8(product::kPracticeName));
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kPracticeForm.client_area);
   BindControls(BuildControls(*this, kPracticeForm, *zoom_));

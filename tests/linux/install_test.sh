@@ -59,16 +59,32 @@ dpkg-deb --field "$deb" Package Version Section Depends Recommends
 echo "lintian:"
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 
+# The practice window is an action of the same desktop entry.
+entry="$work/destdir/usr/share/applications/$app_id.desktop"
+grep -qx 'Actions=practice;' "$entry" && grep -qx 'Exec=banknotes --practice' "$entry" ||
+  fail "the desktop entry has no action that opens the practice window"
+
+# starts TITLE ARGUMENT...: the unpacked program opens a window titled TITLE.
+starts() {
+  local title=$1
+  shift
+  "$work/deb/usr/bin/banknotes" "$@" &
+  program=$!
+  for _ in $(seq 100); do
+    if xwininfo -root -tree | grep -q "\"$title\""; then
+      echo "Its window '$title' is up"
+      kill "$program"
+      wait "$program" 2>/dev/null || true
+      program=
+      return 0
+    fi
+    kill -0 "$program" 2>/dev/null || fail "the unpacked program ended before its window showed"
+    sleep 0.1
+  done
+  fail "no window '$title' within 10 s"
+}
+
 echo "Starting the unpacked program"
 dpkg-deb -x "$deb" "$work/deb"
-"$work/deb/usr/bin/banknotes" &
-program=$!
-for _ in $(seq 100); do
-  if xwininfo -root -tree | grep -q 'Математика - минимален брой банкноти'; then
-    echo "Its window is up"
-    exit 0
-  fi
-  kill -0 "$program" 2>/dev/null || fail "the unpacked program ended before its window showed"
-  sleep 0.1
-done
-fail "no window within 10 s"
+starts 'Математика - минимален брой банкноти'
+starts 'Упражнение' --practice

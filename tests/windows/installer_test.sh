@@ -19,6 +19,7 @@ fail() {
 }
 row="first page"
 name="Банкноти"
+practice="$name - Упражнение"
 windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 drive=$prefix/drive_c
 user_profile=$drive/users/$(id -un)
@@ -50,7 +51,7 @@ locales=$(mktemp -d)
 trap 'rm -rf "$locales"' EXIT
 localedef -i bg_BG -f UTF-8 "$locales/bg_BG.UTF-8"
 LOCPATH=$locales LANG=bg_BG.UTF-8 LC_ALL= wine_run "$installer" &
-page=$(banknotes_wait_window win64) ||
+page=$(banknotes_wait_window class win64) ||
   fail "the installer opened no window"
 sleep 1
 title=$(xdotool getwindowname "$page" | sed 's/ *$//')
@@ -68,6 +69,10 @@ installed() {
     [ -f "$folder/$file" ] || fail "$file is not installed in $folder"
   done
   [ -f "$menu/$name.lnk" ] || fail "no Start-menu entry $name.lnk in $menu"
+  # The practice window's entry starts the same program with --practice.
+  [ -f "$menu/$practice.lnk" ] || fail "no Start-menu entry $practice.lnk in $menu"
+  tr -d '\0' <"$menu/$practice.lnk" | grep -q -- '--practice' ||
+    fail "$practice.lnk does not start the program with --practice"
   [ "$(value "$key" DisplayName)" = "$name" ] || fail "installed programs: name '$(value "$key" DisplayName)'"
   [ "$(value "$key" DisplayVersion)" = "$version" ] ||
     fail "installed programs: version '$(value "$key" DisplayVersion)'"
@@ -79,7 +84,7 @@ installed() {
 starts() {
   wine_run "$1/banknotes.exe" &
   local program=$!
-  banknotes_wait_window banknotes >/dev/null ||
+  banknotes_wait_window class banknotes >/dev/null ||
     fail "the installed program opened no window"
   sleep 1
   mkdir -p "$(dirname "$installer")/screenshots"
@@ -99,6 +104,7 @@ removed() {
   done
   [ ! -e "$folder" ] || fail "$folder is left after uninstalling: $(ls "$folder")"
   [ ! -e "$menu/$name.lnk" ] || fail "the Start-menu entry is left after uninstalling"
+  [ ! -e "$menu/$practice.lnk" ] || fail "the practice entry is left after uninstalling"
   for key in "$@"; do
     ! registered "$key" || fail "$key is left after uninstalling"
   done

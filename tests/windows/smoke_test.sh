@@ -3,7 +3,8 @@
 # with the keyboard alone, and reads the result off the screen: the total box
 # must show 130 and the marks of 100, 20 and 10 alone must be set. Once at
 # Windows' 100 % and once at 150 % display scaling (144 dpi), where the whole
-# window must grow as one piece.
+# window must grow as one piece. Then the exe with --practice, as its Start-menu
+# entry starts it, must open the practice window.
 set -euo pipefail
 source "$(dirname "$0")/../../tools/display.sh"
 wine_run=$1 prefix=$2 exe=$3
@@ -22,7 +23,7 @@ pay_130() {
   set_dpi "$dpi"
   "$wine_run" "$prefix" "$exe" &
   program=$!
-  window=$(banknotes_wait_window banknotes)
+  window=$(banknotes_wait_window class banknotes)
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   sleep 1
 
@@ -69,3 +70,15 @@ pay_130() {
 
 pay_130 96
 pay_130 144
+
+# The practice window, by its title.
+"$wine_run" "$prefix" "$exe" --practice &
+program=$!
+practice=$(banknotes_wait_window name '^Упражнение$') || {
+  echo "banknotes.exe --practice opened no window titled Упражнение"
+  exit 1
+}
+eval "$(xdotool getwindowgeometry --shell "$practice")"
+echo "--practice: a window 'Упражнение' of ${WIDTH}x${HEIGHT} with Wine's frame"
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
