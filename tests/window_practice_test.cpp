@@ -34,6 +34,7 @@ class WindowPracticeTest : public testing::FormTestCase {
   void paymentIsCheckedAndExplained();
   void waysAreHuntedAndShown();
   void countBoxesTakeDigitsOnly();
+  void theKeyboardAloneReachesEverything();
   void f2OpensItFromTheMainWindow();
 
  private:
@@ -189,6 +190,32 @@ void WindowPracticeTest::countBoxesTakeDigitsOnly() {
   QApplication::clipboard()->setText(QStringLiteral("x9 y8\n7z6"));
   QTest::keySequence(In<QLineEdit>("Text2_1"), QKeySequence::Paste);
   QCOMPARE(In<QLineEdit>("Text2_1")->text(), QStringLiteral("987"));
+}
+
+// From the first choice, Tab reaches the range, the counts, the buttons and the
+// answer, in the window's order; arrows change the exercise; Enter checks.
+void WindowPracticeTest::theKeyboardAloneReachesEverything() {
+  QStringList stops;
+  QWidget* at = QApplication::focusWidget();
+  for (stops << at->objectName(); stops.size() < 13; stops << at->objectName()) {
+    QTest::keyClick(at, Qt::Key_Tab);
+    at = QApplication::focusWidget();
+  }
+  // Qt enters a group of options at its first; the arrows move within it.
+  QCOMPARE(stops, QStringList({"Option1_0", "Option2_0", "Text2_0", "Text2_1", "Text2_2", "Text2_3",
+                               "Text2_4", "Text2_5", "Text2_6", "Command1_0", "Command1_1", "Text1",
+                               "Option1_0"}));
+  QTest::keyClick(at, Qt::Key_Down);
+  QVERIFY(In<QRadioButton>("Option1_1")->isChecked());
+  QVERIFY(In("Frame5")->isVisible());
+  QTest::keyClick(In<QRadioButton>("Option1_1"), Qt::Key_Up);
+  QVERIFY(In("Frame4")->isVisible());
+  QTest::keyClick(In<QRadioButton>("Option1_0"), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2_0"));
+  QTest::keyClicks(QApplication::focusWidget(), "3");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(Answer(), QStringLiteral("Сборът е 300, а трябва да е 306."));
 }
 
 void WindowPracticeTest::f2OpensItFromTheMainWindow() {

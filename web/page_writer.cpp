@@ -189,12 +189,13 @@ class FormWriter {
                      text, "</textarea>\n"});
       case ControlKind::CheckBox:
         return Join({"<label", own, " class=\"check\"><input type=\"checkbox\" aria-label=\"", name,
-                     "\"", tab, "><span class=\"caption\">", text, "</span></label>\n"});
+                     "\"", tab, "><span class=\"caption\" aria-hidden=\"true\">", text,
+                     "</span></label>\n"});
       case ControlKind::Option:
         return Join({"<label", own, " class=\"check\"><input type=\"radio\" name=\"",
                      control.container, "\" aria-label=\"", name, "\"", tab,
-                     Chosen(id) ? " checked" : "", "><span class=\"caption\">", text,
-                     "</span></label>\n"});
+                     Chosen(id) ? " checked" : "", "><span class=\"caption\" aria-hidden=\"true\">",
+                     text, "</span></label>\n"});
       case ControlKind::Button:
         if (control.description.empty())
           return Join(
@@ -287,11 +288,11 @@ std::string MainPage(FormWriter& form) {
 }
 
 std::string PracticePage(FormWriter& form) {
-  return Join(
-      {Head(product::kPracticeName, "practice-form.css", {"logic.js", "controls.js", "practice-form.js"}),
-       "<body>\n<main id=\"", kPracticeForm.name, "\" class=\"form\">\n",
-       form.Markup(kPracticeFormReadingOrder), "</main>\n",
-       Below(R"(<a href="./">Към банкнотите</a>)"), "</body>\n</html>\n"});
+  return Join({Head(product::kPracticeName, "practice-form.css",
+                    {"logic.js", "controls.js", "practice-form.js"}),
+               "<body>\n<main id=\"", kPracticeForm.name, "\" class=\"form\">\n",
+               form.Markup(kPracticeFormReadingOrder), "</main>\n",
+               Below(R"(<a href="./">Към банкнотите</a>)"), "</body>\n</html>\n"});
 }
 
 // The options a practice starts with, as its state's defaults choose them.

@@ -171,6 +171,13 @@ async function screenRow(browser, url, screen) {
         total === '130' && marks === '1011000' && amount === '' && announced === 'Обща сума: 130.',
         `total ${total}, marks ${marks}, amount "${amount}", said "${announced}"`);
 
+  if (!screen.touch) {
+    // The window as the desktop's screenshot after_130_and_75 has it, to set beside it.
+    await visit.type('Сума за плащане', '75');
+    await visit.press(visit.button('Въведи'));
+    await visit.page.locator('#MainForm').screenshot({path: path.join(screenshots, 'window_after_130_and_75.png')});
+  }
+
   await visit.type('Сума за плащане', '1E9');
   const before = await visit.form();
   await visit.press(visit.button('Въведи'));
@@ -202,7 +209,23 @@ async function screenRow(browser, url, screen) {
   const picked = await visit.list().getByRole('option', {selected: true}).allTextContents();
   check(`${row}: a line is selected by ${screen.touch ? 'a tap' : 'a click'}, one at a time`,
         picked.length === 1 && picked[0] === '20*2 + 10*5 + 5*1 + 2*2 + 1*0 = 99', picked.join(' | '));
+  if (screen.touch) {
+    // A long press on a line opens the copy menu, as a right click does.
+    const line = await visit.list().locator('[aria-posinset="4"]').boundingBox();
+    const at = {x: line.x + 20, y: line.y + line.height / 2};
+    await visit.cdp.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [at]});
+    await visit.page.waitForTimeout(900);
+    await visit.cdp.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+    const menu = visit.page.getByRole('menu');
+    const opened = await menu.isVisible();
+    const items = opened ? await menu.getByRole('menuitem').allTextContents() : [];
+    await visit.page.keyboard.press('Escape');
+    check(`${row}: a long press on a line offers the copy menu`,
+          opened && items.join() === 'Копиране,Копиране на всички редове', items.join());
+  }
   await visit.shot(`${shot}-listed`);
+  // What a screen reader gets, kept beside the screenshots.
+  fs.writeFileSync(path.join(screenshots, `${shot}-listed.aria.yml`), await visit.page.locator('body').ariaSnapshot());
   await visit.axe(`${row}, with the list full`);
 
   const layout = await visit.page.evaluate(() => {
@@ -254,6 +277,16 @@ async function practiceRow(browser, url, screen) {
     if (!(await page.getByRole(role, {name, exact: true}).count())) missing.push(`${role} ${name}`);
   check(`${row}: every control has its name`, !missing.length, missing.join(', '));
 
+  if (!screen.touch) {
+    const stops = [];
+    for (let i = 0; i < 12; ++i) {
+      stops.push(await visit.focused());
+      await page.keyboard.press('Tab');
+    }
+    check(`${row}: the keyboard alone: Tab goes from the exercise to its range, the counts, the buttons and the answer`,
+          stops.join() === 'Option1_0,Option2_1,Text2_0,Text2_1,Text2_2,Text2_3,Text2_4,Text2_5,Text2_6,Command1_0,Command1_1,Text1',
+          stops.join(' '));
+  }
   const task = await page.locator('#Label1_0').textContent();
   const answers = [];
   const checkWith = async (boxes) => {
@@ -295,6 +328,7 @@ async function practiceRow(browser, url, screen) {
   await visit.press(visit.button('Покажи всички'));
   const shown = await list.getByRole('option').allTextContents();
   await visit.shot(`${shot}-ways`);
+  fs.writeFileSync(path.join(screenshots, `${shot}-ways.aria.yml`), await page.locator('body').ariaSnapshot());
   await visit.axe(`${row}, with the ways shown`);
   check(`${row}: hunting the ways of 5, and showing them all`,
         splitTask === 'Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.' &&
@@ -336,6 +370,15 @@ async function keyboardAndClipboard(browser, url) {
   const bySpace = await visit.box('Обща сума').inputValue();
   check('Enter in a box presses nothing; Enter and Space press the focused button',
         untouched === '' && byEnter === '75' && bySpace === '80', `"${untouched}", "${byEnter}", "${bySpace}"`);
+
+  // A read-only box takes the focus, and its text is selected and copied.
+  await visit.box('Обща сума').focus();
+  await page.keyboard.press('Control+A');
+  await page.keyboard.press('Control+C');
+  const copiedTotal = await page.evaluate(() => navigator.clipboard.readText());
+  const focusedTotal = await visit.focused();
+  check('the read-only total takes the focus, and is selected and copied',
+        focusedTotal === 'Text3_1' && copiedTotal === '80', `${focusedTotal}, "${copiedTotal}"`);
 
   const paste = async (name, text) => {
     await page.evaluate((t) => navigator.clipboard.writeText(t), text);
