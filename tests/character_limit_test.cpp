@@ -20,6 +20,9 @@ struct LimitRow {
 
 const std::u16string kEmoji = u"\U0001F600";  // one character, two UTF-16 units
 
+// A row reads as its name in test listings.
+void PrintTo(const LimitRow& row, std::ostream* out) { *out << row.name; }
+
 class FitToLimitRows : public ::testing::TestWithParam<LimitRow> {};
 
 TEST_P(FitToLimitRows, KeepsOneLineWithinTheLimit) {

@@ -21,6 +21,9 @@ struct PaymentRow {
   int banknotes, fewest;
 };
 
+// A row reads as its name in test listings.
+void PrintTo(const PaymentRow& row, std::ostream* out) { *out << row.name; }
+
 class CheckPaymentRows : public ::testing::TestWithParam<PaymentRow> {};
 
 TEST_P(CheckPaymentRows, SumBanknotesAndFewest) {
