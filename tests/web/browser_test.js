@@ -135,6 +135,12 @@ class Visit {
     await this.list().locator('[aria-posinset="1"]').waitFor();
     return {count, top, bottom};
   }
+  // What was last said to screen readers, once it is said (after a short pause).
+  said() {
+    return this.page.waitForFunction(() => document.getElementById('Announcement').textContent, null,
+                                     {timeout: 2000})
+        .then((text) => text.jsonValue(), () => '');
+  }
   focused() {
     return this.page.evaluate(() => document.activeElement.closest('[id]')?.id || document.activeElement.tagName);
   }
@@ -164,9 +170,7 @@ async function screenRow(browser, url, screen) {
   const total = await visit.box('Обща сума').inputValue();
   const marks = await visit.marks();
   const amount = await visit.box('Сума за плащане').inputValue();
-  const announced = await visit.page.waitForFunction(
-      () => document.getElementById('Announcement').textContent, null, {timeout: 2000})
-      .then((text) => text.jsonValue(), () => '');
+  const announced = await visit.said();
   check(`${row}: 130 and "Въведи" give the total 130 and the marks of 100, 20 and 10`,
         total === '130' && marks === '1011000' && amount === '' && announced === 'Обща сума: 130.',
         `total ${total}, marks ${marks}, amount "${amount}", said "${announced}"`);
@@ -198,8 +202,8 @@ async function screenRow(browser, url, screen) {
 
   await visit.type('Сума за разбиване', '99');
   await visit.press(visit.button('Изведи'));
+  const said99 = await visit.said();
   const listed = await visit.listed();
-  const said99 = await visit.page.locator('#Announcement').textContent();
   check(`${row}: 99 lists its 3950 lines`,
         listed.count === 3950 && listed.top === first99 && listed.bottom === last99 &&
             said99 === 'Начини на разбиване: 3950.',
