@@ -18,6 +18,10 @@ struct Twips {
   int left, top, width, height;
 };
 
+// A place's edge in pixels at a zoom in per cent: 15 twips make one pixel at 100 %.
+// Edges are rounded, not sizes, so controls that meet at 100 % meet at every zoom.
+constexpr int ToPixels(int twips, int percent = 100) { return (twips * percent + 750) / 1500; }
+
 struct Rgb {
   std::uint8_t red, green, blue;
 };

@@ -77,9 +77,6 @@ std::string Escape(std::string_view text) {
   return escaped;
 }
 
-// 15 twips make a pixel; edges are rounded, as the desktop rounds them.
-int Pixels(int twips) { return (twips + 7) / 15; }
-
 std::string Rgb(const banknotes::Rgb& colour) {
   return Join({"rgb(", std::to_string(colour.red), " ", std::to_string(colour.green), " ",
                std::to_string(colour.blue), ")"});
@@ -116,15 +113,15 @@ class FormWriter {
       css << " }\n";
     }
     css << "@media (min-width: 560px) {\n";
-    css << "  " << form << " { width: " << Pixels(layout_.client_area.width)
-        << "px; height: " << Pixels(layout_.client_area.height) << "px; }\n";
+    css << "  " << form << " { width: " << ToPixels(layout_.client_area.width)
+        << "px; height: " << ToPixels(layout_.client_area.height) << "px; }\n";
     int layer = 1;
     for (const Control& control : layout_.controls) {
       const Twips& at = control.place;
-      const int left = Pixels(at.left), top = Pixels(at.top);
+      const int left = ToPixels(at.left), top = ToPixels(at.top);
       css << "  #" << Id(control) << " { left: " << left << "px; top: " << top
-          << "px; width: " << Pixels(at.left + at.width) - left
-          << "px; height: " << Pixels(at.top + at.height) - top << "px; z-index: " << layer++
+          << "px; width: " << ToPixels(at.left + at.width) - left
+          << "px; height: " << ToPixels(at.top + at.height) - top << "px; z-index: " << layer++
           << "; }\n";
     }
     css << "}\n";

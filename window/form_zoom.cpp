@@ -20,10 +20,7 @@ namespace {
 constexpr std::array<int, 5> kZoomSteps = {100, 125, 150, 175, 200};
 constexpr int kWheelStep = 120;  // one notch of a common mouse wheel
 
-// 15 twips make one pixel at 96 dpi and 100 %. Edges are rounded, not sizes, so
-// controls that meet at 100 % still meet at every zoom.
-int ToPixels(int twips, int percent) { return (twips * percent + 750) / 1500; }
-QRect ToPixels(Twips at, int percent) {
+QRect ToRect(Twips at, int percent) {
   const int left = ToPixels(at.left, percent), top = ToPixels(at.top, percent);
   return QRect(left, top, ToPixels(at.left + at.width, percent) - left,
                ToPixels(at.top + at.height, percent) - top);
@@ -47,7 +44,7 @@ FormZoom::FormZoom(QWidget* window, Twips client_area)
       window_(window),
       client_area_(client_area),
       percent_(qRound(FormLookScale() * 100)) {
-  window_->setFixedSize(ToPixels(client_area_, percent_).size());
+  window_->setFixedSize(ToRect(client_area_, percent_).size());
   window_->installEventFilter(this);
   AddKeys();
   Zooms().push_back(this);
@@ -57,7 +54,7 @@ FormZoom::~FormZoom() { std::erase(Zooms(), this); }
 
 void FormZoom::Track(QWidget* widget, Twips at) {
   places_.emplace_back(widget, at);
-  widget->setGeometry(ToPixels(at, percent_));
+  widget->setGeometry(ToRect(at, percent_));
   // Ctrl + wheel zooms wherever it turns, over the editors' own zoom too.
   widget->installEventFilter(this);
   for (QWidget* child : widget->findChildren<QWidget*>()) child->installEventFilter(this);
@@ -108,7 +105,7 @@ void FormZoom::Wheel(const QWheelEvent& event) {
 }
 
 QSize FormZoom::FramedSize(int percent) const {
-  return ToPixels(client_area_, percent).size() +
+  return ToRect(client_area_, percent).size() +
          (window_->frameGeometry().size() - window_->size());
 }
 
@@ -122,7 +119,7 @@ bool FormZoom::Fits(int percent) const {
 
 void FormZoom::LayOut() {
   const int percent = percent_;
-  for (const auto& [widget, at] : places_) widget->setGeometry(ToPixels(at, percent));
+  for (const auto& [widget, at] : places_) widget->setGeometry(ToRect(at, percent));
   // The style's sizes changed with the scale: each control takes them up again
   // (frames cache their width, scroll areas their scroll bars' places).
   for (QWidget* child : window_->findChildren<QWidget*>()) {
@@ -133,7 +130,7 @@ void FormZoom::LayOut() {
       percent == 100 ? HamburgerIcon()
                      : QIcon(QPixmap::fromImage(HamburgerImage(kWindowIconSize * percent / 100))));
   const QRect grown(window_->frameGeometry().topLeft(), FramedSize(percent));
-  window_->setFixedSize(ToPixels(client_area_, percent).size());
+  window_->setFixedSize(ToRect(client_area_, percent).size());
 
   // A window that grew past the screen's edge moves back onto it.
   if (const QScreen* shown_on = window_->screen(); shown_on && window_->isVisible()) {
