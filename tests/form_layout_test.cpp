@@ -28,9 +28,6 @@ const Control* Find(const FormLayout& layout, const std::string& id) {
   return nullptr;
 }
 
-// A window reads as its name in test listings.
-void PrintTo(const FormLayout* layout, std::ostream* out) { *out << layout->name; }
-
 class FormLayouts : public ::testing::TestWithParam<const FormLayout*> {};
 
 // Every control is named once, stands inside its container, and what takes the
