@@ -78,6 +78,9 @@ QWidget* Make(const Control& control, QWidget* parent) {
       // The editor would turn each CR into a paragraph of its own; one break per line.
       box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
       box->setReadOnly(control.read_only);
+      // Read only, its text is still selected and copied from the keyboard.
+      if (control.read_only)
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
       box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
