@@ -130,7 +130,8 @@ std::vector<GreedyStep> GreedySteps(std::int32_t amount) {
 }
 
 PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
-  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, static_cast<int>(GreedySteps(amount).size())};
+  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, 0, GreedySteps(amount)};
+  check.fewest = static_cast<int>(check.steps.size());
   for (std::size_t k = 0; k < kDenominations; ++k) {
     check.sum += static_cast<std::int64_t>(counts[k]) * std::stoi(kDenominationCaptions[k]);
     check.banknotes += counts[k];
@@ -240,7 +241,7 @@ void Practice::CheckPaymentOf(PracticeState& form) {
       form.answer = WrongSum(check.sum, amount_);
       break;
     case PaymentCheck::NotFewest:
-      form.answer = NotFewest(check.banknotes, check.fewest, GreedySteps(amount_));
+      form.answer = NotFewest(check.banknotes, check.fewest, check.steps);
       break;
     case PaymentCheck::Fewest:
       form.answer = Fewest(check.banknotes);

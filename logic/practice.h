@@ -20,7 +20,6 @@ namespace banknotes {
 // The same numbers for the same seed on every platform.
 using PracticeRandom = std::mt19937;
 
-
 enum class Exercise { Payment, Split };
 // Amounts from 1 up to 100, 1000 (the default) or 10000.
 enum class PaymentRange { UpTo100, UpTo1000, UpTo10000 };
@@ -44,8 +43,9 @@ using BanknoteCounts = std::array<int, kDenominations>;
 struct PaymentCheck {
   enum Verdict { WrongSum, NotFewest, Fewest } verdict;
   std::int64_t sum;
-  int banknotes;  // the pupil's
-  int fewest;     // the greedy rule's
+  int banknotes;                  // the pupil's
+  int fewest;                     // the greedy rule's
+  std::vector<GreedyStep> steps;  // how the greedy rule pays it
 };
 PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts);
 

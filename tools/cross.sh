@@ -5,17 +5,14 @@
 banknotes_cache=${XDG_CACHE_HOME:-$HOME/.cache}/banknotes
 banknotes_qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 
-# banknotes_cross_qt NAME PLATFORM_DIR LOG [MORE]: sets qt to the prefix of Qt
-# built for NAME with the options and toolchain in PLATFORM_DIR, building it
-# first, with its output in LOG, when the cache has none. The folder's name
-# holds a hash of both files, comments aside, and of MORE (a compiler's version).
+# banknotes_cross_qt NAME PLATFORM_DIR LOG: sets qt to the prefix of Qt built
+# for NAME with the options and toolchain in PLATFORM_DIR, building it first,
+# with its output in LOG, when the cache has none. The folder's name holds a hash
+# of both files, comments aside.
 banknotes_cross_qt() {
-  local name=$1 platform=$2 log=$3 more=${4:-} hash start
-  hash=$({
-    sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$platform/qt-configure-options" \
-      "$platform/toolchain.cmake"
-    if [ -n "$more" ]; then echo "$more"; fi
-  } | sha256sum | cut -c1-12)
+  local name=$1 platform=$2 log=$3 hash start
+  hash=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$platform/qt-configure-options" \
+    "$platform/toolchain.cmake" | sha256sum | cut -c1-12)
   qt=$banknotes_cache/qt-$banknotes_qt_version-$name-$hash
   [ -d "$qt" ] && return 0
   echo "Building Qt $banknotes_qt_version for $name into $qt"

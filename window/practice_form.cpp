@@ -19,8 +19,6 @@
 namespace banknotes {
 namespace {
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-
 template <std::size_t N>
 int Chosen(const std::array<QRadioButton*, N>& options) {
   for (std::size_t i = 0; i < N; ++i)
@@ -123,15 +121,15 @@ void PracticeForm::WriteForm(const PracticeState& state) {
   option2_[static_cast<std::size_t>(state.payment_range)]->setChecked(true);
   option3_[static_cast<std::size_t>(state.split_range)]->setChecked(true);
   writing_ = false;
-  label1_[0]->setText(ToQString(state.task));
-  label1_[1]->setText(ToQString(state.tally));
+  label1_[0]->setText(QString::fromStdString(state.task));
+  label1_[1]->setText(QString::fromStdString(state.tally));
   const auto write = [](QLineEdit* box, const std::string& text) {
-    if (box->text().toStdString() != text) box->setText(ToQString(text));
+    if (box->text().toStdString() != text) box->setText(QString::fromStdString(text));
   };
   for (std::size_t k = 0; k < kDenominations; ++k) write(text2_[k], state.counts[k]);
   write(text3_, state.sum);
   for (std::size_t i = 0; i < kSplitValues; ++i) write(text4_[i], state.way[i]);
-  text1_->setPlainText(ToQString(state.answer));
+  text1_->setPlainText(QString::fromStdString(state.answer));
   if (found_->lines().lines() != state.found) {
     ListBox found;
     found.Assign(state.found);
