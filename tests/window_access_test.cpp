@@ -36,6 +36,13 @@ class WindowAccessTest : public testing::FormTestCase {
   void screenReaderSeesLabelsDescriptionsAndReadOnly_data();
   void screenReaderSeesLabelsDescriptionsAndReadOnly();
   void frameCaptionsStandOnTheirLines();
+  void aBoxIsFocusedBeforeItsTextIsSelected_data();
+  void aBoxIsFocusedBeforeItsTextIsSelected();
+  void aBoxsTextIsReadWhole();
+  void countBoxesAreNamedByTheirLabels();
+  void eachClickIsAnnounced_data();
+  void eachClickIsAnnounced();
+  void theFirstDownInTheListSelectsTheFirstLine();
 
  private:
   QImage Grab(QWidget* widget);
@@ -246,6 +253,114 @@ void WindowAccessTest::frameCaptionsStandOnTheirLines() {
       if (image.pixelColor(x, line) == inside) first_break = x;
     QVERIFY2(first_break >= 4 && first_break <= 12, qPrintable(QString::number(first_break)));
   }
+}
+
+void WindowAccessTest::aBoxIsFocusedBeforeItsTextIsSelected_data() {
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<bool>("backwards");
+  QTest::newRow("Tab to an empty count") << "Text1"
+                                         << "Text2_0" << false;
+  QTest::newRow("Tab to the total") << "Command1_1"
+                                    << "Text3_1" << false;
+  QTest::newRow("Shift+Tab to the amount") << "Command1_0"
+                                           << "Text3_0" << true;
+}
+
+// A screen reader hears of the focus first: told of the selection first, Orca
+// takes the box as reached and says nothing of it. The text is still selected.
+void WindowAccessTest::aBoxIsFocusedBeforeItsTextIsSelected() {
+  QFETCH(QString, from);
+  QFETCH(QString, box);
+  QFETCH(bool, backwards);
+  testing::Type(*form_, "Text3_0", "130");
+  testing::Press(*form_, kEnterButton);
+  testing::Type(*form_, "Text3_0", "75");
+  Find(from)->setFocus(Qt::OtherFocusReason);
+  if (!testing::AccessibilityEvents::Listening())
+    QSKIP("no screen reader listens, so Qt sends nothing");
+  testing::AccessibilityEvents events;
+  QTest::keyClick(Find(from), Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+  QTest::qWait(10);
+  QVERIFY(Find(box)->hasFocus());
+  const QList<QAccessible::Event> kinds = events.For(box);
+  QVERIFY2(!kinds.isEmpty() && kinds.first() == QAccessible::Focus,
+           qPrintable(QStringLiteral("%1 events, the first %2")
+                          .arg(kinds.size())
+                          .arg(kinds.isEmpty() ? -1 : int(kinds.first()))));
+  auto* edit = Find<QLineEdit>(box);
+  QCOMPARE(edit->selectedText(), edit->text());
+}
+
+// Qt's own line edit reports no run of text attributes, and Orca then reads one
+// character short: "13" for 130.
+void WindowAccessTest::aBoxsTextIsReadWhole() {
+  testing::Type(*form_, "Text3_0", "130");
+  testing::Press(*form_, kEnterButton);
+  QAccessibleTextInterface* total =
+      QAccessible::queryAccessibleInterface(Find("Text3_1"))->textInterface();
+  QVERIFY(total);
+  for (int offset = 0; offset < 3; ++offset) {
+    int start = -1, end = -1;
+    total->attributes(offset, &start, &end);
+    QCOMPARE(start, 0);
+    QCOMPARE(end, 3);
+  }
+  QCOMPARE(total->text(0, total->characterCount()), QStringLiteral("130"));
+  int start = -1, end = -1;
+  QCOMPARE(total->textAtOffset(3, QAccessible::LineBoundary, &start, &end), QStringLiteral("130"));
+}
+
+// A screen reader reads a box by the name of the label that labels it: a count's
+// label is named as the count box is, not by its caption "100* ".
+void WindowAccessTest::countBoxesAreNamedByTheirLabels() {
+  for (int k = 0; k < 7; ++k) {
+    QAccessibleInterface* label =
+        QAccessible::queryAccessibleInterface(Find(QStringLiteral("Label2_%1").arg(k)));
+    QCOMPARE(label->text(QAccessible::Name),
+             QAccessible::queryAccessibleInterface(Find(QStringLiteral("Text2_%1").arg(k)))
+                 ->text(QAccessible::Name));
+  }
+}
+
+void WindowAccessTest::eachClickIsAnnounced_data() {
+  QTest::addColumn<int>("button");
+  QTest::addColumn<QString>("said");
+  QTest::newRow("Въведи") << int(kEnterButton) << "Обща сума: 130.";
+  QTest::newRow("Изведи") << int(kListButton) << "Начини на разбиване: 11.";
+  QTest::newRow("Чисти") << int(kClearButton) << "Всичко е изчистено.";
+}
+
+// Said from the window, where the pupil is: the focus stays on the button.
+void WindowAccessTest::eachClickIsAnnounced() {
+  QFETCH(int, button);
+  QFETCH(QString, said);
+  testing::Type(*form_, "Text3_2", "10");
+  testing::Type(*form_, "Text3_0", "130");
+  auto* pressed = Find<QPushButton>(QStringLiteral("Command1_%1").arg(button));
+  pressed->setFocus(Qt::TabFocusReason);
+  if (!testing::AccessibilityEvents::Listening())
+    QSKIP("no screen reader listens, so Qt sends nothing");
+  testing::AccessibilityEvents events;
+  QTest::keyClick(pressed, Qt::Key_Return);
+  QCOMPARE(events.announced(), QStringList({said}));
+  QVERIFY(pressed->hasFocus());
+  // The same again is said again.
+  events.Clear();
+  QTest::keyClick(pressed, Qt::Key_Return);
+  QCOMPARE(events.announced().size(), 1);
+}
+
+void WindowAccessTest::theFirstDownInTheListSelectsTheFirstLine() {
+  testing::Type(*form_, "Text3_2", "10");
+  testing::Press(*form_, kListButton);
+  auto* list = Find<QListView>("List1_0");
+  list->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(list->currentIndex().row(), 0);
+  QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(list->currentIndex().row(), 1);
 }
 
 }  // namespace banknotes

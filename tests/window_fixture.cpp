@@ -4,11 +4,14 @@
 #include <QtTest>
 
 #include "window/form_style.h"
+#include "window/screen_reader.h"
 
 namespace banknotes::testing {
 
 void FormTestCase::OpenForm() {
-  UseFormLook(1);  // as the program sets the application up before its window
+  // As the program sets the application up before its window.
+  UseFormLook(1);
+  UseScreenReaderSupport();
   form_ = std::make_unique<MainForm>();
   form_->show();
   QVERIFY(QTest::qWaitForWindowExposed(form_.get()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -97,5 +98,55 @@ inline QMenu* OpenContextMenu(QWidget* widget, QPoint at = QPoint(5, 5)) {
   QApplication::sendEvent(widget, &click);
   return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
+
+// What the windows tell screen readers, as Qt hands it to the platform, while
+// one of these lives: each event's object and kind, and what was announced.
+class AccessibilityEvents {
+ public:
+  struct Event {
+    QObject* object;
+    QAccessible::Event type;
+  };
+
+  // Qt sends nothing while no screen reader listens: Windows tells it when one
+  // asks (none does under Wine); on Linux the tests' environment says so.
+  static bool Listening() { return QAccessible::isActive(); }
+
+  AccessibilityEvents() {
+    recording_ = this;
+    QAccessible::installUpdateHandler(Record);
+  }
+  ~AccessibilityEvents() {
+    QAccessible::installUpdateHandler(nullptr);
+    recording_ = nullptr;
+  }
+
+  // The kinds of event sent for the object named `name`, in order.
+  QList<QAccessible::Event> For(const QString& name) const {
+    QList<QAccessible::Event> kinds;
+    for (const Event& event : events_)
+      if (event.object && event.object->objectName() == name) kinds << event.type;
+    return kinds;
+  }
+  // What was announced: the names of notifications as they were shown.
+  const QStringList& announced() const { return announced_; }
+  void Clear() {
+    events_.clear();
+    announced_.clear();
+  }
+
+ private:
+  static void Record(QAccessibleEvent* event) {
+    recording_->events_.append({event->object(), event->type()});
+    QAccessibleInterface* shown = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && shown &&
+        shown->role() == QAccessible::Notification)
+      recording_->announced_ << shown->text(QAccessible::Name);
+  }
+
+  static inline AccessibilityEvents* recording_ = nullptr;
+  QList<Event> events_;
+  QStringList announced_;
+};
 
 }  // namespace banknotes::testing

@@ -15,6 +15,7 @@
 #include "tests/window_fixture.h"
 #include "window/form_style.h"
 #include "window/practice_form.h"
+#include "window/screen_reader.h"
 
 namespace banknotes {
 
@@ -36,6 +37,7 @@ class WindowPracticeTest : public testing::FormTestCase {
   void countBoxesTakeDigitsOnly();
   void theKeyboardAloneReachesEverything();
   void f2OpensItFromTheMainWindow();
+  void theTaskAndEachAnswerAreSaid();
 
  private:
   template <typename T = QWidget>
@@ -69,6 +71,7 @@ class WindowPracticeTest : public testing::FormTestCase {
 
 void WindowPracticeTest::init() {
   UseFormLook(1);
+  UseScreenReaderSupport();
   practice_ = std::make_unique<PracticeForm>(2026);
   practice_->show();
   QVERIFY(QTest::qWaitForWindowExposed(practice_.get()));
@@ -201,8 +204,8 @@ void WindowPracticeTest::theKeyboardAloneReachesEverything() {
     QTest::keyClick(at, Qt::Key_Tab);
     at = QApplication::focusWidget();
   }
-  // Qt enters a group of options at its first; the arrows move within it.
-  QCOMPARE(stops, QStringList({"Option1_0", "Option2_0", "Text2_0", "Text2_1", "Text2_2", "Text2_3",
+  // Tab enters a group of options at the chosen one; the arrows move within it.
+  QCOMPARE(stops, QStringList({"Option1_0", "Option2_1", "Text2_0", "Text2_1", "Text2_2", "Text2_3",
                                "Text2_4", "Text2_5", "Text2_6", "Command1_0", "Command1_1", "Text1",
                                "Option1_0"}));
   QTest::keyClick(at, Qt::Key_Down);
@@ -228,6 +231,29 @@ void WindowPracticeTest::f2OpensItFromTheMainWindow() {
   QVERIFY(opened);
   QCOMPARE(opened->windowTitle(), QStringLiteral("Упражнение"));
   opened->close();  // deletes itself
+}
+
+// The task is read with the window's name when it opens; each answer, and each
+// new task, is announced where the pupil is.
+void WindowPracticeTest::theTaskAndEachAnswerAreSaid() {
+  QCOMPARE(QAccessible::queryAccessibleInterface(practice_.get())->text(QAccessible::Name),
+           QStringLiteral("Упражнение. Изплатете 306 с възможно най-малко банкноти."));
+  if (!testing::AccessibilityEvents::Listening())
+    QSKIP("no screen reader listens, so Qt sends nothing");
+  testing::AccessibilityEvents events;
+  TypeInto("Text2_0", "3");
+  QTest::keyClick(In<QLineEdit>("Text2_0"), Qt::Key_Return);
+  TypeInto("Text2_5", "3");
+  QTest::keyClick(In<QLineEdit>("Text2_5"), Qt::Key_Return);
+  QTest::keyClick(In<QLineEdit>("Text2_5"), Qt::Key_Return);  // the same answer is said again
+  QTest::mouseClick(In<QPushButton>("Command1_1"), Qt::LeftButton);
+  const QString task = In<QLabel>("Label1_0")->text();
+  QCOMPARE(events.announced(), QStringList({"Сборът е 300, а трябва да е 306.",
+                                            "Сборът е верен, но с 6 банкноти. Може и с 5.",
+                                            "Сборът е верен, но с 6 банкноти. Може и с 5.", task}));
+  QVERIFY(QAccessible::queryAccessibleInterface(practice_.get())
+              ->text(QAccessible::Name)
+              .endsWith(task));
 }
 
 }  // namespace banknotes

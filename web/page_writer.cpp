@@ -11,6 +11,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iostream>
+#include <limits>
 #include <set>
 #include <span>
 #include <sstream>
@@ -98,6 +99,31 @@ class FormWriter {
     return html;
   }
 
+  // The form's own controls (not those in a frame) in the window's tab order, a
+  // frame where its first control is, a label just before the control it names:
+  // the page's order where the window is seen whole.
+  std::string TabOrder() const {
+    std::vector<std::pair<double, std::string>> placed;
+    for (const Control& control : layout_.controls) {
+      if (!control.container.empty()) continue;
+      double at = control.tab_index;
+      if (control.kind == ControlKind::Frame) {
+        int first = std::numeric_limits<int>::max();
+        for (const Control& inside : layout_.controls)
+          if (inside.container == control.name && TakesFocus(inside))
+            first = std::min(first, inside.tab_index);
+        if (first != std::numeric_limits<int>::max()) at = first;
+      }
+      if (!control.labels.empty()) at = Find(control.labels).tab_index - 0.5;
+      placed.emplace_back(at, Id(control));
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string order;
+    for (const auto& [at, id] : placed) order += (order.empty() ? "" : " ") + id;
+    return order;
+  }
+
   // Colours and alignment on every screen; places, sizes and stacking where the
   // window fits.
   std::string Stylesheet() const {
@@ -138,6 +164,10 @@ class FormWriter {
   [[noreturn]] static void Fail(const std::string& what) {
     std::cerr << "page_writer: " << what << "\n";
     std::exit(1);
+  }
+
+  static bool TakesFocus(const Control& control) {
+    return control.kind != ControlKind::Label && control.kind != ControlKind::Frame;
   }
 
   bool Chosen(std::string_view id) const {
@@ -267,15 +297,26 @@ std::string Below(std::string_view link) {
 )"});
 }
 
+// The form's element, with both of its orders: the one read on a narrow screen,
+// in which the page is written, and the window's tab order, in which the page's
+// script puts it where the window is seen whole.
+std::string FormOpening(const FormWriter& form, const FormLayout& layout,
+                        std::span<const std::string_view> reading_order) {
+  std::string reading;
+  for (const std::string_view id : reading_order) reading += Join({reading.empty() ? "" : " ", id});
+  return Join({"<main id=\"", layout.name, "\" class=\"form\" data-reading-order=\"", reading,
+               "\" data-tab-order=\"", form.TabOrder(), "\">\n"});
+}
+
 std::string MainPage(FormWriter& form) {
-  return Join(
-      {Head(product::kTitle, "main-form.css", {"logic.js", "controls.js", "main-form.js"}),
-       "<body>\n<main id=\"", kMainForm.name, "\" class=\"form\">\n",
-       form.Markup(kMainFormReadingOrder), "</main>\n",
-       Below(Join({R"(<a href="practice.html">)", Escape(product::kPracticeName), "</a>"})),
-       R"(<dialog id="FailureMessage" class="message" aria-labelledby="FailureTitle" aria-describedby="FailureText">
+  return Join({Head(product::kTitle, "main-form.css", {"logic.js", "controls.js", "main-form.js"}),
+               "<body>\n", FormOpening(form, kMainForm, kMainFormReadingOrder),
+               form.Markup(kMainFormReadingOrder), "</main>\n",
+               Below(Join({R"(<a href="practice.html">)", Escape(product::kPracticeName), "</a>"})),
+               R"(<div id="Shade" class="shade" hidden></div>
+<dialog id="FailureMessage" class="message" aria-modal="true" aria-labelledby="FailureTitle" aria-describedby="FailureText">
 <h2 id="FailureTitle">)",
-       Escape(kFailureTitle), R"(</h2>
+               Escape(kFailureTitle), R"(</h2>
 <p id="FailureText"></p>
 <button type="button" class="button" autofocus>Добре</button>
 </dialog>
@@ -287,7 +328,7 @@ std::string MainPage(FormWriter& form) {
 std::string PracticePage(FormWriter& form) {
   return Join({Head(product::kPracticeName, "practice-form.css",
                     {"logic.js", "controls.js", "practice-form.js"}),
-               "<body>\n<main id=\"", kPracticeForm.name, "\" class=\"form\">\n",
+               "<body>\n", FormOpening(form, kPracticeForm, kPracticeFormReadingOrder),
                form.Markup(kPracticeFormReadingOrder), "</main>\n",
                Below(R"(<a href="./">Към банкнотите</a>)"), "</body>\n</html>\n"});
 }

@@ -5,6 +5,7 @@
 #include "generated/product.h"
 #include "window/form_style.h"
 #include "window/qt_translation.h"
+#include "window/screen_reader.h"
 
 namespace banknotes {
 
@@ -13,6 +14,7 @@ void SetUpApplication() {
   QGuiApplication::setDesktopFileName(QString::fromUtf8(product::kAppId));
   UseBulgarianQtTexts();
   UseFormLook(1);
+  UseScreenReaderSupport();
 }
 
 }  // namespace banknotes

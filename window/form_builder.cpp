@@ -89,8 +89,16 @@ QWidget* Make(const Control& control, QWidget* parent) {
     }
     case ControlKind::CheckBox:
       return new QCheckBox(text, parent);
-    case ControlKind::Option:
-      return new QRadioButton(text, parent);
+    case ControlKind::Option: {
+      // Tab enters a group of options at the chosen one; the arrows move within it.
+      auto* option = new QRadioButton(text, parent);
+      const auto take_tab = [option](bool chosen) {
+        option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
+      };
+      take_tab(false);
+      QObject::connect(option, &QRadioButton::toggled, option, take_tab);
+      return option;
+    }
     case ControlKind::Button: {
       auto* button = new QPushButton(text, parent);
       // Enter presses the focused button, as Space does. Outside a dialog no
@@ -146,11 +154,16 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
     widgets.push_back(widget);
   }
 
-  // Each box is labelled by its label, for screen readers.
-  for (std::size_t i = 0; i < widgets.size(); ++i)
-    if (!layout.controls[i].labels.empty())
-      static_cast<QLabel*>(widgets[i])
-          ->setBuddy(window.findChild<QWidget*>(ToQString(layout.controls[i].labels)));
+  // Each box is labelled by its label, for screen readers, which read a box by
+  // its label's name: the box's own name where it has one ("брой банкноти 100"
+  // for "100* ").
+  for (std::size_t i = 0; i < widgets.size(); ++i) {
+    if (layout.controls[i].labels.empty()) continue;
+    auto* label = static_cast<QLabel*>(widgets[i]);
+    QWidget* box = window.findChild<QWidget*>(ToQString(layout.controls[i].labels));
+    label->setBuddy(box);
+    if (!box->accessibleName().isEmpty()) label->setAccessibleName(box->accessibleName());
+  }
 
   // What belongs to one choice is seen while it is chosen.
   for (std::size_t i = 0; i < widgets.size(); ++i) {

@@ -34,6 +34,15 @@ void LinesView::CopyAllLines() {
   QGuiApplication::clipboard()->setText(text);
 }
 
+void LinesView::focusInEvent(QFocusEvent* event) {
+  // Qt makes the first line current, unselected, when the focus arrives, and the
+  // first Down then goes to the second line. With no line current, it goes to
+  // the first, and a screen reader reads that.
+  const bool had_current = currentIndex().isValid();
+  QListView::focusInEvent(event);
+  if (!had_current && !selectionModel()->hasSelection()) selectionModel()->clearCurrentIndex();
+}
+
 void LinesView::keyPressEvent(QKeyEvent* event) {
   // The view's own copy takes the current line even when none is selected.
   if (event->matches(QKeySequence::Copy)) {

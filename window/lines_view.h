@@ -16,6 +16,7 @@ class LinesView : public QListView {
   void CopyAllLines();
 
  protected:
+  void focusInEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generated/product.h"
+#include "logic/announcement.h"
 #include "logic/form_layout.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
@@ -16,6 +17,7 @@
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
 #include "window/practice_form.h"
+#include "window/screen_reader.h"
 
 namespace banknotes {
 
@@ -97,10 +99,13 @@ Outcome MainForm::Click(std::int16_t index) {
   const FormState before = ReadForm();
   FormState after = before;
   const Outcome outcome = dispatch(after, index);
-  if (outcome == Outcome::Success)
+  if (outcome == Outcome::Success) {
     WriteForm(before, after);
-  else
+    const std::string said = ClickAnnouncement(index, after);
+    if (!said.empty()) Announce(*this, QString::fromStdString(said));
+  } else {
     ReportFailure(outcome);
+  }
   return outcome;
 }
 

@@ -1,6 +1,5 @@
 #include "window/practice_form.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,12 +8,14 @@
 #include <algorithm>
 
 #include "generated/product.h"
+#include "logic/announcement.h"
 #include "logic/form_layout.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
 #include "window/hamburger_icon.h"
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
+#include "window/screen_reader.h"
 
 namespace banknotes {
 namespace {
@@ -101,14 +102,13 @@ PracticeState PracticeForm::ReadForm() const {
 
 template <typename Work>
 void PracticeForm::Act(Work work) {
-  PracticeState state = ReadForm();
+  const PracticeState before = ReadForm();
+  PracticeState state = before;
   work(state);
   WriteForm(state);
-  // The answer is read out at once, even the same answer again.
-  if (!state.answer.empty()) {
-    QAccessibleEvent answered(text1_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&answered);
-  }
+  // The answer is said at once, even the same answer again; or the new task.
+  const std::string said = PracticeAnnouncement(before, state);
+  if (!said.empty()) Announce(*this, QString::fromStdString(said));
 }
 
 void PracticeForm::Click(int button) {
@@ -122,6 +122,8 @@ void PracticeForm::WriteForm(const PracticeState& state) {
   option3_[static_cast<std::size_t>(state.split_range)]->setChecked(true);
   writing_ = false;
   label1_[0]->setText(QString::fromStdString(state.task));
+  // A screen reader reads the task with the window's name when the window opens.
+  setAccessibleName(windowTitle() + QStringLiteral(". ") + label1_[0]->text());
   label1_[1]->setText(QString::fromStdString(state.tally));
   const auto write = [](QLineEdit* box, const std::string& text) {
     if (box->text().toStdString() != text) box->setText(QString::fromStdString(text));

@@ -361,6 +361,22 @@ async function keyboardAndClipboard(browser, url) {
   check('the focus starts on the mark of 100 and Tab takes the window\'s order',
         seen.join() === tabOrder.join(), seen.join(' '));
 
+  // From any control, as when a screen reader has moved the focus while it read,
+  // Tab goes on to the next in the window's order: the page is in that order,
+  // with no tab index of its own.
+  const wrongNext = [];
+  for (let i = 0; i + 1 < tabOrder.length; ++i) {
+    await page.evaluate((id) => document.getElementById(id).querySelector('input')?.focus() ??
+                                document.getElementById(id).focus(), tabOrder[i]);
+    await page.keyboard.press('Tab');
+    const next = await visit.focused();
+    if (next !== tabOrder[i + 1]) wrongNext.push(`${tabOrder[i]} → ${next}`);
+  }
+  const positive = await page.evaluate(() => [...document.querySelectorAll('[tabindex]')]
+                                                  .filter((element) => element.tabIndex > 0).map((element) => element.id));
+  check('from any control Tab goes on in the window\'s order, with no positive tab index',
+        !wrongNext.length && !positive.length, [...wrongNext, ...positive].join(', '));
+
   // Enter and Space press the focused button; Enter in a box presses none.
   await visit.type('Сума за плащане', '75');
   await page.keyboard.press('Enter');
@@ -410,7 +426,20 @@ async function keyboardAndClipboard(browser, url) {
   await visit.button('Изведи').click();
   const all = await visit.list().getByRole('option').allTextContents();
   await visit.list().getByRole('option').nth(2).click();
+  // Arrowing changes the lines in place: each keeps its element and its id.
+  const before = await visit.list().evaluate((list) => {
+    list.kept = [...list.querySelectorAll('[role=option]')];
+    return list.kept.map((line) => line.id).join();
+  });
   await page.keyboard.press('ArrowDown');
+  const inPlace = await visit.list().evaluate((list) => ({
+    kept: list.kept.every((line) => line.isConnected),
+    ids: list.kept.map((line) => line.id).join(),
+    active: list.getAttribute('aria-activedescendant'),
+  }));
+  check('arrowing in the list keeps every line\'s element and id; the active one is the selected line',
+        inPlace.kept && inPlace.ids === before && inPlace.active === 'List1_0-line-3',
+        JSON.stringify(inPlace));
   await page.keyboard.press('Control+C');
   const line = await page.evaluate(() => navigator.clipboard.readText());
   await page.keyboard.press('Shift+F10');

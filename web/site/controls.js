@@ -52,13 +52,20 @@ const Banknotes = (() => {
     announcing = setTimeout(() => { announcement.textContent = text; }, 100);
   }
 
-  // ---- The window's tab order where the window fits; on a phone, the order seen.
-  function applyTabOrder() {
-    for (const control of document.querySelectorAll('[data-tab]'))
-      control.tabIndex = wide.matches ? Number(control.dataset.tab) + 1 : 0;
+  // ---- The window's tab order where the window fits; on a phone, the order
+  // seen. The controls stand in the page in that order, so that the focus
+  // takes it with no tab index of its own, also when a screen reader has moved
+  // the focus as it read.
+  function placeInOrder() {
+    for (const form of document.querySelectorAll('[data-tab-order]')) {
+      const order = (wide.matches ? form.dataset.tabOrder : form.dataset.readingOrder).split(' ');
+      const focused = document.activeElement;
+      for (const id of order) form.append(document.getElementById(id));
+      if (focused && document.activeElement !== focused) focused.focus({preventScroll: true});
+    }
   }
-  wide.addEventListener('change', applyTabOrder);
-  applyTabOrder();
+  wide.addEventListener('change', placeInOrder);
+  placeInOrder();
 
   // The focus starts where the window starts it, where the window is seen whole.
   function focusFirst() {
@@ -131,37 +138,53 @@ const Banknotes = (() => {
     spacer.className = 'spacer';
     list.append(spacer);
 
+    // Each line's element keeps its id while it is there, and is changed in
+    // place, so that a screen reader reads only the line it moves to.
+    const shown = new Map();
     function option(index) {
-      const element = document.createElement('div');
-      element.setAttribute('role', 'option');
-      element.setAttribute('aria-setsize', lines.length);
-      element.setAttribute('aria-posinset', index + 1);
-      element.dataset.index = index;
-      element.style.top = `${index * rowHeight}px`;
-      element.textContent = lines[index];
-      if (index === selected) {
-        element.setAttribute('aria-selected', 'true');
-        element.id = `${list.id}-selected`;
+      let element = shown.get(index);
+      if (!element) {
+        element = document.createElement('div');
+        element.setAttribute('role', 'option');
+        element.id = `${list.id}-line-${index}`;
+        element.dataset.index = index;
+        shown.set(index, element);
       }
+      const set = (name, value) => { if (element.getAttribute(name) !== value) element.setAttribute(name, value); };
+      set('aria-setsize', String(lines.length));
+      set('aria-posinset', String(index + 1));
+      set('aria-selected', String(index === selected));
+      if (element.textContent !== lines[index]) element.textContent = lines[index];
+      element.style.top = `${index * rowHeight}px`;
       return element;
     }
 
-    // The lines in view, a few around them, and the selected one.
+    // The lines in view, a few around them, and the selected one, in order.
     function render() {
       if (!rowHeight && lines.length) {
         const probe = option(0);
         list.append(probe);
         rowHeight = probe.offsetHeight || 20;
-        probe.remove();
       }
       spacer.style.height = `${lines.length * rowHeight}px`;
       const first = Math.max(0, Math.floor(list.scrollTop / rowHeight) - 8);
       const last = Math.min(lines.length, Math.ceil((list.scrollTop + list.clientHeight) / rowHeight) + 8);
-      const shown = [];
-      for (let index = first; index < last; ++index) shown.push(option(index));
-      if (selected >= 0 && (selected < first || selected >= last)) shown.push(option(selected));
-      list.replaceChildren(spacer, ...shown);
-      if (selected >= 0) list.setAttribute('aria-activedescendant', `${list.id}-selected`);
+      const wanted = [];
+      for (let index = first; index < last; ++index) wanted.push(index);
+      if (selected >= 0 && (selected < first || selected >= last)) wanted.push(selected);
+      wanted.sort((a, b) => a - b);
+      for (const [index, element] of shown)
+        if (!wanted.includes(index) || index >= lines.length) {
+          element.remove();
+          shown.delete(index);
+        }
+      let before = spacer;
+      for (const index of wanted) {
+        const element = option(index);
+        if (before.nextSibling !== element) before.after(element);
+        before = element;
+      }
+      if (selected >= 0) list.setAttribute('aria-activedescendant', `${list.id}-line-${selected}`);
       else list.removeAttribute('aria-activedescendant');
     }
     let rendering = 0;
@@ -192,6 +215,8 @@ const Banknotes = (() => {
     function show(joined) {
       lines = joined ? joined.split('\n') : [];
       selected = -1;
+      for (const element of shown.values()) element.remove();
+      shown.clear();
       list.scrollTop = 0;
       render();
       return lines.length;
@@ -305,18 +330,45 @@ const Banknotes = (() => {
     return {text, show};
   }
 
-  // ---- A failure: a modal message that takes the focus, closed by its button,
-  // Enter or Escape; the focus goes back where it was.
+  // ---- A failure: a message that takes the focus and keeps it, closed by its
+  // button, Enter or Escape; the focus goes back where it was. It is modal to
+  // the user (a shade over the page takes every click, Tab stays in it), but the
+  // page under it is not made inert: that would take the page out of a screen
+  // reader's tree and put it back at the close, and Orca then reads where it
+  // was, not where the focus goes.
   const message = document.getElementById('FailureMessage');
+  const shade = document.getElementById('Shade');
+  let returnTo = null;
   function showFailure(title, text) {
-    const returnTo = document.activeElement;
+    // Nothing said before it is read again when it closes.
+    clearTimeout(announcing);
+    announcement.textContent = '';
+    returnTo = document.activeElement;
     message.querySelector('h2').textContent = title;
     message.querySelector('p').textContent = text;
-    message.addEventListener('close', () => returnTo?.focus?.(), {once: true});
-    message.showModal();
+    shade.hidden = false;
+    message.show();
     message.querySelector('button').focus();
   }
-  if (message) message.querySelector('button').addEventListener('click', () => message.close());
+  function closeFailure() {
+    if (!message.open) return;
+    message.close();
+    shade.hidden = true;
+    returnTo?.focus?.();
+  }
+  if (message) {
+    message.querySelector('button').addEventListener('click', closeFailure);
+    message.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') closeFailure();
+      else if (event.key !== 'Tab') return;
+      event.preventDefault();
+      if (message.open) message.querySelector('button').focus();
+    });
+    // Wherever the focus would go, it comes back to the message.
+    document.addEventListener('focusin', (event) => {
+      if (message.open && !message.contains(event.target)) message.querySelector('button').focus();
+    });
+  }
 
   // Offline after one visit; a new version on the next visit with a network.
   if ('serviceWorker' in navigator && location.protocol !== 'file:')

@@ -1,0 +1,92 @@
+"""desktop_test.py PROGRAM WORK: what Orca says as a pupil drives the desktop
+program from the keyboard alone: each box on its first focus, the total, the
+outcome of each button, the list's first line, the failure message, and in the
+practice window the task, the chosen range and each answer. Orca runs in
+English; the checks are on the program's own Bulgarian words."""
+
+import re
+import sys
+
+from orca_session import Checks, OrcaSession
+
+DENOMINATIONS = [100, 50, 20, 10, 5, 2, 1]
+
+
+def fewest(amount):
+    counts = []
+    for banknote in DENOMINATIONS:
+        counts.append(amount // banknote)
+        amount %= banknote
+    return counts
+
+
+def main_window(orca, checks):
+    checks.check("the window opens on the mark of 100", orca.wait_for("Вид купюр 100"), "Вид купюр 100 check box")
+    orca.key(*["Tab"] * 7)
+    # Each count box, on its first focus, by its name, not its label's "100* ".
+    for banknote in DENOMINATIONS:
+        checks.check(f"Tab to the count of {banknote}, first time", orca.key("Tab"),
+                     f"брой банкноти {banknote} read only text", absent=("*",))
+    checks.check("Tab to the amount, first time", orca.key("Tab"), "Сума за плащане text")
+    orca.type("130")
+    orca.key("Tab", "Tab")
+    checks.check("Enter on Въведи says the total", orca.key("Return"), "Обща сума: 130.")
+    checks.check("Tab to the total reads its whole value", orca.key("Tab"), "Обща сума read only text", "130",
+                 absent=("13 selected", "13.'"))
+    orca.key("Tab")
+    checks.check("back to the total, its value again", orca.key("shift+Tab"), "Обща сума", "130")
+    checks.check("Tab to the sum, first time", orca.key("Tab", "Tab"), "Сума за разбиване text")
+    orca.type("10")
+    orca.key("shift+Tab")
+    checks.check("Enter on Изведи says how many ways", orca.key("Return"), "Начини на разбиване: 11.")
+    checks.check("Tab to the list", orca.key("Tab", "Tab"), "List with 11 items")
+    checks.check("the first Down reads the first line", orca.key("Down"), "20*0 + 10*1 + 5*0 + 2*0 + 1*0 = 10")
+    checks.check("the next Down the second", orca.key("Down"), "20*0 + 10*0 + 5*2 + 2*0 + 1*0 = 10")
+    # Back to the amount, then to Чисти.
+    orca.key(*["shift+Tab"] * 6)
+    checks.check("Enter on Чисти says so", orca.key("Tab", "Return"), "Всичко е изчистено.")
+    orca.key("shift+Tab")
+    orca.type("1E9")
+    orca.key("Tab")
+    checks.check("a failed payment shows its message", orca.key("Tab", "Return"), "Грешка",
+                 "Препълване: числото е", "Добре")
+    checks.check("Enter closes it, back on Въведи", orca.key("Return"), "Въведи push button")
+
+
+def practice_window(orca, checks):
+    said = orca.key("F2")
+    said += orca.settle(1.5)
+    task = re.search(r"Изплатете (\d+) с възможно най-малко банкноти\.", " ".join(said))
+    checks.check("F2 opens the practice, its task read with the window", said, "Упражнение. Изплатете",
+                 "Плащане")
+    checks.check("Tab enters the range at the chosen option", orca.key("Tab"), "Суми до 1000",
+                 "selected radio button", absent=("not selected",))
+    checks.check("Tab to the count of 100, first time", orca.key("Tab"), "брой банкноти 100 text")
+    if not task:
+        checks.check("the task names an amount", said, "Изплатете ")
+        return
+    amount = int(task.group(1))
+    orca.type("9")
+    checks.check("Enter checks: a wrong sum", orca.key("Return"), f"Сборът е 900, а трябва да е {amount}.")
+    for count in fewest(amount):
+        orca.key("ctrl+a", "BackSpace")
+        if count:
+            orca.type(str(count))
+        orca.key("Tab")
+    orca.key("shift+Tab")
+    checks.check("Enter checks: the fewest", orca.key("Return"), "Вярно!", "по-малко не може.")
+    checks.check("Нова задача says the new task", orca.key("Tab", "Tab", "Return"), "Изплатете ")
+
+
+def main():
+    program, work = sys.argv[1:3]
+    checks = Checks()
+    with OrcaSession(work) as orca:
+        orca.start([program], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "LANG": "C", "LC_ALL": "C"})
+        main_window(orca, checks)
+        practice_window(orca, checks)
+    sys.exit(1 if checks.failed else 0)
+
+
+if __name__ == "__main__":
+    main()
