@@ -25,15 +25,27 @@ std::size_t PreviousCharacter(const std::u16string& text, std::size_t end) {
   return end - 1;
 }
 
+// A cursor inside the text, and never between the halves of a pair: there it
+// goes after the pair, with the character it stood in.
+std::size_t Whole(const std::u16string& text, std::size_t cursor) {
+  cursor = std::min(cursor, text.size());
+  if (cursor > 0 && cursor < text.size() && IsHighSurrogate(text[cursor - 1]) &&
+      IsLowSurrogate(text[cursor]))
+    ++cursor;
+  return cursor;
+}
+
 }  // namespace
 
 void FitToLimit(std::u16string& text, std::size_t& cursor, std::size_t limit) {
+  cursor = Whole(text, cursor);
   // Only what was just inserted, before the cursor, can hold a line break.
   for (std::size_t line_break;
        (line_break = text.find_first_of(u"\r\n")) != std::u16string::npos;) {
     const std::size_t end = std::max(cursor, line_break + 1);
     text.erase(line_break, end - line_break);
-    cursor = line_break;
+    // What stood on either side of the break may now be a pair.
+    cursor = Whole(text, line_break);
   }
   const std::size_t count = CharacterCount(text);
   if (count <= limit) return;
@@ -45,7 +57,8 @@ void FitToLimit(std::u16string& text, std::size_t& cursor, std::size_t limit) {
     --excess;
   }
   text.erase(cut_start, cut_end - cut_start);
-  cursor = cut_start;
+  // Lone halves on either side of the cut may now be a pair.
+  cursor = Whole(text, cut_start);
   // Only when the cursor sits too near the start to cut before it: cut the end.
   for (; excess > 0 && !text.empty(); --excess) text.resize(PreviousCharacter(text, text.size()));
 }

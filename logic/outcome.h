@@ -23,6 +23,10 @@ constexpr std::string_view FailureText(Outcome outcome) {
   return "";
 }
 
+// What the page says when something fails that it did not expect (its own
+// script, or the logic refusing what it was handed).
+inline constexpr std::string_view kUnexpectedFailureText = "Нещо се обърка.\nНищо не е променено.";
+
 // Thrown by the number rules when a step cannot go on. The actions let it pass
 // before they write anything, so the form is untouched; dispatch turns it into
 // the click's Outcome.

@@ -15,7 +15,9 @@ namespace {
 
 std::string N(std::int64_t number) { return IntegerText(number); }
 
-std::string Banknotes(int count) { return N(count) + (count == 1 ? " банкнота" : " банкноти"); }
+std::string Banknotes(std::int64_t count) {
+  return N(count) + (count == 1 ? " банкнота" : " банкноти");
+}
 
 std::string PaymentTask(std::int32_t amount) {
   return "Изплатете " + N(amount) + " с възможно най-малко банкноти.";
@@ -34,14 +36,15 @@ std::string StepText(const GreedyStep& step) {
          (step.remains == 1 ? "; остава " : "; остават ") + N(step.remains) + ".";
 }
 
-std::string NotFewest(int banknotes, int fewest, const std::vector<GreedyStep>& steps) {
+std::string NotFewest(std::int64_t banknotes, std::int64_t fewest,
+                      const std::vector<GreedyStep>& steps) {
   std::string text =
       "Сборът е верен, но с " + Banknotes(banknotes) + ". Може и с " + N(fewest) + ".";
   for (const GreedyStep& step : steps) text.append("\n").append(StepText(step));
   return text;
 }
 
-std::string Fewest(int banknotes) {
+std::string Fewest(std::int64_t banknotes) {
   return "Вярно! " + Banknotes(banknotes) + ", по-малко не може.";
 }
 
@@ -98,8 +101,13 @@ std::int32_t SumOf(const std::string& text) {
   } catch (const NumberError&) {
     return 0;
   }
-  return sum >= 1 && sum <= 99 && sum == std::floor(sum) ? static_cast<std::int32_t>(sum) : 0;
+  return sum >= 1 && sum <= kLargestSplitSum && sum == std::floor(sum)
+             ? static_cast<std::int32_t>(sum)
+             : 0;
 }
+
+// The denominations as "Въведи" reads them, largest first.
+std::int32_t Denomination(std::size_t k) { return std::stoi(kDenominationCaptions[k]); }
 
 }  // namespace
 
@@ -112,37 +120,42 @@ std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {
   return range == SplitRange::From5To10 ? Uniform(random, 5, 10) : Uniform(random, 11, 20);
 }
 
-// "Въведи" itself pays the amount; its counts are the steps' banknotes.
+// Largest first, as "Въведи" pays.
 std::vector<GreedyStep> GreedySteps(std::int32_t amount) {
-  FormState form;
-  form.Text3[kAmount] = N(amount);
   std::vector<GreedyStep> steps;
-  if (dispatch(form, kEnterButton) != Outcome::Success) return steps;
+  if (amount < 1 || amount > kLargestExplainedAmount) return steps;
   std::int32_t left = amount;
-  for (std::size_t k = 0; k < kDenominations; ++k) {
-    const std::int32_t banknote = static_cast<std::int32_t>(ReadNumber(form.Check1[k].Caption));
-    for (int n = CountOf(form.Text2[k]); n > 0; --n) {
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    for (const std::int32_t banknote = Denomination(k); left >= banknote; left -= banknote)
       steps.push_back({left, banknote, left - banknote});
-      left -= banknote;
-    }
-  }
   return steps;
 }
 
-PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
-  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, 0, GreedySteps(amount)};
-  check.fewest = static_cast<int>(check.steps.size());
-  for (std::size_t k = 0; k < kDenominations; ++k) {
-    check.sum += static_cast<std::int64_t>(counts[k]) * std::stoi(kDenominationCaptions[k]);
-    check.banknotes += counts[k];
+std::int64_t FewestBanknotes(std::int32_t amount) {
+  std::int64_t banknotes = 0;
+  for (std::size_t k = 0; k < kDenominations && amount > 0; ++k) {
+    banknotes += amount / Denomination(k);
+    amount %= Denomination(k);
   }
-  if (check.sum == amount)
+  return banknotes;
+}
+
+PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
+  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, FewestBanknotes(amount), GreedySteps(amount)};
+  bool negative = false;
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    check.sum += static_cast<std::int64_t>(counts[k]) * Denomination(k);
+    check.banknotes += counts[k];
+    negative = negative || counts[k] < 0;
+  }
+  if (check.sum == amount && !negative)
     check.verdict = check.banknotes > check.fewest ? PaymentCheck::NotFewest : PaymentCheck::Fewest;
   return check;
 }
 
 // "Изведи" itself lists the ways.
 SplitHunt::SplitHunt(std::int32_t sum) : sum_(sum) {
+  if (sum < 0 || sum > kLargestSplitSum) return;
   FormState form;
   form.Text3[kSum] = N(sum);
   if (dispatch(form, kListButton) == Outcome::Success) lines_ = form.List1[kSplits].lines();
@@ -155,10 +168,12 @@ SplitHunt::Check SplitHunt::Try(const Way& way) {
   std::int64_t total = 0;
   for (std::size_t i = 0; i < kSplitValues; ++i)
     total += static_cast<std::int64_t>(way[i]) * kSplitValueList[i];
-  if (total != sum_) return {WrongSum, total};
+  const bool negative = std::any_of(way.begin(), way.end(), [](int count) { return count < 0; });
+  if (total != sum_ || negative) return {WrongSum, total};
   const std::string line = SplitLine(way[4], way[3], way[2], way[1], way[0], sum_);
-  const auto at = std::find(lines_.begin(), lines_.end(), line) - lines_.begin();
-  Mark& mark = marks_[static_cast<std::size_t>(at)];
+  const auto at = std::find(lines_.begin(), lines_.end(), line);
+  if (at == lines_.end()) return {WrongSum, total};  // a sum past what "Изведи" lists
+  Mark& mark = marks_[static_cast<std::size_t>(at - lines_.begin())];
   if (mark != kHidden) return {mark == kFound ? Repeated : Shown, total};
   mark = kFound;
   return {found() == ways() ? AllFound : New, total};

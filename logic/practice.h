@@ -35,24 +35,33 @@ struct GreedyStep {
   std::int32_t left, banknote, remains;
   friend bool operator==(const GreedyStep&, const GreedyStep&) = default;
 };
-// The steps "Въведи" takes for an amount, one banknote a step, down to 0.
+// The steps "Въведи" takes for an amount, one banknote a step, down to 0; none
+// for an amount below 1 or above kLargestExplainedAmount, where a step a
+// banknote would be more than anyone reads.
+inline constexpr std::int32_t kLargestExplainedAmount = 1'000'000;
 std::vector<GreedyStep> GreedySteps(std::int32_t amount);
+// How many banknotes the greedy rule pays an amount with; 0 for an amount below 1.
+std::int64_t FewestBanknotes(std::int32_t amount);
 
 // A pupil's payment: how many of each banknote, 100 first.
 using BanknoteCounts = std::array<int, kDenominations>;
 struct PaymentCheck {
   enum Verdict { WrongSum, NotFewest, Fewest } verdict;
   std::int64_t sum;
-  int banknotes;                  // the pupil's
-  int fewest;                     // the greedy rule's
+  std::int64_t banknotes;         // the pupil's
+  std::int64_t fewest;            // the greedy rule's
   std::vector<GreedyStep> steps;  // how the greedy rule pays it
 };
+// A payment with a negative count is a wrong one, whatever it sums to.
 PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts);
 
 // A way to split a sum: how many of 20, 10, 5, 2 and 1.
 inline constexpr std::size_t kSplitValues = 5;
 inline constexpr std::array<int, kSplitValues> kSplitValueList = {20, 10, 5, 2, 1};
 using Way = std::array<int, kSplitValues>;
+
+// The largest sum the two characters of "Сума за разбиване" hold.
+inline constexpr std::int32_t kLargestSplitSum = 99;
 
 // The hunt for every way of one sum: the ways as "Изведи" lists them, in its
 // order, and which of them the pupil found or had shown.
@@ -64,6 +73,8 @@ class SplitHunt {
     std::int64_t sum;  // the way's
   };
 
+  // The ways of sums from 0 to kLargestSplitSum, as "Изведи" lists them; any
+  // other sum has none. A way with a negative count is a wrong way.
   explicit SplitHunt(std::int32_t sum = 0);
   std::int32_t sum() const { return sum_; }
   std::size_t ways() const { return lines_.size(); }

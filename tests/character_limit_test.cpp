@@ -84,5 +84,75 @@ TEST(FitDigitsToLimit, KeepsDigitsOnly) {
   }
 }
 
+// Whatever the text and wherever the cursor stands, even inside a pair or
+// among lone surrogates, as a caller other than a box may hand them.
+TEST(FitToLimit, AnyTextAndAnyCursor) {
+  const struct {
+    const char* name;
+    std::u16string text;
+    std::size_t cursor, limit;
+    std::u16string kept;
+    std::size_t kept_cursor;
+  } rows[] = {
+      {"a cursor inside a pair", u"a" + kEmoji + u"b", 2, 1, u"b", 0},
+      {"a pair made by a break's removal", {u'a', 0xD83D, u'\n', 0xDE00, u'b', u'c'}, 3, 0, u"", 0},
+      {"a cursor past the end", u"12345", 99, 4, u"1234", 4},
+      {"lone surrogates count one each", {0xDE00, u'1', 0xD83D}, 3, 2, {0xDE00, u'1'}, 2},
+      {"lone halves made a pair by the cut", {0xD83D, u'a', 0xDE00}, 2, 2, kEmoji, 2},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::u16string text = row.text;
+    std::size_t cursor = row.cursor;
+    FitToLimit(text, cursor, row.limit);
+    EXPECT_EQ(text, row.kept);
+    EXPECT_EQ(cursor, row.kept_cursor);
+  }
+
+  // Every text of up to five units from a line break, a letter and both halves
+  // of a pair, with every cursor and limit: at most the limit in characters, the
+  // cursor in the text and never inside a pair, and no pair of the text cut in
+  // half.
+  const char16_t units[] = {u'a', u'\n', 0xD83D, 0xDE00};
+  const auto lone = [](const std::u16string& text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
+      const bool low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
+      if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+        ++i;
+      else
+        count += high || low;
+    }
+    return count;
+  };
+  for (int length = 0; length <= 5; ++length) {
+    int combinations = 1;
+    for (int i = 0; i < length; ++i) combinations *= 4;
+    for (int code = 0; code < combinations; ++code) {
+      std::u16string text;
+      for (int i = 0, rest = code; i < length; ++i, rest /= 4) text += units[rest % 4];
+      for (std::size_t cursor = 0; cursor <= text.size() + 1; ++cursor)
+        for (std::size_t limit = 0; limit <= 3; ++limit) {
+          std::u16string kept = text;
+          std::size_t at = cursor;
+          FitToLimit(kept, at, limit);
+          SCOPED_TRACE(::testing::Message() << "text " << code << " of length " << length
+                                            << ", cursor " << cursor << ", limit " << limit);
+          std::size_t characters = 0;
+          for (std::size_t i = 0; i < kept.size(); ++i, ++characters)
+            if (kept[i] >= 0xD800 && kept[i] <= 0xDBFF && i + 1 < kept.size() &&
+                kept[i + 1] >= 0xDC00 && kept[i + 1] <= 0xDFFF)
+              ++i;
+          ASSERT_LE(characters, limit);
+          ASSERT_LE(at, kept.size());
+          ASSERT_FALSE(at > 0 && at < kept.size() && kept[at - 1] >= 0xD800 &&
+                       kept[at - 1] <= 0xDBFF && kept[at] >= 0xDC00 && kept[at] <= 0xDFFF);
+          ASSERT_LE(lone(kept), lone(text));
+        }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace banknotes

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ struct PaymentRow {
   BanknoteCounts counts;  // 100, 50, 20, 10, 5, 2, 1
   PaymentCheck::Verdict verdict;
   std::int64_t sum;
-  int banknotes, fewest;
+  std::int64_t banknotes, fewest;
 };
 
 // A row reads as its name in test listings.
@@ -57,7 +58,37 @@ INSTANTIATE_TEST_SUITE_P(
                    PaymentCheck::WrongSum,
                    999 * 188,
                    6993,
-                   1}),
+                   1},
+        // Counts and amounts no window sends: no overflow, and the right verdict.
+        PaymentRow{"CountsAtTheirLargest",
+                   100,
+                   {INT_MAX, INT_MAX, 0, 0, 0, 0, 0},
+                   PaymentCheck::WrongSum,
+                   150LL * INT_MAX,
+                   2LL * INT_MAX,
+                   1},
+        PaymentRow{"MoreHundredsThanVvediCounts",
+                   3276800,
+                   {32768, 0, 0, 0, 0, 0, 0},
+                   PaymentCheck::Fewest,
+                   3276800,
+                   32768,
+                   32768},
+        PaymentRow{"ANegativeCountIsNoPayment",
+                   100,
+                   {2, 0, 0, 0, 0, 0, -100},
+                   PaymentCheck::WrongSum,
+                   100,
+                   -98,
+                   1},
+        PaymentRow{"TheLargestAmountOfAll",
+                   INT_MAX,
+                   {INT_MAX / 100, 0, 2, 0, 0, 3, 1},  // 47 as 20, 20, 2, 2, 2, 1
+                   PaymentCheck::NotFewest,
+                   INT_MAX,
+                   INT_MAX / 100 + 6,
+                   INT_MAX / 100 + 4},
+        PaymentRow{"ANegativeAmount", -5, {}, PaymentCheck::WrongSum, 0, 0, 0}),
     [](const auto& info) { return info.param.name; });
 
 TEST(GreedySteps, OneBanknoteAStepDownToZero) {
@@ -65,6 +96,36 @@ TEST(GreedySteps, OneBanknoteAStepDownToZero) {
                                  {87, 50, 37}, {37, 20, 17}, {17, 10, 7}, {7, 5, 2}, {2, 2, 0}}));
   EXPECT_EQ(GreedySteps(300).size(), 3u);
   EXPECT_EQ(GreedySteps(9999).size(), 99u + 1 + 2 + 1 + 2);
+  // Beyond what anyone reads a step a banknote, and below 1, no steps.
+  EXPECT_EQ(GreedySteps(kLargestExplainedAmount).size(), 10000u);
+  EXPECT_TRUE(GreedySteps(kLargestExplainedAmount + 1).empty());
+  EXPECT_TRUE(GreedySteps(0).empty());
+  EXPECT_TRUE(GreedySteps(-7).empty());
+}
+
+// Ways "Изведи" does not list, or with negative counts, are wrong ways; no sum
+// or way leaves the hunt undefined.
+TEST(SplitHunt, WaysNotInTheListingAreWrong) {
+  const struct {
+    const char* name;
+    std::int32_t sum;
+    Way way;
+  } rows[] = {
+      {"a negative count that sums right", 5, {0, 0, 0, 3, -1}},
+      {"a negative sum", -5, {0, 0, -1, 0, 0}},
+      {"a sum past the listing", 150, {7, 1, 0, 0, 0}},
+      {"the largest sum", INT_MAX, {0, 0, 0, 0, INT_MAX}},
+      {"counts at their largest", 5, {INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    SplitHunt hunt(row.sum);
+    EXPECT_EQ(hunt.Try(row.way).verdict, SplitHunt::WrongSum);
+    EXPECT_EQ(hunt.found(), 0u);
+  }
+  EXPECT_EQ(SplitHunt(-5).ways(), 0u);
+  EXPECT_EQ(SplitHunt(150).ways(), 0u);
+  EXPECT_EQ(SplitHunt(kLargestSplitSum).ways(), 3950u);
 }
 
 TEST(Draws, EveryRangeReachesBothEdgesAndNoFurther) {

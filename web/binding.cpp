@@ -1,17 +1,25 @@
 // The logic as the page sees it, through embind: a click on a form read from the
 // page's controls, the rule of a box's character limit, and a practice session.
 // The page hands its controls' texts in and writes back what it gets; nothing but
-// a practice's session is kept here between calls.
+// a practice's session is kept here between calls. What the page's controls could
+// never hold (a text that is not one, past its box's limit, an option or a
+// button that does not exist) is refused with a JavaScript RangeError that names
+// it, before anything is done; the module goes on working.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cmath>
 #include <cstdint>
+#include <exception>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "logic/announcement.h"
 #include "logic/character_limit.h"
 #include "logic/dispatch.h"
+#include "logic/form_layout.h"
 #include "logic/practice.h"
 
 namespace banknotes {
@@ -19,9 +27,72 @@ namespace {
 
 using emscripten::val;
 
+// Why a call was refused; turned into a RangeError once the call has unwound.
+class Refused : public std::exception {
+ public:
+  explicit Refused(std::string what) : what_(std::move(what)) {}
+  const char* what() const noexcept override { return what_.c_str(); }
+
+ private:
+  std::string what_;
+};
+
+// Runs `work` and gives back its answer, or throws the RangeError of its refusal.
+// The message waits in a buffer of its own, so that nothing is left behind when
+// the error passes through the module.
+template <typename Work>
+val Checked(Work work) {
+  static std::string refusal;
+  try {
+    return work();
+  } catch (const Refused& refused) {
+    refusal = refused.what();
+  }
+  val::global("RangeError").new_(val(refusal.c_str())).throw_();
+}
+
+// The characters (code points) of a UTF-8 text.
+std::size_t Characters(const std::string& text) {
+  std::size_t count = 0;
+  for (const char byte : text) count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+  return count;
+}
+
+// What the box `name`_`index` of `layout` takes, or 0 for no limit.
+int LimitOf(const FormLayout& layout, std::string_view name, int index) {
+  for (const Control& control : layout.controls)
+    if (control.name == name && control.index == index) return control.limit;
+  return 0;
+}
+
+std::string Text(const val& value, const std::string& what, int limit = 0) {
+  if (!value.isString()) throw Refused(what + " is not a text");
+  std::string text = value.as<std::string>();
+  if (limit > 0 && Characters(text) > static_cast<std::size_t>(limit))
+    throw Refused(what + " holds " + std::to_string(Characters(text)) +
+                  " characters; its box takes at most " + std::to_string(limit));
+  return text;
+}
+
+// A whole number from `least` to `most`.
+int Whole(const val& value, const std::string& what, int least, int most) {
+  const double number = value.isNumber() ? value.as<double>() : NAN;
+  if (!(number == std::trunc(number) && number >= least && number <= most))
+    throw Refused(what + " must be a whole number from " + std::to_string(least) + " to " +
+                  std::to_string(most));
+  return static_cast<int>(number);
+}
+
+// The texts of the boxes `name`_0 .. `name`_N-1 of `layout`, each within its limit.
 template <std::size_t N>
-void ReadTexts(const val& texts, std::array<std::string, N>& into) {
-  for (std::size_t i = 0; i < N; ++i) into[i] = texts[i].as<std::string>();
+void ReadTexts(const val& texts, const FormLayout& layout, std::string_view name,
+               std::array<std::string, N>& into) {
+  const std::string what(name);
+  if (!texts.isArray() || texts["length"].as<double>() != N)
+    throw Refused(what + " must be a list of " + std::to_string(N) + " texts");
+  for (std::size_t i = 0; i < N; ++i)
+    into[i] = Text(texts[i], what + "[" + std::to_string(i) + "]",
+                   LimitOf(layout, name, static_cast<int>(i)));
 }
 
 template <std::size_t N>
@@ -58,41 +129,46 @@ std::string JoinLines(const ListBox::Lines& lines) {
 // form: {Text3: [3 texts], Text2: [7 texts], Check1: [7 {Caption, Value}], List1: lines}.
 FormState ReadForm(const val& form) {
   FormState state;
-  ReadTexts(form["Text3"], state.Text3);
-  ReadTexts(form["Text2"], state.Text2);
+  ReadTexts(form["Text3"], kMainForm, "Text3", state.Text3);
+  ReadTexts(form["Text2"], kMainForm, "Text2", state.Text2);
+  const val marks = form["Check1"];
+  if (!marks.isArray() || marks["length"].as<double>() != kDenominations)
+    throw Refused("Check1 must be a list of 7 marks");
   for (std::size_t k = 0; k < kDenominations; ++k) {
-    const val mark = form["Check1"][k];
-    state.Check1[k].Caption = mark["Caption"].as<std::string>();
-    state.Check1[k].Value = mark["Value"].as<int>();
+    const std::string what = "Check1[" + std::to_string(k) + "]";
+    state.Check1[k].Caption = Text(marks[k]["Caption"], what + ".Caption");
+    state.Check1[k].Value = Whole(marks[k]["Value"], what + ".Value", 0, 1);
   }
-  state.List1[kSplits].Assign(SplitLines(form["List1"].as<std::string>()));
+  state.List1[kSplits].Assign(SplitLines(Text(form["List1"], "List1")));
   return state;
 }
 
 // Runs the button `index` on the form and answers {outcome, title and text of
-// the failure} or, when it succeeded, the form's new texts and marks; List1 only
-// when the action rewrote the list.
-val Click(int index, const val& form) {
-  const FormState before = ReadForm(form);
-  FormState after = before;
-  const Outcome outcome = dispatch(after, static_cast<std::int16_t>(index));
-  val answer = val::object();
-  answer.set("outcome", static_cast<int>(outcome));
-  if (outcome != Outcome::Success) {
-    answer.set("title", std::string(kFailureTitle));
-    answer.set("text", std::string(FailureText(outcome)));
+// the failure} or, when it succeeded, the form's new texts and marks and what is
+// said of them; List1 only when the action rewrote the list.
+val Click(const val& index, const val& form) {
+  return Checked([&] {
+    const auto button = static_cast<std::int16_t>(Whole(index, "the button", -32768, 32767));
+    const FormState before = ReadForm(form);
+    FormState after = before;
+    const Outcome outcome = dispatch(after, button);
+    val answer = val::object();
+    answer.set("outcome", static_cast<int>(outcome));
+    if (outcome != Outcome::Success) {
+      answer.set("title", std::string(kFailureTitle));
+      answer.set("text", std::string(FailureText(outcome)));
+      return answer;
+    }
+    answer.set("said", ClickAnnouncement(button, after));
+    answer.set("Text3", Texts(after.Text3));
+    answer.set("Text2", Texts(after.Text2));
+    val marks = val::array();
+    for (std::size_t k = 0; k < kDenominations; ++k) marks.set(k, after.Check1[k].Value);
+    answer.set("Check1", marks);
+    if (!after.List1[kSplits].SharesLinesWith(before.List1[kSplits]))
+      answer.set("List1", JoinLines(after.List1[kSplits].lines()));
     return answer;
-  }
-  answer.set("Text3", Texts(after.Text3));
-  answer.set("Text2", Texts(after.Text2));
-  val marks = val::array();
-  for (std::size_t k = 0; k < kDenominations; ++k) marks.set(k, after.Check1[k].Value);
-  answer.set("Check1", marks);
-  if (!after.List1[kSplits].SharesLinesWith(before.List1[kSplits])) {
-    answer.set("List1", JoinLines(after.List1[kSplits].lines()));
-    answer.set("lineCount", after.List1[kSplits].lines().size());
-  }
-  return answer;
+  });
 }
 
 // {text, cursor} after FitToLimit, or FitDigitsToLimit for a count; JavaScript's
@@ -109,21 +185,24 @@ val FitBox(std::u16string text, std::size_t cursor, std::size_t limit, bool digi
 // task, counts: [7 texts], sum, way: [5 texts], answer, tally, found: lines}.
 PracticeState ReadPractice(const val& page) {
   PracticeState state;
-  state.exercise = static_cast<Exercise>(page["exercise"].as<int>());
-  state.payment_range = static_cast<PaymentRange>(page["paymentRange"].as<int>());
-  state.split_range = static_cast<SplitRange>(page["splitRange"].as<int>());
-  state.task = page["task"].as<std::string>();
-  ReadTexts(page["counts"], state.counts);
-  state.sum = page["sum"].as<std::string>();
-  ReadTexts(page["way"], state.way);
-  state.answer = page["answer"].as<std::string>();
-  state.tally = page["tally"].as<std::string>();
-  state.found = SplitLines(page["found"].as<std::string>());
+  state.exercise = static_cast<Exercise>(Whole(page["exercise"], "exercise", 0, 1));
+  state.payment_range =
+      static_cast<PaymentRange>(Whole(page["paymentRange"], "paymentRange", 0, 2));
+  state.split_range = static_cast<SplitRange>(Whole(page["splitRange"], "splitRange", 0, 1));
+  state.task = Text(page["task"], "task");
+  ReadTexts(page["counts"], kPracticeForm, "Text2", state.counts);
+  state.sum = Text(page["sum"], "sum", LimitOf(kPracticeForm, "Text3", 0));
+  ReadTexts(page["way"], kPracticeForm, "Text4", state.way);
+  state.answer = Text(page["answer"], "answer");
+  state.tally = Text(page["tally"], "tally");
+  state.found = SplitLines(Text(page["found"], "found"));
   return state;
 }
 
-val PracticeAnswer(const PracticeState& state) {
+// The state after an action, and what is said of it.
+val PracticeAnswer(const PracticeState& before, const PracticeState& state) {
   val answer = val::object();
+  answer.set("said", PracticeAnnouncement(before, state));
   answer.set("exercise", static_cast<int>(state.exercise));
   answer.set("paymentRange", static_cast<int>(state.payment_range));
   answer.set("splitRange", static_cast<int>(state.split_range));
@@ -142,14 +221,21 @@ class PracticeSession {
  public:
   explicit PracticeSession(std::uint32_t seed) : practice_(seed) {}
   val Show(const val& page) const {
-    PracticeState state = ReadPractice(page);
-    practice_.Show(state);
-    return PracticeAnswer(state);
+    return Checked([&] {
+      const PracticeState before = ReadPractice(page);
+      PracticeState state = before;
+      practice_.Show(state);
+      return PracticeAnswer(before, state);
+    });
   }
-  val Click(const val& page, int button) {
-    PracticeState state = ReadPractice(page);
-    practice_.Click(state, button);
-    return PracticeAnswer(state);
+  val Click(const val& page, const val& button) {
+    return Checked([&] {
+      const int pressed = Whole(button, "the button", kCheckButton, kShowAllButton);
+      const PracticeState before = ReadPractice(page);
+      PracticeState state = before;
+      practice_.Click(state, pressed);
+      return PracticeAnswer(before, state);
+    });
   }
 
  private:

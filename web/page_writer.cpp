@@ -3,7 +3,8 @@
 // window is drawn before any script runs:
 //   page_writer DIR     writes DIR/index.html and DIR/main-form.css, the main
 //                       window's page, and DIR/practice.html and
-//                       DIR/practice-form.css, the practice window's
+//                       DIR/practice-form.css, the practice window's; and
+//                       DIR/_headers and DIR/.htaccess, the headers a host sends
 // It decides the page's markup and reading order; the page's scripts bring the
 // behaviour.
 #include <algorithm>
@@ -247,6 +248,23 @@ constexpr std::string_view kSecurityPolicy =
     "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
     "object-src 'none'; base-uri 'none'; form-action 'none'";
 
+// What a host should send with every file, for what a <meta> policy cannot say:
+// that no other site may frame the page, and that no file is taken for another
+// type. In the forms static hosts read: _headers (Netlify, Cloudflare Pages) and
+// .htaccess (Apache).
+std::string HeadersFile() {
+  return Join({"/*\n  Content-Security-Policy: ", kSecurityPolicy,
+               "; frame-ancestors 'none'\n  X-Content-Type-Options: nosniff\n"});
+}
+
+std::string HtaccessFile() {
+  return Join(
+      {"AddType application/wasm .wasm\n<IfModule mod_headers.c>\n"
+       "  Header set Content-Security-Policy \"",
+       kSecurityPolicy, "; frame-ancestors 'none'\"\n",
+       "  Header set X-Content-Type-Options \"nosniff\"\n</IfModule>\n"});
+}
+
 std::string Head(std::string_view title, std::string_view stylesheet,
                  const std::vector<std::string_view>& scripts) {
   std::string head = Join({R"(<!doctype html>
@@ -297,6 +315,21 @@ std::string Below(std::string_view link) {
 )"});
 }
 
+// The failure message, hidden until a click fails, over a shade that takes the
+// page's clicks meanwhile; it knows what to say when a failure is unexpected.
+std::string FailureMessage() {
+  return Join({R"(<div id="Shade" class="shade" hidden></div>
+<dialog id="FailureMessage" class="message" aria-modal="true" aria-labelledby="FailureTitle" aria-describedby="FailureText" data-title=")",
+               Escape(kFailureTitle), "\" data-unexpected=\"", Escape(kUnexpectedFailureText),
+               R"(">
+<h2 id="FailureTitle">)",
+               Escape(kFailureTitle), R"(</h2>
+<p id="FailureText"></p>
+<button type="button" class="button" autofocus>Добре</button>
+</dialog>
+)"});
+}
+
 // The form's element, with both of its orders: the one read on a narrow screen,
 // in which the page is written, and the window's tab order, in which the page's
 // script puts it where the window is seen whole.
@@ -313,14 +346,7 @@ std::string MainPage(FormWriter& form) {
                "<body>\n", FormOpening(form, kMainForm, kMainFormReadingOrder),
                form.Markup(kMainFormReadingOrder), "</main>\n",
                Below(Join({R"(<a href="practice.html">)", Escape(product::kPracticeName), "</a>"})),
-               R"(<div id="Shade" class="shade" hidden></div>
-<dialog id="FailureMessage" class="message" aria-modal="true" aria-labelledby="FailureTitle" aria-describedby="FailureText">
-<h2 id="FailureTitle">)",
-               Escape(kFailureTitle), R"(</h2>
-<p id="FailureText"></p>
-<button type="button" class="button" autofocus>Добре</button>
-</dialog>
-</body>
+               FailureMessage(), R"(</body>
 </html>
 )"});
 }
@@ -330,7 +356,8 @@ std::string PracticePage(FormWriter& form) {
                     {"logic.js", "controls.js", "practice-form.js"}),
                "<body>\n", FormOpening(form, kPracticeForm, kPracticeFormReadingOrder),
                form.Markup(kPracticeFormReadingOrder), "</main>\n",
-               Below(R"(<a href="./">Към банкнотите</a>)"), "</body>\n</html>\n"});
+               Below(R"(<a href="./">Към банкнотите</a>)"), FailureMessage(),
+               "</body>\n</html>\n"});
 }
 
 // The options a practice starts with, as its state's defaults choose them.
@@ -356,5 +383,7 @@ int main(int argc, char* argv[]) {
   banknotes::FormWriter practice_form(banknotes::kPracticeForm, banknotes::PracticeChoices());
   banknotes::Write(dir + "/practice.html", banknotes::PracticePage(practice_form));
   banknotes::Write(dir + "/practice-form.css", practice_form.Stylesheet());
+  banknotes::Write(dir + "/_headers", banknotes::HeadersFile());
+  banknotes::Write(dir + "/.htaccess", banknotes::HtaccessFile());
   return 0;
 }

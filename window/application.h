@@ -8,4 +8,11 @@ namespace banknotes {
 // really show and message boxes and menus take them too.
 void SetUpApplication();
 
+// From BeginOpening until EndOpening, while QApplication is made: where there is
+// no graphical desktop to open on, the program says so in Bulgarian on standard
+// error and ends with status 1, instead of Qt's English words and an abort. What
+// else Qt says meanwhile is said once the application is open.
+void BeginOpening();
+void EndOpening();
+
 }  // namespace banknotes

@@ -8,7 +8,9 @@
 // banknotes: the main window. banknotes --practice: the practice window alone, as
 // the desktop's "Упражнение" opens it.
 int main(int argc, char* argv[]) {
+  banknotes::BeginOpening();
   QApplication app(argc, argv);
+  banknotes::EndOpening();
   banknotes::SetUpApplication();
   if (QApplication::arguments().contains(QStringLiteral("--practice"))) {
     banknotes::PracticeForm practice(std::random_device{}());

@@ -25,24 +25,31 @@ const tabOrder = [...denominations.map((_, k) => `Check1_${k}`), 'Text1',
                   ...denominations.map((_, k) => `Text2_${k}`), 'Text3_0', 'Command1_0',
                   'Command1_1', 'Text3_1', 'Command1_2', 'Text3_2', 'List1_0'];
 
-// ---- The site on 127.0.0.1, with a file that can be swapped for a new version.
+// ---- The site on 127.0.0.1. A file can be swapped, and the whole site switched
+// to another version's folder; every answer names its version in a header, which
+// a service worker's cache keeps with the file.
 function serve(root) {
   const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
                  '.css': 'text/css', '.woff2': 'font/woff2', '.png': 'image/png',
                  '.webmanifest': 'application/manifest+json', '.txt': 'text/plain; charset=utf-8'};
   const swapped = new Map();
+  let version = {name: 'A', root, missing: null};
   const server = http.createServer((request, response) => {
     let name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     if (name.endsWith('/')) name += 'index.html';
-    const file = path.join(root, path.normalize(name));
+    const file = path.join(version.root, path.normalize(name));
     const send = (body) => {
       response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-                               'Cache-Control': 'no-cache'});
+                               'Cache-Control': 'no-cache', 'X-Banknotes-Version': version.name});
       response.end(body);
     };
     if (swapped.has(name)) return send(swapped.get(name));
+    if (name === version.missing) {
+      response.writeHead(404);
+      return response.end();
+    }
     fs.readFile(file, (error, body) => {
-      if (error || !file.startsWith(root)) {
+      if (error || !file.startsWith(version.root)) {
         response.writeHead(404);
         response.end();
       } else {
@@ -53,8 +60,22 @@ function serve(root) {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
     url: `http://127.0.0.1:${server.address().port}/`,
     swap: (name, body) => swapped.set(name, body),
+    // Serves the site in `folder` as version `name`, with the file `missing` answering 404.
+    useVersion: (name, folder = root, missing = null) => { version = {name, root: folder, missing}; },
     close: () => server.close(),
   })));
+}
+
+// A whole new build of the site: its own files, and a worker with a cache of its own.
+function newBuild(name) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), `banknotes-site-${name}-`));
+  for (const file of fs.readdirSync(site)) fs.copyFileSync(path.join(site, file), path.join(folder, file));
+  const worker = path.join(folder, 'service-worker.js');
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const cacheName = '([^']*)'/, `const cacheName = '$1-${name}'`));
+  for (const page of ['index.html', 'practice.html'])
+    fs.writeFileSync(path.join(folder, page),
+                     fs.readFileSync(path.join(folder, page), 'utf8').replace('<head>', `<head><meta name="build" content="${name}">`));
+  return folder;
 }
 
 const results = [];
@@ -85,7 +106,8 @@ class Visit {
     await visit.ready();
     return visit;
   }
-  ready() { return this.page.evaluate(() => Banknotes.loaded.then(() => true)); }
+  // Once the logic is there and the work asked for at load (the practice's first task) is done.
+  ready() { return this.page.evaluate(() => Banknotes.whenLoaded(() => true)); }
   box(name) { return this.page.getByRole('textbox', {name, exact: true}); }
   button(name) { return this.page.getByRole('button', {name, exact: true}); }
   mark(denomination) { return this.page.getByRole('checkbox', {name: `Вид купюр ${denomination}`, exact: true}); }
@@ -528,6 +550,121 @@ async function loadingAndThemes(browser, url) {
         `before "${early}", after "${late}"`);
   await page.close();
 
+  // Pastes and keys while the logic is held back, in every order: what the box
+  // shows when "Въведи" runs is what is paid, and nothing typed is lost.
+  await context.grantPermissions(['clipboard-read', 'clipboard-write'], {origin: url});
+  const race = [];
+  for (const [pasted, typed, pays] of [['12', '34', '1234'], ['5', '0', '50'], ['12\n345', '', '12']]) {
+    const racing = await context.newPage();
+    let go;
+    const holding = new Promise((resolve) => { go = resolve; });
+    await racing.route('**/logic.wasm', async (route) => { await holding; await route.continue(); });
+    await racing.goto(url);
+    const amount = racing.getByRole('textbox', {name: 'Сума за плащане'});
+    await racing.evaluate((text) => navigator.clipboard.writeText(text), pasted);
+    await amount.focus();
+    await racing.keyboard.press('Control+V');
+    if (typed) await racing.keyboard.type(typed);
+    const shown = await amount.inputValue();
+    await racing.getByRole('button', {name: 'Въведи'}).click();
+    await racing.waitForTimeout(1000);
+    go();
+    await racing.evaluate(() => Banknotes.whenLoaded(() => {}));
+    const paid = await racing.getByRole('textbox', {name: 'Обща сума'}).inputValue();
+    if (shown !== pays || paid !== pays) race.push(`paste "${pasted}", type "${typed}": shown "${shown}", paid "${paid}"`);
+    await racing.close();
+  }
+  check('pastes and keys while the logic loads: what the box shows is what is paid', !race.length, race.join('; '));
+
+  // A piece of work that fails does not stop the next: the page says so in
+  // Bulgarian, the form stays as it was, and the next click works.
+  const failing = await Visit.open(context, url, false);
+  await failing.type('Сума за плащане', '130');
+  await failing.page.evaluate(() => Banknotes.loaded.then((logic) => {
+    const click = logic.click;
+    logic.click = () => {
+      logic.click = click;
+      throw new Error('a failure the page did not expect');
+    };
+  }));
+  const beforeFailure = await failing.form();
+  await failing.button('Въведи').click();
+  const unexpected = await failing.page.getByRole('dialog', {name: 'Грешка'}).textContent().catch(() => '');
+  const afterFailure = await failing.form();
+  await failing.page.keyboard.press('Enter');
+  await failing.button('Въведи').click();
+  const recovered = await failing.box('Обща сума').inputValue();
+  check('a click that fails unexpectedly says so, leaves the form, and the next click works',
+        /Нещо се обърка/.test(unexpected) && JSON.stringify(beforeFailure) === JSON.stringify(afterFailure) &&
+            recovered === '130', `"${unexpected.replace(/\s+/g, ' ')}", then the total "${recovered}"`);
+
+  // The binding refuses what the window could never send, with an error that
+  // names it, and goes on working.
+  const refusals = await failing.page.evaluate(async () => {
+    const logic = await Banknotes.loaded;
+    const form = (sum = '') => ({Text3: ['', '', sum], Text2: Array(7).fill(''), List1: '',
+                                 Check1: Array.from({length: 7}, (_, k) => ({Caption: ['100', '50', '20', '10', '5', '2', '1'][k], Value: 0}))});
+    const state = (change) => ({exercise: 0, paymentRange: 1, splitRange: 0, task: '', counts: Array(7).fill(''), sum: '',
+                                way: Array(5).fill(''), answer: '', tally: '', found: '', ...change});
+    const practice = new logic.Practice(1);
+    const tries = {
+      'button 65537': () => logic.click(65537, form()),
+      'button NaN': () => logic.click(NaN, form()),
+      'button 1.5': () => logic.click(1.5, form()),
+      'a sum of four characters': () => logic.click(2, form('1000')),
+      'a count that is no text': () => logic.click(1, {...form(), Text2: Array(7).fill(5)}),
+      'a range that does not exist': () => practice.click(state({paymentRange: 3}), 1),
+      'an exercise of -1': () => practice.click(state({exercise: -1}), 1),
+      'a practice button of 7': () => practice.click(state(), 7),
+    };
+    const refused = {};
+    for (const [what, attempt] of Object.entries(tries)) {
+      try {
+        attempt();
+        refused[what] = 'accepted';
+      } catch (error) {
+        refused[what] = error instanceof RangeError ? 'RangeError' : String(error);
+      }
+    }
+    const after = logic.click(2, form('10'));
+    return {refused, linesAfter: after.List1.split('\n').length};
+  });
+  check('the logic refuses what the window never sends, with a RangeError, and goes on working',
+        Object.values(refusals.refused).every((kind) => kind === 'RangeError') && refusals.linesAfter === 11,
+        JSON.stringify(refusals));
+  await failing.page.close();
+
+  // Without its logic the page still takes a paste.
+  const broken = await context.newPage();
+  await broken.route('**/logic.wasm', (route) => route.fulfill({status: 404}));
+  await broken.goto(url);
+  await broken.getByText('Програмата не можа да се зареди').waitFor({timeout: 10000}).catch(() => {});
+  await broken.evaluate(() => navigator.clipboard.writeText('12'));
+  await broken.getByRole('textbox', {name: 'Сума за плащане'}).focus();
+  await broken.keyboard.press('Control+V');
+  const kept = await broken.getByRole('textbox', {name: 'Сума за плащане'}).inputValue();
+  const brokenSaid = await broken.getByRole('status').first().textContent();
+  check('where the logic could not load, it is said, and a paste still goes in', kept === '12' &&
+        brokenSaid.startsWith('Програмата не можа да се зареди'), `"${kept}", "${brokenSaid}"`);
+  await broken.close();
+
+  // Every seed the page takes repeats its tasks, 0 too; another is named.
+  const tasks = [];
+  for (const seed of ['0', '0', '4294967295', '4294967295']) {
+    const practice = await context.newPage();
+    await practice.goto(`${url}practice.html?seed=${seed}`);
+    await practice.waitForFunction(() => document.getElementById('Label1_0').textContent !== '');
+    tasks.push(await practice.locator('#Label1_0').textContent());
+    await practice.close();
+  }
+  const wrongSeed = await context.newPage();
+  await wrongSeed.goto(`${url}practice.html?seed=abc`);
+  const named = await wrongSeed.getByRole('status').first().textContent();
+  await wrongSeed.close();
+  check('practice.html?seed=0 repeats its tasks, as every seed does; a seed it does not take is named',
+        tasks[0] === tasks[1] && tasks[2] === tasks[3] && tasks[0] !== '' && named.includes('„abc“ не е номер на задачи'),
+        `${tasks.join(' | ')} | "${named}"`);
+
   const old = await context.newPage();
   await old.addInitScript(() => { delete window.WebAssembly; });
   await old.goto(url);
@@ -557,12 +694,38 @@ async function loadingAndThemes(browser, url) {
   }
 }
 
-// ---- Offline after one visit, and a new version on the next visit with a network.
+// ---- Offline after one visit, a new version on the next visit with a network,
+// and a page always on one version's files: every file a page loads, as its
+// service worker answers it, names the same version.
 async function offlineAndUpdate(server) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'banknotes-profile-'));
   const context = await chromium.launchPersistentContext(profile, {...launchOptions, viewport: {width: 800, height: 600}});
-  const page = context.pages()[0] || await context.newPage();
-  await page.goto(server.url);
+  const open = async (address) => {
+    const page = await context.newPage();
+    await page.goto(address);
+    return page;
+  };
+  // The files the page itself loaded, and the version each came in, as the worker answers them.
+  const versions = (page) => page.evaluate(async () => {
+    const loaded = [location.pathname.slice(1) || 'index.html',
+                    ...performance.getEntriesByType('resource').map((entry) => new URL(entry.name).pathname.slice(1))]
+                       .filter((file) => !file.endsWith('service-worker.js') && !file.startsWith('manifest'));
+    const seen = {};
+    for (const file of new Set(loaded)) seen[file] = (await fetch(file)).headers.get('X-Banknotes-Version');
+    return seen;
+  });
+  const oneVersion = (seen) => {
+    const all = new Set(Object.values(seen));
+    return all.size === 1 && !all.has(null) ? [...all][0] : `mixed: ${JSON.stringify(seen)}`;
+  };
+  // Until the new worker has installed (or failed to): it then waits for the page to close.
+  const settled = (page) => page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.ready;
+    await registration.update().catch(() => {});
+    for (let i = 0; i < 100 && registration.installing; ++i) await new Promise((resolve) => setTimeout(resolve, 100));
+  });
+
+  let page = await open(server.url);
   const controlled = await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null,
                                                 {timeout: 20000}).then(() => true, () => false);
   const cdp = await context.newCDPSession(page);
@@ -570,7 +733,7 @@ async function offlineAndUpdate(server) {
   check('a service worker keeps the page, and it can be installed as an app',
         controlled && installabilityErrors.length === 0, JSON.stringify(installabilityErrors));
 
-  const payOffline = async () => {
+  const pay = async () => {
     await page.evaluate(() => Banknotes.loaded);
     await page.getByRole('textbox', {name: 'Сума за плащане'}).fill('5');
     await page.getByRole('button', {name: 'Въведи'}).click();
@@ -578,27 +741,66 @@ async function offlineAndUpdate(server) {
   };
   await context.setOffline(true);
   await page.reload();
-  const total = await payOffline().catch((error) => error.message);
+  const total = await pay().catch((error) => error.message);
   await page.goto(`${server.url}practice.html`);
-  const practiceOffline = await page.evaluate(() => Banknotes.loaded.then(() => document.getElementById('Label1_0').textContent))
+  const practiceOffline = await page.evaluate(() => Banknotes.whenLoaded(() => document.getElementById("Label1_0").textContent))
       .catch((error) => error.message);
-  await page.goto(server.url);
-  check('a reload with the network off shows the window, and it pays; the practice page opens offline too',
-        total === '5' && practiceOffline.startsWith('Изплатете '), `${total}; "${practiceOffline}"`);
+  const offlineVersion = oneVersion(await versions(page));
+  check('a reload with the network off shows the window, and it pays; the practice page opens offline too, all of version A',
+        total === '5' && practiceOffline.startsWith('Изплатете ') && offlineVersion === 'A',
+        `${total}; "${practiceOffline}"; ${offlineVersion}`);
+  await page.close();
   await context.setOffline(false);
 
-  const index = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
-  server.swap('/index.html', index.replace('<head>', '<head><meta name="version" content="next">'));
-  await page.reload();
-  const online = await page.locator('meta[name=version]').count();
+  // A whole new build B: a short visit online, then offline.
+  const b = newBuild('B');
+  server.useVersion('B', b);
+  page = await open(server.url);
+  await page.waitForTimeout(1500);
+  await page.close();
   await context.setOffline(true);
-  await page.reload();
-  const offline = await page.locator('meta[name=version]').count();
+  page = await open(`${server.url}practice.html`);
+  const afterShortVisit = oneVersion(await versions(page));
+  const works = await page.evaluate(() => Banknotes.loaded.then(() => true)).catch(() => false);
+  await page.close();
   await context.setOffline(false);
-  check('a new version replaces the kept one on the next visit with a network',
-        online === 1 && offline === 1, `online ${online}, then offline ${offline}`);
+  check('after a short visit to a new build, offline the practice page is all of one version, and works',
+        (afterShortVisit === 'A' || afterShortVisit === 'B') && works, afterShortVisit);
+
+  // B takes over on a later visit, once no page of A is open: the browser
+  // promotes the new worker a moment after the last one closes.
+  page = await open(server.url);
+  await settled(page);
+  await page.close();
+  let later, built, visits = 0;
+  do {
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    page = await open(server.url);
+    later = oneVersion(await versions(page));
+    built = await page.locator('meta[name=build]').getAttribute('content').catch(() => null);
+    await page.close();
+  } while (later !== 'B' && ++visits < 10);
+  check('a new version takes over on a later visit with a network, all of it', later === 'B' && built === 'B',
+        `${later}, ${built}, after ${visits + 1} visits`);
+
+  // A build C whose install fails (one file answers 404) leaves B whole.
+  const c = newBuild('C');
+  server.useVersion('C', c, '/icon-512.png');
+  page = await open(server.url);
+  await page.waitForTimeout(1500);
+  await settled(page);
+  await page.close();
+  await context.setOffline(true);
+  page = await open(`${server.url}practice.html`);
+  const afterFailed = oneVersion(await versions(page));
+  const stillWorks = await page.evaluate(() => Banknotes.loaded.then(() => true)).catch(() => false);
+  await page.close();
+  await context.setOffline(false);
+  check('a new build whose install fails leaves the old version whole, offline', afterFailed === 'B' && stillWorks,
+        afterFailed);
+  server.useVersion('A');
   await context.close();
-  fs.rmSync(profile, {recursive: true, force: true});
+  for (const folder of [profile, b, c]) fs.rmSync(folder, {recursive: true, force: true});
 }
 
 const launchOptions = {

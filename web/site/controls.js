@@ -14,18 +14,19 @@ const Banknotes = (() => {
     status.textContent = text;
   }
 
-  // ---- The logic. Work waits for it in the order it was asked for.
+  // ---- The logic. Work waits for it in the order it was asked for; work that
+  // fails does not stop the work after it.
   let logic = null;
-  let queue;
+  let loaded;
   if (location.protocol === 'file:') {
-    queue = Promise.reject(new Error('file'));
+    loaded = Promise.reject(new Error('file'));
     showStatus('Страницата трябва да се отвори през уеб сървър, не като файл.');
   } else if (typeof WebAssembly !== 'object' || typeof BanknotesLogic !== 'function') {
-    queue = Promise.reject(new Error('no WebAssembly'));
+    loaded = Promise.reject(new Error('no WebAssembly'));
     showStatus('Този браузър не може да изпълни програмата: нужен е WebAssembly. ' +
                'Опитайте с нова версия на Chrome, Edge, Firefox или Safari.');
   } else {
-    queue = BanknotesLogic().then((module) => {
+    loaded = BanknotesLogic().then((module) => {
       logic = module;
       return module;
     }, (error) => {
@@ -33,14 +34,25 @@ const Banknotes = (() => {
       throw error;
     });
   }
-  queue.catch(() => {});
-  const loaded = queue;
+  loaded.catch(() => {});
+  let last = Promise.resolve();
 
   // Runs work(logic) once the logic is there, after all work asked for before it.
-  function whenLoaded(work) {
-    queue = queue.then(() => work(logic));
-    queue.catch((error) => console.error(error));
-    return queue;
+  // A form that gives {read, write} is put back as it was when the work fails in
+  // a way the page did not expect, and the failure message says so.
+  function whenLoaded(work, form) {
+    const run = last.then(() => loaded).then(() => {
+      const before = form?.read();
+      try {
+        return work(logic);
+      } catch (error) {
+        if (form) form.write(before);
+        console.error(error);
+        showFailure(message.dataset.title, message.dataset.unexpected);
+      }
+    });
+    last = run.catch(() => {});
+    return run;
   }
 
   // ---- Said to screen readers: the outcome of a click.
@@ -85,17 +97,21 @@ const Banknotes = (() => {
       if (document.activeElement === box) box.setSelectionRange(kept.cursor, kept.cursor);
     };
     // A paste keeps its line breaks until the rule has taken its first line.
+    // While the logic loads, the first line goes in at once, and the rule cuts
+    // what the box holds then, once the logic is there: nothing typed meanwhile
+    // is lost, and the box always shows what a click will read.
     box.addEventListener('paste', (event) => {
       event.preventDefault();
       const pasted = event.clipboardData.getData('text/plain');
       const start = box.selectionStart, end = box.selectionEnd;
-      const text = box.value.slice(0, start) + pasted + box.value.slice(end);
-      whenLoaded(() => fit(text, start + pasted.length));
+      if (logic) return fit(box.value.slice(0, start) + pasted + box.value.slice(end), start + pasted.length);
+      box.setRangeText(pasted.split(/[\r\n]/, 1)[0], start, end, 'end');
+      whenLoaded(() => fit(box.value, box.selectionEnd));
     });
     // Keys, on-screen keyboards and dictation alike.
     const typed = () => {
       if (logic) fit(box.value, box.selectionEnd);
-      else whenLoaded(() => fit(box.value, box.value.length));
+      else whenLoaded(() => fit(box.value, box.selectionEnd));
     };
     box.addEventListener('input', (event) => { if (!event.isComposing) typed(); });
     box.addEventListener('compositionend', typed);
@@ -374,5 +390,5 @@ const Banknotes = (() => {
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('service-worker.js');
 
-  return {loaded, whenLoaded, announce, focusFirst, showChosen, listBox, showFailure};
+  return {loaded, whenLoaded, announce, focusFirst, showChosen, listBox, showFailure, showStatus};
 })();

@@ -10,7 +10,6 @@
   const Text2 = boxes('Text2', 7);
   const Check1 = boxes('Check1', 7);
   const List1 = Banknotes.listBox(control('List1_0'), control('List1Menu'));
-  const kTotal = 1;
   const kClearButton = 0, kEnterButton = 1, kListButton = 2;
 
   function readForm() {
@@ -29,20 +28,27 @@
     boxes.forEach((box, i) => { if (box.value !== texts[i]) box.value = texts[i]; });
   }
 
+  // The texts, the marks and, where it changed, the list: of the logic's answer,
+  // whose marks are 0 and 1, or of a form as readForm read it.
+  function writeForm(form) {
+    writeTexts(Text3, form.Text3);
+    writeTexts(Text2, form.Text2);
+    const value = (mark) => (typeof mark === 'object' ? mark.Value : mark);
+    Check1.forEach((mark, k) => { mark.querySelector('input').checked = value(form.Check1[k]) !== 0; });
+    if (form.List1 !== undefined && form.List1 !== List1.text()) List1.show(form.List1);
+  }
+
   function click(logic, index) {
     const answer = logic.click(index, readForm());
     if (answer.outcome !== 0) return Banknotes.showFailure(answer.title, answer.text);
-    writeTexts(Text3, answer.Text3);
-    writeTexts(Text2, answer.Text2);
-    Check1.forEach((mark, k) => { mark.querySelector('input').checked = answer.Check1[k] !== 0; });
-    if (answer.List1 !== undefined) List1.show(answer.List1);
-    if (index === kEnterButton) Banknotes.announce(`Обща сума: ${Text3[kTotal].value}.`);
-    if (index === kListButton) Banknotes.announce(`Начини на разбиване: ${answer.lineCount}.`);
-    if (index === kClearButton) Banknotes.announce('Всичко е изчистено.');
+    writeForm(answer);
+    if (answer.said) Banknotes.announce(answer.said);
   }
 
+  // A click that fails unexpectedly leaves the form as it was.
+  const form = {read: readForm, write: writeForm};
   for (const index of [kClearButton, kEnterButton, kListButton])
     control(`Command1_${index}`).addEventListener(
-        'click', () => Banknotes.whenLoaded((logic) => click(logic, index)));
+        'click', () => Banknotes.whenLoaded((logic) => click(logic, index), form));
   Banknotes.focusFirst();
 })();

@@ -40,19 +40,23 @@
     if (state.found !== List1.text()) List1.show(state.found);
   }
 
-  const seed = Number(new URLSearchParams(location.search).get('seed')) ||
-               crypto.getRandomValues(new Uint32Array(1))[0];
+  // Any whole number a session takes, 0 too; another is named, and the tasks are random.
+  const given = new URLSearchParams(location.search).get('seed');
+  const valid = given !== null && /^[0-9]{1,10}$/.test(given) && Number(given) <= 0xFFFFFFFF;
+  const seed = valid ? Number(given) : crypto.getRandomValues(new Uint32Array(1))[0];
+  if (given !== null && !valid)
+    Banknotes.showStatus(`„${given}“ не е номер на задачи: той е цяло число от 0 до 4294967295. ` +
+                         'Задачите са случайни.');
   let session = null;
-  // Work on the state by the session, then said: the answer's first line, or the new task.
+  // Work on the state by the session, then what the logic says of it.
+  const form = {read: readForm, write: writeForm};
   function act(work) {
     Banknotes.whenLoaded((logic) => {
       session ??= new logic.Practice(seed);
-      const before = readForm();
-      const state = work(session, before);
+      const state = work(session, readForm());
       writeForm(state);
-      if (state.answer) Banknotes.announce(state.answer.split('\n')[0]);
-      else if (state.task !== before.task) Banknotes.announce(state.task);
-    });
+      if (state.said) Banknotes.announce(state.said);
+    }, form);
   }
 
   act((practice, state) => practice.show(state));
