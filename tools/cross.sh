@@ -16,7 +16,7 @@ banknotes_cross_qt() {
   qt=$banknotes_cache/qt-$banknotes_qt_version-$name-$hash
   [ -d "$qt" ] && return 0
   echo "Building Qt $banknotes_qt_version for $name into $qt"
-  echo "  (12 to 15 minutes on two cores, once; log in $log)"
+  echo "  (about 25 minutes on two cores, once; log in $log)"
   start=$SECONDS
   if ! tools/build-qt.sh "$qt" "$platform" >"$log" 2>&1; then
     tail -n 40 "$log" >&2

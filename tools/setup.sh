@@ -18,9 +18,11 @@ banknotes_windows_packages=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-u
   wine wine64 nsis xdotool x11-apps imagemagick tesseract-ocr locales wixl msitools)
 # What tools/web.sh needs besides: emscripten, GoogleTest's source and what builds
 # it, the font the page embeds (Liberation 2, under the SIL Open Font License) and
-# what cuts it to WOFF2, the browser the tests drive, and the screen reader.
+# what cuts it to WOFF2, the three engines the tests drive (Chromium, Firefox and
+# WebKitGTK's MiniBrowser with its WebDriver), an X server for MiniBrowser, and
+# the screen reader.
 banknotes_web_packages=(emscripten ninja-build googletest fonts-liberation2 fonttools python3-brotli
-  chromium "${banknotes_screen_reader_packages[@]}")
+  chromium firefox-esr webkit2gtk-driver xvfb xauth "${banknotes_screen_reader_packages[@]}")
 
 # Runs one step under a one-line heading, quietly; shows what it printed when it
 # fails, and any compiler warnings when it does not.

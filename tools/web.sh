@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/setup.sh
+source tools/display.sh
 banknotes_install_missing "${banknotes_web_packages[@]}"
 
 out=$PWD/build-web
@@ -32,19 +33,20 @@ banknotes_build build-web all -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DBANKNOTES_HOST_TOOLS="$out/host" \
   -DBANKNOTES_FONT_VERSION="$(dpkg-query -W -f='${Version}' fonts-liberation2)"
 
-# Playwright and axe-core, at the versions the lockfile pins, driving Debian's Chromium.
+# Playwright, axe-core, Puppeteer and Selenium, at the versions the lockfile pins,
+# driving Debian's Chromium, Firefox ESR and WebKitGTK.
 browser=$out/browser
 if ! cmp -s tests/web/package-lock.json "$browser/package-lock.json"; then
   rm -rf "$browser"
   mkdir -p "$browser"
   cp tests/web/package.json tests/web/package-lock.json "$browser/"
-  banknotes_step "Installing playwright-core and axe-core from the lockfile" \
+  banknotes_step "Installing the browser tests' drivers from the lockfile" \
     npm ci --prefix "$browser" --ignore-scripts --no-audit --no-fund
 fi
 
-echo "Testing: the logic under Node, the page in Chromium"
-ctest --test-dir build-web --output-on-failure
-# The browser test's checks and figures.
-sed -n 's/^\(PASS\|FAIL\|figure\)  /  \1 /p' build-web/Testing/Temporary/LastTest.log
+echo "Testing: the logic under Node, the page in Chromium, Firefox and WebKit, and with Orca"
+banknotes_with_display ctest --test-dir build-web --output-on-failure
+# The browser tests' checks and figures.
+sed -n 's/^\(PASS\|FAIL\|SKIP\|figure\)  /  \1 /p' build-web/Testing/Temporary/LastTest.log
 echo "Made build-web/site/: serve it, for example with"
 echo "  python3 -m http.server -d build-web/site --bind 127.0.0.1 8000"

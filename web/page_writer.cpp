@@ -84,6 +84,11 @@ std::string Rgb(const banknotes::Rgb& colour) {
                std::to_string(colour.blue), ")"});
 }
 
+// A description's line in pixels (16 px text), and what its border and top
+// padding take with a bottom padding of one pixel.
+constexpr int kDescriptionLine = 19;
+constexpr int kDescriptionEdges = 4;
+
 class FormWriter {
  public:
   // `chosen`: the options chosen at start.
@@ -131,7 +136,8 @@ class FormWriter {
     std::ostringstream css;
     const std::string form = Join({"#", layout_.name});
     css << "/* Written by page_writer from the window's description. */\n";
-    css << form << " { background: " << Rgb(layout_.background) << "; }\n";
+    css << form << " { background: " << Rgb(layout_.background)
+        << "; --description-line: " << kDescriptionLine << "px; }\n";
     for (const Control& control : layout_.controls) {
       css << "#" << Id(control) << " {";
       if (control.colour) css << " background: " << Rgb(*control.colour) << ";";
@@ -146,10 +152,14 @@ class FormWriter {
     for (const Control& control : layout_.controls) {
       const Twips& at = control.place;
       const int left = ToPixels(at.left), top = ToPixels(at.top);
+      const int height = ToPixels(at.top + at.height) - top;
       css << "  #" << Id(control) << " { left: " << left << "px; top: " << top
-          << "px; width: " << ToPixels(at.left + at.width) - left
-          << "px; height: " << ToPixels(at.top + at.height) - top << "px; z-index: " << layer++
-          << "; }\n";
+          << "px; width: " << ToPixels(at.left + at.width) - left << "px; height: " << height
+          << "px; z-index: " << layer++ << ";";
+      // A description's last line is whole: what its lines leave goes under them.
+      if (control.kind == ControlKind::Description)
+        css << " padding-bottom: " << 1 + (height - kDescriptionEdges) % kDescriptionLine << "px;";
+      css << " }\n";
     }
     css << "}\n";
     return css.str();

@@ -8,10 +8,10 @@
 
 const {chromium} = require('playwright-core');
 const fs = require('fs');
-const http = require('http');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
+const {serve, newBuild} = require('./site_server');
 
 const [site, screenshots] = process.argv.slice(2).map((p) => path.resolve(p));
 fs.mkdirSync(screenshots, {recursive: true});
@@ -24,59 +24,6 @@ const last99 = '20*0 + 10*0 + 5*0 + 2*0 + 1*99 = 99';
 const tabOrder = [...denominations.map((_, k) => `Check1_${k}`), 'Text1',
                   ...denominations.map((_, k) => `Text2_${k}`), 'Text3_0', 'Command1_0',
                   'Command1_1', 'Text3_1', 'Command1_2', 'Text3_2', 'List1_0'];
-
-// ---- The site on 127.0.0.1. A file can be swapped, and the whole site switched
-// to another version's folder; every answer names its version in a header, which
-// a service worker's cache keeps with the file.
-function serve(root) {
-  const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                 '.css': 'text/css', '.woff2': 'font/woff2', '.png': 'image/png',
-                 '.webmanifest': 'application/manifest+json', '.txt': 'text/plain; charset=utf-8'};
-  const swapped = new Map();
-  let version = {name: 'A', root, missing: null};
-  const server = http.createServer((request, response) => {
-    let name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
-    if (name.endsWith('/')) name += 'index.html';
-    const file = path.join(version.root, path.normalize(name));
-    const send = (body) => {
-      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-                               'Cache-Control': 'no-cache', 'X-Banknotes-Version': version.name});
-      response.end(body);
-    };
-    if (swapped.has(name)) return send(swapped.get(name));
-    if (name === version.missing) {
-      response.writeHead(404);
-      return response.end();
-    }
-    fs.readFile(file, (error, body) => {
-      if (error || !file.startsWith(version.root)) {
-        response.writeHead(404);
-        response.end();
-      } else {
-        send(body);
-      }
-    });
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
-    url: `http://127.0.0.1:${server.address().port}/`,
-    swap: (name, body) => swapped.set(name, body),
-    // Serves the site in `folder` as version `name`, with the file `missing` answering 404.
-    useVersion: (name, folder = root, missing = null) => { version = {name, root: folder, missing}; },
-    close: () => server.close(),
-  })));
-}
-
-// A whole new build of the site: its own files, and a worker with a cache of its own.
-function newBuild(name) {
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), `banknotes-site-${name}-`));
-  for (const file of fs.readdirSync(site)) fs.copyFileSync(path.join(site, file), path.join(folder, file));
-  const worker = path.join(folder, 'service-worker.js');
-  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const cacheName = '([^']*)'/, `const cacheName = '$1-${name}'`));
-  for (const page of ['index.html', 'practice.html'])
-    fs.writeFileSync(path.join(folder, page),
-                     fs.readFileSync(path.join(folder, page), 'utf8').replace('<head>', `<head><meta name="build" content="${name}">`));
-  return folder;
-}
 
 const results = [];
 function check(name, ok, detail = '') {
@@ -753,7 +700,7 @@ async function offlineAndUpdate(server) {
   await context.setOffline(false);
 
   // A whole new build B: a short visit online, then offline.
-  const b = newBuild('B');
+  const b = newBuild(site, 'B');
   server.useVersion('B', b);
   page = await open(server.url);
   await page.waitForTimeout(1500);
@@ -784,7 +731,7 @@ async function offlineAndUpdate(server) {
         `${later}, ${built}, after ${visits + 1} visits`);
 
   // A build C whose install fails (one file answers 404) leaves B whole.
-  const c = newBuild('C');
+  const c = newBuild(site, 'C');
   server.useVersion('C', c, '/icon-512.png');
   page = await open(server.url);
   await page.waitForTimeout(1500);
@@ -853,7 +800,7 @@ async function main() {
   await loadingAndThemes(browser, server.url);
   await browser.close();
   await offlineAndUpdate(server);
-  server.close();
+  await server.close();
 
   // What the site sends, as served plainly, with gzip and with brotli.
   let raw = 0, gzip = 0, brotli = 0;
