@@ -9,6 +9,7 @@
 
 #include "logic/number_rules.h"
 #include "logic/outcome.h"
+#include "tests/real_text.h"
 
 using namespace banknotes;
 

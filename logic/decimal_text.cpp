@@ -2,9 +2,7 @@
 
 #include <cerrno>
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -39,17 +37,6 @@ double ScaledDecimalByStrtod(bool negative, std::string_view digits, int exponen
   return Settled(negative, magnitude, errno == ERANGE, exponent);
 }
 
-std::string GeneralTextByPrintf(double value, int precision) {
-  char buffer[64];
-  const int length = std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
-  std::string text(buffer, static_cast<std::size_t>(length));
-  // A locale may write another decimal point; the text always has a period.
-  const char point = *std::localeconv()->decimal_point;
-  for (char& c : text)
-    if (c == point) c = '.';
-  return text;
-}
-
 #if defined(__cpp_lib_to_chars)
 
 double ScaledDecimal(bool negative, std::string_view digits, int exponent) {
@@ -59,21 +46,10 @@ double ScaledDecimal(bool negative, std::string_view digits, int exponent) {
   return Settled(negative, magnitude, result.ec == std::errc::result_out_of_range, exponent);
 }
 
-std::string GeneralText(double value, int precision) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
-  return std::string(buffer, result.ptr);
-}
-
 #else
 
 double ScaledDecimal(bool negative, std::string_view digits, int exponent) {
   return ScaledDecimalByStrtod(negative, digits, exponent);
-}
-
-std::string GeneralText(double value, int precision) {
-  return GeneralTextByPrintf(value, precision);
 }
 
 #endif

@@ -1,9 +1,12 @@
 #include "logic/form_layout.h"
 
 #include <array>
+#include <initializer_list>
 #include <iterator>
 
 #include "logic/description.h"
+#include "logic/form_state.h"
+#include "logic/practice.h"
 
 namespace banknotes {
 namespace {
@@ -11,165 +14,497 @@ namespace {
 constexpr Rgb kWindowColour{192, 192, 255};
 constexpr Rgb kLabelColour{255, 192, 128};
 constexpr Rgb kMarkColour{128, 128, 255};
-constexpr std::optional<Rgb> kPlatforms;  // the platform's own colours
 
 using enum ControlKind;
 using enum Align;
 
-// clang-format off
-// Tables, one control a line: name, index, kind, container, text, place, colour,
-// align, tab index, accessible name, description, limit, digits only, read-only,
-// labels, shown with.
+// ---- Texts made from others at compile time, kept for the program's life.
+
+// A short text of its own storage.
+struct Text {
+  char chars[48]{};
+  std::size_t size = 0;
+  constexpr std::string_view view() const { return {chars, size}; }
+};
+constexpr Text Joined(std::initializer_list<std::string_view> pieces) {
+  Text joined;
+  for (const std::string_view piece : pieces)
+    for (const char c : piece) joined.chars[joined.size++] = c;
+  return joined;
+}
+constexpr std::string_view kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+// One text for each of `captions`: prefix, caption, suffix.
+template <std::size_t N>
+constexpr std::array<Text, N> Each(std::string_view prefix,
+                                   const std::array<const char*, N>& captions,
+                                   std::string_view suffix = "") {
+  std::array<Text, N> texts{};
+  for (std::size_t i = 0; i < N; ++i) texts[i] = Joined({prefix, captions[i], suffix});
+  return texts;
+}
+// "Text2_0" .. for a control array of N.
+template <std::size_t N>
+constexpr std::array<Text, N> Ids(std::string_view name) {
+  std::array<Text, N> ids{};
+  for (std::size_t i = 0; i < N; ++i) ids[i] = Joined({name, "_", kDigits[i]});
+  return ids;
+}
+
+// The denominations, 100 first, and the values a sum is split into, 20 first.
+constexpr auto kSplitCaptions = [] {
+  std::array<const char*, kSplitValues> captions{};
+  for (std::size_t i = 0; i < kSplitValues; ++i)
+    captions[i] = kDenominationCaptions[kDenominations - kSplitValues + i];
+  return captions;
+}();
+
+constexpr auto kMarkNames = Each("Вид купюр ", kDenominationCaptions);
+constexpr auto kCountNames = Each("брой банкноти ", kDenominationCaptions);
+constexpr auto kCountCaptions = Each("", kDenominationCaptions, "* ");
+constexpr auto kWayNames = Each("брой по ", kSplitCaptions);
+constexpr auto kWayCaptions = Each("", kSplitCaptions, "* ");
+constexpr auto kText2Ids = Ids<kDenominations>("Text2");
+constexpr auto kText4Ids = Ids<kSplitValues>("Text4");
+
+// A window's controls gathered in the order the window stacks them: where two
+// overlap, the later one is on top.
+template <std::size_t N>
+struct Controls {
+  std::array<Control, N> list{};
+  std::size_t size = 0;
+  constexpr void Add(const Control& control) { list[size++] = control; }
+  template <std::size_t M>
+  constexpr void Add(const Control (&controls)[M]) {
+    for (const Control& control : controls) Add(control);
+  }
+};
+
+// ---- The main window.
 
 // Above the frames' rows: the title and the two frames.
 constexpr Control kMainFormHead[] = {
-    {"Label1", 0, Label, "", "Математика - точна сума, разбиване", {1560, 0, 4335, 375}, kLabelColour, Centre, 0, "", "", 0, false, false, "", ""},
-    {"Frame1", -1, Frame, "", "Вид купюр", {120, 240, 1335, 3015}, kWindowColour, Left, 1, "", "", 0, false, false, "", ""},
-    {"Frame2", -1, Frame, "", "брой банкноти", {6000, 240, 1695, 3015}, kWindowColour, Left, 9, "", "", 0, false, false, "", ""},
-};
-
-// One row of the frames a denomination, 100 at the top: its mark in Frame1, its
-// count and the count's label in Frame2.
-struct DenominationRow {
-  std::string_view caption, count_caption, mark_name, count_name, count_id;
-};
-constexpr DenominationRow kDenominationRows[] = {
-    {"100", "100* ", "Вид купюр 100", "брой банкноти 100", "Text2_0"},
-    {"50", "50* ", "Вид купюр 50", "брой банкноти 50", "Text2_1"},
-    {"20", "20* ", "Вид купюр 20", "брой банкноти 20", "Text2_2"},
-    {"10", "10* ", "Вид купюр 10", "брой банкноти 10", "Text2_3"},
-    {"5", "5* ", "Вид купюр 5", "брой банкноти 5", "Text2_4"},
-    {"2", "2* ", "Вид купюр 2", "брой банкноти 2", "Text2_5"},
-    {"1", "1* ", "Вид купюр 1", "брой банкноти 1", "Text2_6"},
+    {.name = "Label1",
+     .index = 0,
+     .text = "Математика - точна сума, разбиване",
+     .place = {1560, 0, 4335, 375},
+     .colour = kLabelColour,
+     .align = Centre},
+    {.name = "Frame1",
+     .kind = Frame,
+     .text = "Вид купюр",
+     .place = {120, 240, 1335, 3015},
+     .colour = kWindowColour,
+     .tab_index = 1},
+    {.name = "Frame2",
+     .kind = Frame,
+     .text = "брой банкноти",
+     .place = {6000, 240, 1695, 3015},
+     .colour = kWindowColour,
+     .tab_index = 9},
 };
 
 // Below and beside the frames.
 constexpr Control kMainFormTail[] = {
-    {"Text1", -1, Description, "", kDescription, {120, 3360, 7575, 2415}, kPlatforms, Left, 11, "Описание", "", 0, false, false, "", ""},
-    {"Label1", 1, Label, "", "Сума за плащане:", {1560, 480, 1815, 405}, kLabelColour, Centre, 25, "", "", 0, false, false, "Text3_0", ""},
-    {"Label1", 2, Label, "", "Обща сума:", {1560, 960, 1335, 405}, kLabelColour, Centre, 30, "", "", 0, false, false, "Text3_1", ""},
-    {"Label1", 3, Label, "", "Сума за разбиване:", {1560, 1440, 2175, 405}, kLabelColour, Centre, 33, "", "", 0, false, false, "Text3_2", ""},
-    {"Text3", 0, TextBox, "", "", {3360, 480, 975, 405}, kPlatforms, Centre, 26, "Сума за плащане", "", 4, false, false, "", ""},
-    {"Text3", 1, TextBox, "", "", {2880, 960, 1455, 405}, kPlatforms, Centre, 29, "Обща сума", "", 0, false, true, "", ""},
-    {"Command1", 0, Button, "", "Чисти", {4920, 960, 975, 375}, Rgb{255, 0, 0}, Centre, 27, "Чисти", "Изчиства всички полета, отметки и редове", 0, false, false, "", ""},
-    {"Command1", 1, Button, "", "Въведи", {4920, 480, 975, 375}, Rgb{0, 255, 0}, Centre, 28, "Въведи", "Изплаща сумата с минимален брой банкноти и я добавя към общата сума", 0, false, false, "", ""},
-    {"Command1", 2, Button, "", "Изведи", {4920, 1440, 975, 375}, Rgb{0, 192, 0}, Centre, 31, "Изведи", "Извежда всички начини за разбиване на сумата с 20, 10, 5, 2 и 1", 0, false, false, "", ""},
-    {"List1", 0, ListBox, "", "", {1560, 1800, 4335, 1485}, kPlatforms, Left, 34, "Начини на разбиване", "", 0, false, false, "", ""},
+    {.name = "Text1",
+     .kind = Description,
+     .text = kDescription,
+     .place = {120, 3360, 7575, 2415},
+     .tab_index = 11,
+     .accessible_name = "Описание"},
+    {.name = "Label1",
+     .index = 1,
+     .text = "Сума за плащане:",
+     .place = {1560, 480, 1815, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 25,
+     .labels = "Text3_0"},
+    {.name = "Label1",
+     .index = 2,
+     .text = "Обща сума:",
+     .place = {1560, 960, 1335, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 30,
+     .labels = "Text3_1"},
+    {.name = "Label1",
+     .index = 3,
+     .text = "Сума за разбиване:",
+     .place = {1560, 1440, 2175, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 33,
+     .labels = "Text3_2"},
+    {.name = "Text3",
+     .index = 0,
+     .kind = TextBox,
+     .place = {3360, 480, 975, 405},
+     .align = Centre,
+     .tab_index = 26,
+     .accessible_name = "Сума за плащане",
+     .limit = 4},
+    {.name = "Text3",
+     .index = 1,
+     .kind = TextBox,
+     .place = {2880, 960, 1455, 405},
+     .align = Centre,
+     .tab_index = 29,
+     .accessible_name = "Обща сума",
+     .read_only = true},
+    {.name = "Command1",
+     .index = 0,
+     .kind = Button,
+     .text = "Чисти",
+     .place = {4920, 960, 975, 375},
+     .colour = Rgb{255, 0, 0},
+     .align = Centre,
+     .tab_index = 27,
+     .accessible_name = "Чисти",
+     .description = "Изчиства всички полета, отметки и редове"},
+    {.name = "Command1",
+     .index = 1,
+     .kind = Button,
+     .text = "Въведи",
+     .place = {4920, 480, 975, 375},
+     .colour = Rgb{0, 255, 0},
+     .align = Centre,
+     .tab_index = 28,
+     .accessible_name = "Въведи",
+     .description = "Изплаща сумата с минимален брой банкноти и я добавя към общата сума"},
+    {.name = "Command1",
+     .index = 2,
+     .kind = Button,
+     .text = "Изведи",
+     .place = {4920, 1440, 975, 375},
+     .colour = Rgb{0, 192, 0},
+     .align = Centre,
+     .tab_index = 31,
+     .accessible_name = "Изведи",
+     .description = "Извежда всички начини за разбиване на сумата с 20, 10, 5, 2 и 1"},
+    {.name = "List1",
+     .index = 0,
+     .kind = ListBox,
+     .place = {1560, 1800, 4335, 1485},
+     .tab_index = 34,
+     .accessible_name = "Начини на разбиване"},
     // Reaches a few pixels into the list, and stands over it.
-    {"Text3", 2, TextBox, "", "", {3720, 1440, 615, 405}, kPlatforms, Centre, 32, "Сума за разбиване", "", 2, false, false, "", ""},
+    {.name = "Text3",
+     .index = 2,
+     .kind = TextBox,
+     .place = {3720, 1440, 615, 405},
+     .align = Centre,
+     .tab_index = 32,
+     .accessible_name = "Сума за разбиване",
+     .limit = 2},
 };
 
-// clang-format on
-
 constexpr std::size_t kMainFormSize =
-    std::size(kMainFormHead) + 3 * std::size(kDenominationRows) + std::size(kMainFormTail);
+    std::size(kMainFormHead) + 3 * kDenominations + std::size(kMainFormTail);
 
-// In the order the window stacks them: where two overlap, the later one is on top.
-constexpr std::array<Control, kMainFormSize> MainFormControls() {
-  std::array<Control, kMainFormSize> controls{};
-  std::size_t at = 0;
-  for (const Control& control : kMainFormHead) controls[at++] = control;
-  for (int k = 0; k < static_cast<int>(std::size(kDenominationRows)); ++k) {
-    const DenominationRow& row = kDenominationRows[k];
+constexpr auto kMainFormControls = [] {
+  Controls<kMainFormSize> controls;
+  controls.Add(kMainFormHead);
+  // One row of the frames a denomination, 100 at the top: its mark in Frame1, its
+  // count and the count's label in Frame2.
+  for (int k = 0; k < static_cast<int>(kDenominations); ++k) {
     const int top = 360 + 360 * k;
-    // clang-format off
-    controls[at++] = {"Check1", k, CheckBox, "Frame1", row.caption, {120, top, 1095, 375}, kMarkColour, Left, 2 + k, row.mark_name, "", 0, false, false, "", ""};
-    controls[at++] = {"Label2", k, Label, "Frame2", row.count_caption, {120, top, 615, 405}, kMarkColour, Right, k == 0 ? 10 : 11 + 2 * k, "", "", 0, false, false, row.count_id, ""};
-    controls[at++] = {"Text2", k, TextBox, "Frame2", "", {720, top, 735, 405}, kPlatforms, Centre, 12 + 2 * k, row.count_name, "", 0, false, true, "", ""};
-    // clang-format on
+    controls.Add({.name = "Check1",
+                  .index = k,
+                  .kind = CheckBox,
+                  .container = "Frame1",
+                  .text = kDenominationCaptions[k],
+                  .place = {120, top, 1095, 375},
+                  .colour = kMarkColour,
+                  .tab_index = 2 + k,
+                  .accessible_name = kMarkNames[k].view()});
+    controls.Add({.name = "Label2",
+                  .index = k,
+                  .container = "Frame2",
+                  .text = kCountCaptions[k].view(),
+                  .place = {120, top, 615, 405},
+                  .colour = kMarkColour,
+                  .align = Right,
+                  .tab_index = k == 0 ? 10 : 11 + 2 * k,
+                  .labels = kText2Ids[k].view()});
+    controls.Add({.name = "Text2",
+                  .index = k,
+                  .kind = TextBox,
+                  .container = "Frame2",
+                  .place = {720, top, 735, 405},
+                  .align = Centre,
+                  .tab_index = 12 + 2 * k,
+                  .accessible_name = kCountNames[k].view(),
+                  .read_only = true});
   }
-  for (const Control& control : kMainFormTail) controls[at++] = control;
-  return controls;
-}
+  controls.Add(kMainFormTail);
+  return controls.list;
+}();
 
-constexpr std::array<Control, kMainFormSize> kMainFormControls = MainFormControls();
+// ---- The practice window.
 
-// clang-format off
 // Above the answer: the exercise and its range, the task, and the pupil's answer,
 // the payment's counts or a way to split the sum, each exercise's in a frame of
 // its own, shown while it is chosen.
 constexpr Control kPracticeHead[] = {
-    {"Frame1", -1, Frame, "", "Упражнение", {120, 120, 2280, 1095}, kWindowColour, Left, 0, "", "", 0, false, false, "", ""},
-    {"Option1", 0, Option, "Frame1", "Плащане", {120, 300, 2040, 360}, kMarkColour, Left, 1, "Плащане", "", 0, false, false, "", ""},
-    {"Option1", 1, Option, "Frame1", "Разбиване", {120, 675, 2040, 360}, kMarkColour, Left, 2, "Разбиване", "", 0, false, false, "", ""},
-    {"Frame2", -1, Frame, "", "Суми", {2520, 120, 5145, 1095}, kWindowColour, Left, 3, "", "", 0, false, false, "", "Option1_0"},
-    {"Option2", 0, Option, "Frame2", "до 100", {120, 300, 1500, 360}, kMarkColour, Left, 4, "Суми до 100", "", 0, false, false, "", ""},
-    {"Option2", 1, Option, "Frame2", "до 1000", {1740, 300, 1500, 360}, kMarkColour, Left, 5, "Суми до 1000", "", 0, false, false, "", ""},
-    {"Option2", 2, Option, "Frame2", "до 10 000", {3360, 300, 1665, 360}, kMarkColour, Left, 6, "Суми до 10 000", "", 0, false, false, "", ""},
-    {"Frame3", -1, Frame, "", "Суми", {2520, 120, 5145, 1095}, kWindowColour, Left, 7, "", "", 0, false, false, "", "Option1_1"},
-    {"Option3", 0, Option, "Frame3", "от 5 до 10", {120, 300, 2400, 360}, kMarkColour, Left, 8, "Суми от 5 до 10", "", 0, false, false, "", ""},
-    {"Option3", 1, Option, "Frame3", "от 11 до 20", {2640, 300, 2400, 360}, kMarkColour, Left, 9, "Суми от 11 до 20", "", 0, false, false, "", ""},
-    {"Label1", 0, Label, "", "", {120, 1320, 7545, 405}, kLabelColour, Centre, 10, "", "", 0, false, false, "", ""},
-    {"Frame4", -1, Frame, "", "брой банкноти", {120, 1800, 7545, 1290}, kWindowColour, Left, 11, "", "", 0, false, false, "", "Option1_0"},
-    {"Frame5", -1, Frame, "", "Разбиване", {120, 1800, 7545, 1290}, kWindowColour, Left, 26, "", "", 0, false, false, "", "Option1_1"},
-    {"Label3", 0, Label, "Frame5", "Сума за разбиване:", {120, 300, 2175, 405}, kLabelColour, Centre, 27, "", "", 0, false, false, "Text3_0", ""},
-    {"Text3", 0, TextBox, "Frame5", "", {2415, 300, 615, 405}, kPlatforms, Centre, 28, "Сума за разбиване", "", 2, false, false, "", ""},
-};
-
-// A column of counts: its label and its box.
-struct CountColumn {
-  std::string_view caption, box_name, box_id;
-};
-// The payment's, in Frame4: how many of each banknote, the label above its box.
-constexpr CountColumn kBanknoteColumns[] = {
-    {"100", "брой банкноти 100", "Text2_0"}, {"50", "брой банкноти 50", "Text2_1"},
-    {"20", "брой банкноти 20", "Text2_2"}, {"10", "брой банкноти 10", "Text2_3"},
-    {"5", "брой банкноти 5", "Text2_4"}, {"2", "брой банкноти 2", "Text2_5"},
-    {"1", "брой банкноти 1", "Text2_6"},
-};
-// A way to split, in Frame5 under the sum: how many of each value, the label
-// before its box.
-constexpr CountColumn kWayColumns[] = {
-    {"20* ", "брой по 20", "Text4_0"}, {"10* ", "брой по 10", "Text4_1"},
-    {"5* ", "брой по 5", "Text4_2"}, {"2* ", "брой по 2", "Text4_3"},
-    {"1* ", "брой по 1", "Text4_4"},
+    {.name = "Frame1",
+     .kind = Frame,
+     .text = "Упражнение",
+     .place = {120, 120, 2280, 1095},
+     .colour = kWindowColour},
+    {.name = "Option1",
+     .index = 0,
+     .kind = Option,
+     .container = "Frame1",
+     .text = "Плащане",
+     .place = {120, 300, 2040, 360},
+     .colour = kMarkColour,
+     .tab_index = 1,
+     .accessible_name = "Плащане"},
+    {.name = "Option1",
+     .index = 1,
+     .kind = Option,
+     .container = "Frame1",
+     .text = "Разбиване",
+     .place = {120, 675, 2040, 360},
+     .colour = kMarkColour,
+     .tab_index = 2,
+     .accessible_name = "Разбиване"},
+    {.name = "Frame2",
+     .kind = Frame,
+     .text = "Суми",
+     .place = {2520, 120, 5145, 1095},
+     .colour = kWindowColour,
+     .tab_index = 3,
+     .shown_with = "Option1_0"},
+    {.name = "Option2",
+     .index = 0,
+     .kind = Option,
+     .container = "Frame2",
+     .text = "до 100",
+     .place = {120, 300, 1500, 360},
+     .colour = kMarkColour,
+     .tab_index = 4,
+     .accessible_name = "Суми до 100"},
+    {.name = "Option2",
+     .index = 1,
+     .kind = Option,
+     .container = "Frame2",
+     .text = "до 1000",
+     .place = {1740, 300, 1500, 360},
+     .colour = kMarkColour,
+     .tab_index = 5,
+     .accessible_name = "Суми до 1000"},
+    {.name = "Option2",
+     .index = 2,
+     .kind = Option,
+     .container = "Frame2",
+     .text = "до 10 000",
+     .place = {3360, 300, 1665, 360},
+     .colour = kMarkColour,
+     .tab_index = 6,
+     .accessible_name = "Суми до 10 000"},
+    {.name = "Frame3",
+     .kind = Frame,
+     .text = "Суми",
+     .place = {2520, 120, 5145, 1095},
+     .colour = kWindowColour,
+     .tab_index = 7,
+     .shown_with = "Option1_1"},
+    {.name = "Option3",
+     .index = 0,
+     .kind = Option,
+     .container = "Frame3",
+     .text = "от 5 до 10",
+     .place = {120, 300, 2400, 360},
+     .colour = kMarkColour,
+     .tab_index = 8,
+     .accessible_name = "Суми от 5 до 10"},
+    {.name = "Option3",
+     .index = 1,
+     .kind = Option,
+     .container = "Frame3",
+     .text = "от 11 до 20",
+     .place = {2640, 300, 2400, 360},
+     .colour = kMarkColour,
+     .tab_index = 9,
+     .accessible_name = "Суми от 11 до 20"},
+    {.name = "Label1",
+     .index = 0,
+     .place = {120, 1320, 7545, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 10},
+    {.name = "Frame4",
+     .kind = Frame,
+     .text = "брой банкноти",
+     .place = {120, 1800, 7545, 1290},
+     .colour = kWindowColour,
+     .tab_index = 11,
+     .shown_with = "Option1_0"},
+    {.name = "Frame5",
+     .kind = Frame,
+     .text = "Разбиване",
+     .place = {120, 1800, 7545, 1290},
+     .colour = kWindowColour,
+     .tab_index = 26,
+     .shown_with = "Option1_1"},
+    {.name = "Label3",
+     .index = 0,
+     .container = "Frame5",
+     .text = "Сума за разбиване:",
+     .place = {120, 300, 2175, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 27,
+     .labels = "Text3_0"},
+    {.name = "Text3",
+     .index = 0,
+     .kind = TextBox,
+     .container = "Frame5",
+     .place = {2415, 300, 615, 405},
+     .align = Centre,
+     .tab_index = 28,
+     .accessible_name = "Сума за разбиване",
+     .limit = 2},
 };
 
 // The buttons, the answer, and under it the tally or the ways found.
 constexpr Control kPracticeTail[] = {
-    {"Command1", 0, Button, "", "Провери", {120, 3225, 1950, 375}, Rgb{0, 255, 0}, Centre, 39, "Провери", "Проверява отговора", 0, false, false, "", ""},
-    {"Command1", 1, Button, "", "Нова задача", {2190, 3225, 1950, 375}, Rgb{255, 255, 0}, Centre, 40, "Нова задача", "Задава нова задача и изчиства отговора", 0, false, false, "", ""},
-    {"Command1", 2, Button, "", "Покажи всички", {4260, 3225, 1950, 375}, Rgb{0, 192, 0}, Centre, 41, "Покажи всички", "Показва начините, които още не са намерени", 0, false, false, "", "Option1_1"},
-    {"Text1", -1, Description, "", "", {120, 3720, 7545, 1650}, kPlatforms, Left, 42, "Отговор", "", 0, false, true, "", ""},
-    {"Label1", 1, Label, "", "", {120, 5490, 7545, 405}, kLabelColour, Centre, 43, "", "", 0, false, false, "", "Option1_0"},
-    {"List1", 0, ListBox, "", "", {120, 5490, 7545, 1560}, kPlatforms, Left, 44, "Намерени начини", "", 0, false, false, "", "Option1_1"},
+    {.name = "Command1",
+     .index = 0,
+     .kind = Button,
+     .text = "Провери",
+     .place = {120, 3225, 1950, 375},
+     .colour = Rgb{0, 255, 0},
+     .align = Centre,
+     .tab_index = 39,
+     .accessible_name = "Провери",
+     .description = "Проверява отговора"},
+    {.name = "Command1",
+     .index = 1,
+     .kind = Button,
+     .text = "Нова задача",
+     .place = {2190, 3225, 1950, 375},
+     .colour = Rgb{255, 255, 0},
+     .align = Centre,
+     .tab_index = 40,
+     .accessible_name = "Нова задача",
+     .description = "Задава нова задача и изчиства отговора"},
+    {.name = "Command1",
+     .index = 2,
+     .kind = Button,
+     .text = "Покажи всички",
+     .place = {4260, 3225, 1950, 375},
+     .colour = Rgb{0, 192, 0},
+     .align = Centre,
+     .tab_index = 41,
+     .accessible_name = "Покажи всички",
+     .description = "Показва начините, които още не са намерени",
+     .shown_with = "Option1_1"},
+    {.name = "Text1",
+     .kind = Description,
+     .place = {120, 3720, 7545, 1650},
+     .tab_index = 42,
+     .accessible_name = "Отговор",
+     .read_only = true},
+    {.name = "Label1",
+     .index = 1,
+     .place = {120, 5490, 7545, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 43,
+     .shown_with = "Option1_0"},
+    {.name = "List1",
+     .index = 0,
+     .kind = ListBox,
+     .place = {120, 5490, 7545, 1560},
+     .tab_index = 44,
+     .accessible_name = "Намерени начини",
+     .shown_with = "Option1_1"},
 };
-// clang-format on
 
-constexpr std::size_t kPracticeFormSize = std::size(kPracticeHead) +
-                                          2 * std::size(kBanknoteColumns) +
-                                          2 * std::size(kWayColumns) + std::size(kPracticeTail);
+constexpr std::size_t kPracticeFormSize =
+    std::size(kPracticeHead) + 2 * kDenominations + 2 * kSplitValues + std::size(kPracticeTail);
 
-constexpr std::array<Control, kPracticeFormSize> PracticeFormControls() {
-  std::array<Control, kPracticeFormSize> controls{};
-  std::size_t at = 0;
-  for (const Control& control : kPracticeHead) controls[at++] = control;
-  for (int k = 0; k < static_cast<int>(std::size(kBanknoteColumns)); ++k) {
-    const CountColumn& column = kBanknoteColumns[k];
+constexpr auto kPracticeFormControls = [] {
+  Controls<kPracticeFormSize> controls;
+  controls.Add(kPracticeHead);
+  // The payment's counts in Frame4, how many of each banknote, a label above its box.
+  for (int k = 0; k < static_cast<int>(kDenominations); ++k) {
     const int left = 120 + 1050 * k;
-    // clang-format off
-    controls[at++] = {"Label2", k, Label, "Frame4", column.caption, {left, 300, 990, 360}, kMarkColour, Centre, 12 + 2 * k, "", "", 0, false, false, column.box_id, ""};
-    controls[at++] = {"Text2", k, TextBox, "Frame4", "", {left, 690, 990, 405}, kPlatforms, Centre, 13 + 2 * k, column.box_name, "", 3, true, false, "", ""};
-    // clang-format on
+    controls.Add({.name = "Label2",
+                  .index = k,
+                  .container = "Frame4",
+                  .text = kDenominationCaptions[k],
+                  .place = {left, 300, 990, 360},
+                  .colour = kMarkColour,
+                  .align = Centre,
+                  .tab_index = 12 + 2 * k,
+                  .labels = kText2Ids[k].view()});
+    controls.Add({.name = "Text2",
+                  .index = k,
+                  .kind = TextBox,
+                  .container = "Frame4",
+                  .place = {left, 690, 990, 405},
+                  .align = Centre,
+                  .tab_index = 13 + 2 * k,
+                  .accessible_name = kCountNames[k].view(),
+                  .limit = 3,
+                  .digits = true});
   }
-  for (int j = 0; j < static_cast<int>(std::size(kWayColumns)); ++j) {
-    const CountColumn& column = kWayColumns[j];
+  // A way to split, in Frame5 under the sum: how many of each value, a label
+  // before its box.
+  for (int j = 0; j < static_cast<int>(kSplitValues); ++j) {
     const int left = 120 + 1470 * j;
-    // clang-format off
-    controls[at++] = {"Label4", j, Label, "Frame5", column.caption, {left, 780, 600, 405}, kMarkColour, Right, 29 + 2 * j, "", "", 0, false, false, column.box_id, ""};
-    controls[at++] = {"Text4", j, TextBox, "Frame5", "", {left + 600, 780, 750, 405}, kPlatforms, Centre, 30 + 2 * j, column.box_name, "", 2, true, false, "", ""};
-    // clang-format on
+    controls.Add({.name = "Label4",
+                  .index = j,
+                  .container = "Frame5",
+                  .text = kWayCaptions[j].view(),
+                  .place = {left, 780, 600, 405},
+                  .colour = kMarkColour,
+                  .align = Right,
+                  .tab_index = 29 + 2 * j,
+                  .labels = kText4Ids[j].view()});
+    controls.Add({.name = "Text4",
+                  .index = j,
+                  .kind = TextBox,
+                  .container = "Frame5",
+                  .place = {left + 600, 780, 750, 405},
+                  .align = Centre,
+                  .tab_index = 30 + 2 * j,
+                  .accessible_name = kWayNames[j].view(),
+                  .limit = 2,
+                  .digits = true});
   }
-  for (const Control& control : kPracticeTail) controls[at++] = control;
-  return controls;
-}
-
-constexpr std::array<Control, kPracticeFormSize> kPracticeFormControls = PracticeFormControls();
+  controls.Add(kPracticeTail);
+  return controls.list;
+}();
 
 }  // namespace
 
-const FormLayout kMainForm = {"MainForm", {0, 0, 7785, 5850}, kWindowColour, 12, kMainFormControls};
+std::string ControlId(const Control& control) {
+  std::string id(control.name);
+  if (control.index != kOwn) id.append("_").append(std::to_string(control.index));
+  return id;
+}
+
+const Control* FindControl(const FormLayout& layout, std::string_view id) {
+  for (const Control& control : layout.controls)
+    if (ControlId(control) == id) return &control;
+  return nullptr;
+}
+
+const Control& FirstFocus(const FormLayout& layout) {
+  const Control* first = nullptr;
+  for (const Control& control : layout.controls)
+    if (TakesFocus(control.kind) && (!first || control.tab_index < first->tab_index))
+      first = &control;
+  return *first;
+}
+
+const FormLayout kMainForm = {"MainForm", {0, 0, 7785, 5850}, kWindowColour, kMainFormControls};
 const FormLayout kPracticeForm = {
-    "PracticeForm", {0, 0, 7785, 7200}, kWindowColour, 12, kPracticeFormControls};
+    "PracticeForm", {0, 0, 7785, 7200}, kWindowColour, kPracticeFormControls};
 
 }  // namespace banknotes

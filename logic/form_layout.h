@@ -3,19 +3,21 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace banknotes {
 
 // A window described as data: every control with its name, kind, place, texts and
-// colours, for the desktop window and the web page to draw alike. It says what
-// each control is and where it stands, never how a toolkit draws it or what a
-// click does: behaviour stays keyed by the control's name.
+// colours, for the desktop window and the web page to draw alike, and the rules
+// both read it by (a control's id, what takes the focus, where the focus
+// starts). It says what each control is and where it stands, never how a toolkit
+// draws it or what a click does: behaviour stays keyed by the control's name.
 
 // A place as the layout gives it: left, top, width and height in twips (15 make
 // a pixel at 96 dpi), relative to the control's container.
 struct Twips {
-  int left, top, width, height;
+  int left = 0, top = 0, width = 0, height = 0;
 };
 
 // A place's edge in pixels at a zoom in per cent: 15 twips make one pixel at 100 %.
@@ -25,6 +27,17 @@ constexpr int ToPixels(int twips, int percent = 100) { return (twips * percent +
 struct Rgb {
   std::uint8_t red, green, blue;
 };
+
+// Every window's font: Times New Roman, regular, 12 points; where it is missing, a
+// serif with its metrics (Liberation Serif). At 96 dpi, 16 pixels.
+inline constexpr std::string_view kFontFamily = "Times New Roman";
+inline constexpr std::string_view kFontFallback = "Liberation Serif";
+inline constexpr int kFontPoints = 12;
+constexpr int FontPixels() { return kFontPoints * 96 / 72; }
+
+// The captions of a list's copy menu: the selected line, or every line.
+inline constexpr std::string_view kCopyLineCaption = "Копиране";
+inline constexpr std::string_view kCopyAllCaption = "Копиране на всички редове";
 
 enum class ControlKind {
   Label,        // a caption
@@ -39,32 +52,50 @@ enum class ControlKind {
 
 enum class Align { Left, Centre, Right };
 
+// The index of a control that is not one of an array.
+inline constexpr int kOwn = -1;
+
+// One control. A row names only what differs from these defaults.
 struct Control {
-  std::string_view name;  // a kind word and a number: "Text3"
-  int index;              // within its control array; -1 for a control of its own
-  ControlKind kind;
-  std::string_view container;  // the frame it stands in; empty for the window
-  std::string_view text;       // caption, or what a box holds at start
-  Twips place;
-  std::optional<Rgb> colour;  // background, a button's face; none: the platform's
-  Align align;
-  int tab_index;  // the order the focus takes; -1 for none (labels and frames)
-  std::string_view accessible_name;
-  std::string_view description;  // what a button does, for screen readers
-  int limit;                     // characters a user may type or paste; 0 for none
-  bool digits;                   // only the digits 0 to 9 may be typed or pasted
-  bool read_only;
-  std::string_view labels;      // for a label: the control it names ("Text3_0")
-  std::string_view shown_with;  // shown only while this option is chosen; empty: always
+  std::string_view name = {};  // a kind word and a number: "Text3"
+  int index = kOwn;            // within its control array
+  ControlKind kind = ControlKind::Label;
+  std::string_view container = {};  // the frame it stands in; empty for the window
+  std::string_view text = {};       // caption, or what a box holds at start
+  Twips place = {};
+  std::optional<Rgb> colour = {};  // background, a button's face; none: the platform's
+  Align align = Align::Left;
+  int tab_index = 0;  // the order the focus takes; what takes no focus keeps its place
+  std::string_view accessible_name = {};
+  std::string_view description = {};  // what a button does, for screen readers
+  int limit = 0;                      // characters a user may type or paste; 0 for none
+  bool digits = false;                // only the digits 0 to 9 may be typed or pasted
+  bool read_only = false;
+  std::string_view labels = {};      // for a label: the id of the control it names ("Text3_0")
+  std::string_view shown_with = {};  // shown only while this option is chosen; empty: always
 };
 
 struct FormLayout {
-  std::string_view name;
+  std::string_view name = {};
   Twips client_area;
   Rgb background;
-  int font_points;
   std::span<const Control> controls;
 };
+
+// A control's id, by which the window, the page, their tests and a screen
+// reader's tools find it: "Text3_0", or "Frame1" for a control of its own.
+std::string ControlId(const Control& control);
+
+// Labels and frames take no focus; every other control does.
+constexpr bool TakesFocus(ControlKind kind) {
+  return kind != ControlKind::Label && kind != ControlKind::Frame;
+}
+
+// The control with `id`, or none.
+const Control* FindControl(const FormLayout& layout, std::string_view id);
+
+// Where the focus starts: the first control of the tab order.
+const Control& FirstFocus(const FormLayout& layout);
 
 // The main window, MainForm.
 extern const FormLayout kMainForm;

@@ -111,34 +111,6 @@ WholeOperands WholeDivisionOperands(double a, double b) {
   return operands;
 }
 
-struct Written {
-  std::string text;
-  bool reads_back;  // within the double range
-};
-
-// With `precision` significant digits, a period and an upper-case exponent, in
-// fixed form below 0.0001 while at most 15 digits follow the point.
-Written WriteGeneral(double value, int precision) {
-  std::string text = decimal_text::GeneralText(value, precision);
-  const std::size_t e = text.find('e');
-  if (e == std::string::npos) return {text, true};
-
-  const int exponent = std::stoi(text.substr(e + 1));
-  std::string significant;
-  for (std::size_t i = 0; i < e; ++i)
-    if (IsDigit(text[i])) significant.push_back(text[i]);
-  const bool reads_back =
-      !std::isinf(decimal_text::ScaledDecimal(false, significant, exponent + 1));
-  const int after_point = -exponent - 1 + static_cast<int>(significant.size());
-  if (exponent < 0 && after_point <= 15) {
-    std::string fixed = value < 0 ? "-0." : "0.";
-    fixed.append(static_cast<std::size_t>(-exponent - 1), '0');
-    return {fixed + significant, reads_back};
-  }
-  text[e] = 'E';
-  return {text, reads_back};
-}
-
 }  // namespace
 
 double ReadNumber(std::string_view text) {
@@ -178,17 +150,6 @@ std::string IntegerText(std::int64_t value) {
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
-}
-
-std::string RealText(double value) {
-  if (value == 0.0) return "0";  // negative zero too
-  if (std::trunc(value) == value && std::fabs(value) < 1e15)
-    return IntegerText(static_cast<std::int64_t>(value));
-  // Right at the top of the double range, 15 digits round past it and would not
-  // read back; those few values get the 17 digits that do.
-  Written written = WriteGeneral(value, 15);
-  if (!written.reads_back) written = WriteGeneral(value, 17);
-  return written.text;
 }
 
 }  // namespace banknotes

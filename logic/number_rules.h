@@ -30,9 +30,4 @@ std::int32_t IntegerRemainder(double a, double b);
 // Decimal digits with a leading "-" when negative.
 std::string IntegerText(std::int64_t value);
 
-// A whole value of at most 15 digits is written as an integer; any other with
-// 15 significant digits, a period and an upper-case exponent (E+15, E-12), and
-// in fixed form when below 0.0001 and at most 15 digits follow the point.
-std::string RealText(double value);
-
 }  // namespace banknotes

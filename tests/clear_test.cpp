@@ -29,11 +29,11 @@ TEST(ClearAll, AfterPaymentsAndAListingEverythingStartsAgain) {
   form.Text3[kAmount] = "75";
   ASSERT_EQ(dispatch(form, kEnterButton), Outcome::Success);
   EXPECT_EQ(form.Text3[kTotal], "75");
-  EXPECT_EQ(form.Text2, (testing::Counts{"", "1", "1", "", "1", "", ""}));
+  EXPECT_EQ(form.Text2, (test_support::Counts{"", "1", "1", "", "1", "", ""}));
 }
 
 TEST(ClearAll, KeepsCaptions) {
-  FormState form = testing::BusyForm();
+  FormState form = test_support::BusyForm();
   form.Check1[0].Caption = "200";
   ASSERT_EQ(dispatch(form, kClearButton), Outcome::Success);
   EXPECT_EQ(form.Check1[0].Caption, "200");

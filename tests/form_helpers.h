@@ -5,7 +5,7 @@
 
 #include "logic/form_state.h"
 
-namespace banknotes::testing {
+namespace banknotes::test_support {
 
 // The marks as a string of 0s and 1s, 100 first, so a table row reads at a glance.
 inline std::string Marks(const FormState& form) {
@@ -26,4 +26,4 @@ inline FormState BusyForm() {
   return form;
 }
 
-}  // namespace banknotes::testing
+}  // namespace banknotes::test_support

@@ -8,25 +8,10 @@
 #include <vector>
 
 #include "logic/form_state.h"
+#include "tests/tab_order.h"
 
 namespace banknotes {
 namespace {
-
-std::string Id(const Control& control) {
-  std::string id(control.name);
-  if (control.index >= 0) id.append("_").append(std::to_string(control.index));
-  return id;
-}
-
-bool TakesFocus(const Control& control) {
-  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame;
-}
-
-const Control* Find(const FormLayout& layout, const std::string& id) {
-  for (const Control& control : layout.controls)
-    if (Id(control) == id) return &control;
-  return nullptr;
-}
 
 class FormLayouts : public ::testing::TestWithParam<const FormLayout*> {};
 
@@ -37,16 +22,16 @@ TEST_P(FormLayouts, ControlsAreWhole) {
   std::set<std::string> ids;
   std::set<int> tab_indexes;
   for (const Control& control : layout.controls) {
-    const std::string id = Id(control);
+    const std::string id = ControlId(control);
     SCOPED_TRACE(id);
     EXPECT_TRUE(ids.insert(id).second) << "named twice";
     EXPECT_TRUE(tab_indexes.insert(control.tab_index).second) << "tab index " << control.tab_index;
-    EXPECT_TRUE(!TakesFocus(control) || !control.accessible_name.empty()) << "has no name";
+    EXPECT_TRUE(!TakesFocus(control.kind) || !control.accessible_name.empty()) << "has no name";
     EXPECT_TRUE(control.kind != ControlKind::Button || !control.description.empty());
 
     Twips area = layout.client_area;
     if (!control.container.empty()) {
-      const Control* container = Find(layout, std::string(control.container));
+      const Control* container = FindControl(layout, control.container);
       ASSERT_NE(container, nullptr);
       EXPECT_EQ(container->kind, ControlKind::Frame);
       area = {0, 0, container->place.width, container->place.height};
@@ -57,7 +42,7 @@ TEST_P(FormLayouts, ControlsAreWhole) {
     EXPECT_LE(control.place.top + control.place.height, area.top + area.height);
 
     if (!control.shown_with.empty()) {
-      const Control* option = Find(layout, std::string(control.shown_with));
+      const Control* option = FindControl(layout, control.shown_with);
       ASSERT_NE(option, nullptr) << control.shown_with;
       EXPECT_EQ(option->kind, ControlKind::Option);
     }
@@ -65,9 +50,9 @@ TEST_P(FormLayouts, ControlsAreWhole) {
 
     if (!control.labels.empty()) {
       EXPECT_EQ(control.kind, ControlKind::Label);
-      const Control* box = Find(layout, std::string(control.labels));
+      const Control* box = FindControl(layout, control.labels);
       ASSERT_NE(box, nullptr) << control.labels;
-      EXPECT_TRUE(TakesFocus(*box));
+      EXPECT_TRUE(TakesFocus(box->kind));
     }
   }
 }
@@ -78,22 +63,19 @@ INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, ::testing::Values(&kMainForm, &kPra
 TEST(MainFormLayout, FocusTakesTheWindowsTabOrder) {
   std::vector<const Control*> focusable;
   for (const Control& control : kMainForm.controls)
-    if (TakesFocus(control)) focusable.push_back(&control);
+    if (TakesFocus(control.kind)) focusable.push_back(&control);
   std::sort(focusable.begin(), focusable.end(),
             [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });
   std::vector<std::string> order;
-  for (const Control* control : focusable) order.push_back(Id(*control));
-  EXPECT_EQ(order, (std::vector<std::string>{
-                       "Check1_0", "Check1_1",   "Check1_2", "Check1_3", "Check1_4",   "Check1_5",
-                       "Check1_6", "Text1",      "Text2_0",  "Text2_1",  "Text2_2",    "Text2_3",
-                       "Text2_4",  "Text2_5",    "Text2_6",  "Text3_0",  "Command1_0", "Command1_1",
-                       "Text3_1",  "Command1_2", "Text3_2",  "List1_0"}));
+  for (const Control* control : focusable) order.push_back(ControlId(*control));
+  EXPECT_EQ(order,
+            std::vector<std::string>(std::begin(kMainFormTabOrder), std::end(kMainFormTabOrder)));
 }
 
 // The marks' captions are the denominations a payment reads.
 TEST(MainFormLayout, MarksCarryTheFormsDenominations) {
   for (std::size_t k = 0; k < kDenominations; ++k) {
-    const Control* mark = Find(kMainForm, std::string("Check1_").append(std::to_string(k)));
+    const Control* mark = FindControl(kMainForm, "Check1_" + std::to_string(k));
     ASSERT_NE(mark, nullptr);
     EXPECT_EQ(mark->text, kDenominationCaptions[k]);
   }

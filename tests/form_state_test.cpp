@@ -61,11 +61,11 @@ TEST(ListBoxTest, EqualByLinesNotBySharing) {
 
 // A form copied before a click and changed by it: the copy is the form as it was.
 TEST(FormStateTest, CopyIsIndependentOfTheOriginal) {
-  const FormState before = testing::BusyForm();
+  const FormState before = test_support::BusyForm();
   FormState after = before;
   after.List1[kSplits].AddItem("new");
   after.Text3[kSum].clear();
-  EXPECT_EQ(before, testing::BusyForm());
+  EXPECT_EQ(before, test_support::BusyForm());
   EXPECT_EQ(before.List1[kSplits].lines(), Lines{"old line"});
   EXPECT_NE(before, after);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "logic/number_rules.h"
+#include "tests/real_text.h"
 
 namespace banknotes::reference {
 

@@ -13,6 +13,7 @@
 
 #include "logic/decimal_text.h"
 #include "logic/outcome.h"
+#include "tests/real_text.h"
 
 namespace banknotes {
 namespace {
@@ -255,9 +256,8 @@ TEST(DecimalText, TheCLibraryWritesWhatTheStandardCallsWrite) {
   }
   for (const double value : values)
     for (const int precision : {15, 17})
-      ASSERT_EQ(decimal_text::GeneralText(value, precision),
-                decimal_text::GeneralTextByPrintf(value, precision))
-          << precision << " digits of " << decimal_text::GeneralTextByPrintf(value, 17);
+      ASSERT_EQ(GeneralText(value, precision), GeneralTextByPrintf(value, precision))
+          << precision << " digits of " << GeneralTextByPrintf(value, 17);
 }
 
 TEST(DecimalText, TheCLibraryReadsWhatTheStandardCallsRead) {
@@ -280,7 +280,7 @@ TEST(DecimalText, TheCLibraryReadsWhatTheStandardCallsRead) {
     // Every double's 17 digits, and as many again at random.
     const double value = std::fabs(FromBits(random()));
     if (!std::isfinite(value) || value == 0) continue;
-    std::string text = decimal_text::GeneralTextByPrintf(value, 17);  // d.ddde+NN
+    std::string text = GeneralTextByPrintf(value, 17);  // d.ddde+NN
     const std::size_t e = text.find('e');
     if (e == std::string::npos) continue;
     std::string digits;

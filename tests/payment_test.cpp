@@ -10,8 +10,8 @@
 namespace banknotes {
 namespace {
 
-using testing::Counts;
-using testing::Marks;
+using test_support::Counts;
+using test_support::Marks;
 
 Outcome Pay(FormState& form, const std::string& amount) {
   form.Text3[kAmount] = amount;
@@ -60,7 +60,7 @@ TEST(EnterPayment, OverwritesMarksTheUserToggled) {
 }
 
 TEST(EnterPayment, KeepsTheSumAndTheList) {
-  FormState form = testing::BusyForm();
+  FormState form = test_support::BusyForm();
   ASSERT_EQ(Pay(form, "5"), Outcome::Success);
   EXPECT_EQ(form.Text3[kSum], "10");
   EXPECT_EQ(form.List1[kSplits].lines(), std::vector<std::string>{"old line"});
@@ -92,7 +92,7 @@ TEST(EnterPayment, AFailureChangesNothing) {
        Outcome::DivisionByZero},
   };
   for (const FailureCase& c : cases) {
-    FormState form = testing::BusyForm();
+    FormState form = test_support::BusyForm();
     form.Check1[2].Value = 0;  // a mix of marks, so a reset would show
     c.prepare(form);
     form.Text3[kAmount] = c.amount;
@@ -118,7 +118,7 @@ TEST(EnterPayment, The331stEntryOf9999Overflows) {
 
 TEST(Dispatch, UnknownIndexesChangeNothing) {
   for (const std::int16_t index : {-32768, -1, 3, 4, 32767}) {
-    FormState form = testing::BusyForm();
+    FormState form = test_support::BusyForm();
     const FormState before = form;
     EXPECT_EQ(dispatch(form, index), Outcome::Success) << index;
     EXPECT_EQ(form, before) << index;

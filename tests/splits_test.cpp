@@ -7,6 +7,7 @@
 #include "logic/number_rules.h"
 #include "tests/form_helpers.h"
 #include "tests/literal_splits.h"
+#include "tests/real_text.h"
 
 namespace banknotes {
 namespace {
@@ -58,11 +59,11 @@ TEST(ListSplits, SameLinesAsEveryCombinationTried) {
 
 TEST(ListSplits, EmptiesThePaymentSideAndKeepsTheSum) {
   for (const char* sum : {"10", "-3", "x"}) {
-    FormState form = testing::BusyForm();
+    FormState form = test_support::BusyForm();
     form.Text3[kSum] = sum;
     ASSERT_EQ(dispatch(form, kListButton), Outcome::Success) << sum;
-    EXPECT_EQ(form.Text2, testing::Counts{}) << sum;
-    EXPECT_EQ(testing::Marks(form), "0000000") << sum;
+    EXPECT_EQ(form.Text2, test_support::Counts{}) << sum;
+    EXPECT_EQ(test_support::Marks(form), "0000000") << sum;
     EXPECT_EQ(form.Text3[kAmount], "") << sum;
     EXPECT_EQ(form.Text3[kTotal], "") << sum;
     EXPECT_EQ(form.Text3[kSum], sum);
@@ -72,7 +73,7 @@ TEST(ListSplits, EmptiesThePaymentSideAndKeepsTheSum) {
 
 TEST(ListSplits, ASumPastTheWholeRangeFailsAndChangesNothing) {
   for (const char* sum : {"3E9", "2147483647.5", "1E300"}) {
-    FormState form = testing::BusyForm();
+    FormState form = test_support::BusyForm();
     form.Text3[kSum] = sum;
     const FormState before = form;
     EXPECT_EQ(dispatch(form, kListButton), Outcome::Overflow) << sum;

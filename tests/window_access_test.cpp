@@ -19,7 +19,7 @@ namespace banknotes {
 
 // The window from the keyboard and through a screen reader, with Qt's own texts
 // in Bulgarian under any locale (ctest runs this under LANG=C).
-class WindowAccessTest : public testing::FormTestCase {
+class WindowAccessTest : public test_support::FormTestCase {
   Q_OBJECT
 
  private slots:
@@ -54,13 +54,13 @@ void WindowAccessTest::initTestCase() {
 }
 
 QImage WindowAccessTest::Grab(QWidget* widget) {
-  return testing::GrabScreen(*form_).copy(
+  return test_support::GrabScreen(*form_).copy(
       QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size()));
 }
 
 void WindowAccessTest::focusIsVisible_data() {
   QTest::addColumn<QString>("name");
-  for (const QString& name : testing::TabOrder()) QTest::newRow(qPrintable(name)) << name;
+  for (const QString& name : test_support::TabOrder()) QTest::newRow(qPrintable(name)) << name;
 }
 
 // Grabbed with the focus on the control and with it far away, the control's own
@@ -117,13 +117,13 @@ void WindowAccessTest::keysOnAFocusedButton() {
   QFETCH(int, modifiers);
   QFETCH(QString, total);
   QFETCH(int, lines);
-  testing::Type(*form_, "Text3_2", "10");
-  testing::Type(*form_, "Text3_0", "130");
+  test_support::Type(*form_, "Text3_2", "10");
+  test_support::Type(*form_, "Text3_0", "130");
   auto* pressed = Find<QPushButton>(QStringLiteral("Command1_%1").arg(button));
   pressed->setFocus(Qt::TabFocusReason);
   QTest::keyClick(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   QCOMPARE(Find<QLineEdit>("Text3_1")->text(), total);
-  QCOMPARE(testing::ListedLines(*form_).size(), lines);
+  QCOMPARE(test_support::ListedLines(*form_).size(), lines);
   QCOMPARE(Find<QLineEdit>("Text3_0")->text(), QString());  // every action empties it
 }
 
@@ -143,7 +143,7 @@ void WindowAccessTest::enterInATextBoxDoesNothing() {
   QFETCH(QString, box);
   QFETCH(int, key);
   QFETCH(int, modifiers);
-  testing::Type(*form_, box, "12");
+  test_support::Type(*form_, box, "12");
   const FormState before = form_->ReadForm();
   QTest::keyClick(Find(box), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   QCOMPARE(form_->ReadForm(), before);
@@ -152,9 +152,9 @@ void WindowAccessTest::enterInATextBoxDoesNothing() {
 
 void WindowAccessTest::everyListingStartsAtTheTop() {
   auto* list = Find<QListView>("List1_0");
-  testing::Type(*form_, "Text3_2", "99");
+  test_support::Type(*form_, "Text3_2", "99");
   for (int listing = 0; listing < 3; ++listing) {
-    testing::Press(*form_, kListButton);
+    test_support::Press(*form_, kListButton);
     QCOMPARE(list->model()->rowCount(), 3950);
     QCOMPARE(list->verticalScrollBar()->value(), 0);
     QVERIFY(!list->selectionModel()->hasSelection());
@@ -167,8 +167,8 @@ void WindowAccessTest::everyListingStartsAtTheTop() {
     QVERIFY(list->selectionModel()->isSelected(far));
   }
   // A payment leaves the listing, and where the user was in it, alone.
-  testing::Type(*form_, "Text3_0", "5");
-  testing::Press(*form_, kEnterButton);
+  test_support::Type(*form_, "Text3_0", "5");
+  test_support::Press(*form_, kEnterButton);
   QCOMPARE(list->currentIndex().row(), 3000);
   QVERIFY(list->verticalScrollBar()->value() > 0);
 }
@@ -182,12 +182,12 @@ void WindowAccessTest::qtTextsAreBulgarian() {
   QVERIFY2(entries.contains(QStringLiteral("&Копиране")), qPrintable(entries.join(" | ")));
   QVERIFY(!entries.contains(QStringLiteral("&Copy")));
 
-  testing::Type(*form_, "Text3_0", "1E9");
-  testing::Press(*form_, kEnterButton);
-  QMessageBox* box = testing::ShownMessage();
+  test_support::Type(*form_, "Text3_0", "1E9");
+  test_support::Press(*form_, kEnterButton);
+  QMessageBox* box = test_support::ShownMessage();
   QVERIFY(box);
   QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("Добре"));
-  testing::CloseMessage();
+  test_support::CloseMessage();
 }
 
 void WindowAccessTest::screenReaderSeesLabelsDescriptionsAndReadOnly_data() {
@@ -273,13 +273,13 @@ void WindowAccessTest::aBoxIsFocusedBeforeItsTextIsSelected() {
   QFETCH(QString, from);
   QFETCH(QString, box);
   QFETCH(bool, backwards);
-  testing::Type(*form_, "Text3_0", "130");
-  testing::Press(*form_, kEnterButton);
-  testing::Type(*form_, "Text3_0", "75");
+  test_support::Type(*form_, "Text3_0", "130");
+  test_support::Press(*form_, kEnterButton);
+  test_support::Type(*form_, "Text3_0", "75");
   Find(from)->setFocus(Qt::OtherFocusReason);
-  if (!testing::AccessibilityEvents::Listening())
+  if (!test_support::AccessibilityEvents::Listening())
     QSKIP("no screen reader listens, so Qt sends nothing");
-  testing::AccessibilityEvents events;
+  test_support::AccessibilityEvents events;
   QTest::keyClick(Find(from), Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
   QTest::qWait(10);
   QVERIFY(Find(box)->hasFocus());
@@ -295,8 +295,8 @@ void WindowAccessTest::aBoxIsFocusedBeforeItsTextIsSelected() {
 // Qt's own line edit reports no run of text attributes, and Orca then reads one
 // character short: "13" for 130.
 void WindowAccessTest::aBoxsTextIsReadWhole() {
-  testing::Type(*form_, "Text3_0", "130");
-  testing::Press(*form_, kEnterButton);
+  test_support::Type(*form_, "Text3_0", "130");
+  test_support::Press(*form_, kEnterButton);
   QAccessibleTextInterface* total =
       QAccessible::queryAccessibleInterface(Find("Text3_1"))->textInterface();
   QVERIFY(total);
@@ -335,13 +335,13 @@ void WindowAccessTest::eachClickIsAnnounced_data() {
 void WindowAccessTest::eachClickIsAnnounced() {
   QFETCH(int, button);
   QFETCH(QString, said);
-  testing::Type(*form_, "Text3_2", "10");
-  testing::Type(*form_, "Text3_0", "130");
+  test_support::Type(*form_, "Text3_2", "10");
+  test_support::Type(*form_, "Text3_0", "130");
   auto* pressed = Find<QPushButton>(QStringLiteral("Command1_%1").arg(button));
   pressed->setFocus(Qt::TabFocusReason);
-  if (!testing::AccessibilityEvents::Listening())
+  if (!test_support::AccessibilityEvents::Listening())
     QSKIP("no screen reader listens, so Qt sends nothing");
-  testing::AccessibilityEvents events;
+  test_support::AccessibilityEvents events;
   QTest::keyClick(pressed, Qt::Key_Return);
   QCOMPARE(events.announced(), QStringList({said}));
   QVERIFY(pressed->hasFocus());
@@ -352,8 +352,8 @@ void WindowAccessTest::eachClickIsAnnounced() {
 }
 
 void WindowAccessTest::theFirstDownInTheListSelectsTheFirstLine() {
-  testing::Type(*form_, "Text3_2", "10");
-  testing::Press(*form_, kListButton);
+  test_support::Type(*form_, "Text3_2", "10");
+  test_support::Press(*form_, kListButton);
   auto* list = Find<QListView>("List1_0");
   list->setFocus(Qt::TabFocusReason);
   QTest::keyClick(list, Qt::Key_Down);

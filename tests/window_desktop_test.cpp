@@ -24,7 +24,7 @@ namespace banknotes {
 // platform theme hands it over at start, and an italic, underlined desktop font.
 // The window keeps its own colours and font; boxes, the list and popups keep the
 // desktop's palette.
-class WindowDesktopTest : public testing::FormTestCase {
+class WindowDesktopTest : public test_support::FormTestCase {
   Q_OBJECT
 
  public:
@@ -145,11 +145,11 @@ void WindowDesktopTest::darkDesktopLeavesTextReadable() {
 
   Find("Text1")->setFocus(Qt::TabFocusReason);
   const QPoint corner = control->mapTo(form_.get(), QPoint(0, 0));
-  const QImage unfocused = testing::GrabScreen(*form_).copy(QRect(corner, control->size()));
+  const QImage unfocused = test_support::GrabScreen(*form_).copy(QRect(corner, control->size()));
   QImage image = unfocused;
   if (focus) {
     control->setFocus(Qt::TabFocusReason);
-    image = testing::GrabScreen(*form_).copy(QRect(corner, control->size()));
+    image = test_support::GrabScreen(*form_).copy(QRect(corner, control->size()));
   }
   QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/dark"));
   QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/dark/%1%2.png")
@@ -183,10 +183,10 @@ void WindowDesktopTest::boxesKeepTheDarkDesktopsColours() {
     QVERIFY2(seen.color(QPalette::Text) == dark.color(QPalette::Text), qPrintable(name));
   }
   QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/dark"));
-  testing::Type(*form_, "Text3_0", "130");
-  testing::Press(*form_, kEnterButton);
-  testing::Type(*form_, "Text3_2", "10");
-  QVERIFY(testing::GrabScreen(*form_).save(QStringLiteral(SCREENSHOT_DIR "/dark/window.png")));
+  test_support::Type(*form_, "Text3_0", "130");
+  test_support::Press(*form_, kEnterButton);
+  test_support::Type(*form_, "Text3_2", "10");
+  QVERIFY(test_support::GrabScreen(*form_).save(QStringLiteral(SCREENSHOT_DIR "/dark/window.png")));
 }
 
 void WindowDesktopTest::italicDesktopFontLeavesNoTrace_data() {
@@ -227,18 +227,18 @@ void WindowDesktopTest::italicDesktopFontLeavesNoTrace() {
     for (QWidget* widget : form_->findChildren<QWidget*>()) add(widget);
     add(form_.get());
   } else if (where == "message") {
-    testing::Type(*form_, "Text3_0", "1E9");
-    testing::Press(*form_, kEnterButton);
-    QMessageBox* box = testing::ShownMessage();
+    test_support::Type(*form_, "Text3_0", "1E9");
+    test_support::Press(*form_, kEnterButton);
+    QMessageBox* box = test_support::ShownMessage();
     QVERIFY(box);
     for (QWidget* widget : box->findChildren<QWidget*>()) add(widget);
-    testing::CloseMessage();
+    test_support::CloseMessage();
   } else if (where == "list menu") {
-    testing::Type(*form_, "Text3_2", "5");
-    testing::Press(*form_, kListButton);
+    test_support::Type(*form_, "Text3_2", "5");
+    test_support::Press(*form_, kListButton);
   }
   if (where.endsWith("menu")) {
-    QMenu* menu = testing::OpenContextMenu(
+    QMenu* menu = test_support::OpenContextMenu(
         where == "list menu" ? Find<QListView>("List1_0")->viewport() : Find("Text3_0"));
     QVERIFY(menu);
     add(menu);

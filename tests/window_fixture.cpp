@@ -6,7 +6,7 @@
 #include "window/form_style.h"
 #include "window/screen_reader.h"
 
-namespace banknotes::testing {
+namespace banknotes::test_support {
 
 void FormTestCase::OpenForm() {
   // As the program sets the application up before its window.
@@ -25,4 +25,4 @@ void FormTestCase::init() {
 
 void FormTestCase::cleanup() { form_.reset(); }
 
-}  // namespace banknotes::testing
+}  // namespace banknotes::test_support

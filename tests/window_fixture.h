@@ -7,7 +7,7 @@
 #include "tests/window_helpers.h"
 #include "window/main_form.h"
 
-namespace banknotes::testing {
+namespace banknotes::test_support {
 
 // What every window test class starts from: before each test function a new
 // main window, shown, exposed and active, with the program's look; after it, the
@@ -23,7 +23,7 @@ class FormTestCase : public QObject {
   void OpenForm();
   template <typename T = QWidget>
   T* Find(const QString& name) {
-    return testing::Find<T>(*form_, name);
+    return test_support::Find<T>(*form_, name);
   }
 
   std::unique_ptr<MainForm> form_;
@@ -36,4 +36,4 @@ class FormTestCase : public QObject {
   bool open_before_each_test_;
 };
 
-}  // namespace banknotes::testing
+}  // namespace banknotes::test_support

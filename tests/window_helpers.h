@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace banknotes::testing {
+#include "tests/tab_order.h"
+
+namespace banknotes::test_support {
 
 // Widgets are found by their object names, as a user's tool would.
 template <typename T>
@@ -25,16 +27,7 @@ T* Find(QWidget& form, const QString& name) {
 // Every control the focus stops at, in the order Tab takes it round.
 inline QStringList TabOrder() {
   QStringList stops;
-  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Check1_%1").arg(k);
-  stops << "Text1";
-  for (int k = 0; k < 7; ++k) stops << QStringLiteral("Text2_%1").arg(k);
-  stops << "Text3_0"
-        << "Command1_0"
-        << "Command1_1"
-        << "Text3_1"
-        << "Command1_2"
-        << "Text3_2"
-        << "List1_0";
+  for (const char* id : kMainFormTabOrder) stops << QString::fromLatin1(id);
   return stops;
 }
 
@@ -149,4 +142,4 @@ class AccessibilityEvents {
   QStringList announced_;
 };
 
-}  // namespace banknotes::testing
+}  // namespace banknotes::test_support

@@ -17,7 +17,7 @@ namespace banknotes {
 
 // Whatever a user types or pastes: the limits hold, and every button then gives
 // the right result or the message, with nothing changed.
-class WindowInputTest : public testing::FormTestCase {
+class WindowInputTest : public test_support::FormTestCase {
   Q_OBJECT
 
  private slots:
@@ -39,7 +39,7 @@ class WindowInputTest : public testing::FormTestCase {
 };
 
 void WindowInputTest::Paste(const QString& box, const QString& text) {
-  testing::Type(*form_, box, QString());
+  test_support::Type(*form_, box, QString());
   QApplication::clipboard()->setText(text);
   QTest::keySequence(Edit(box), QKeySequence::Paste);
 }
@@ -83,21 +83,21 @@ void WindowInputTest::pastedTextIsCutToFit() {
 
   // The button beside the box gives what the logic gives for the text it holds.
   const bool amount = box == "Text3_0";
-  testing::Press(*form_, amount ? kEnterButton : kListButton);
+  test_support::Press(*form_, amount ? kEnterButton : kListButton);
   const double value = ReadNumber(kept.toStdString());
   if (amount) {
     QCOMPARE(Edit("Text3_1")->text().toStdString(), IntegerText(NarrowToTotal(value)));
     QCOMPARE(Edit("Text3_0")->text(), QString());
   } else {
-    QCOMPARE(static_cast<std::size_t>(testing::ListedLines(*form_).size()),
+    QCOMPARE(static_cast<std::size_t>(test_support::ListedLines(*form_).size()),
              reference::LiteralSplits(value).size());
   }
-  testing::Press(*form_, kClearButton);
+  test_support::Press(*form_, kClearButton);
   QCOMPARE(form_->ReadForm(), FormState{});
 }
 
 void WindowInputTest::pasteAfterTypedTextKeepsIt() {
-  testing::Type(*form_, "Text3_0", "1");
+  test_support::Type(*form_, "Text3_0", "1");
   QApplication::clipboard()->setText("2\n3");
   QTest::keySequence(Edit("Text3_0"), QKeySequence::Paste);
   QCOMPARE(Edit("Text3_0")->text(), QStringLiteral("12"));
@@ -127,7 +127,7 @@ void WindowInputTest::typingStopsAtTheLimit() {
   QFETCH(QString, box);
   QFETCH(QString, typed);
   QFETCH(QString, kept);
-  testing::Type(*form_, box, typed);
+  test_support::Type(*form_, box, typed);
   QCOMPARE(Edit(box)->text(), kept);
   // A character typed in front of a full box is refused too, and the rest stays.
   Edit(box)->setCursorPosition(0);
@@ -136,8 +136,8 @@ void WindowInputTest::typingStopsAtTheLimit() {
 }
 
 void WindowInputTest::readOnlyFieldsRefuseEditing() {
-  testing::Type(*form_, "Text3_0", "130");
-  testing::Press(*form_, kEnterButton);
+  test_support::Type(*form_, "Text3_0", "130");
+  test_support::Press(*form_, kEnterButton);
   const FormState before = form_->ReadForm();
   QApplication::clipboard()->setText("999");
   QStringList boxes = {"Text3_1"};
@@ -154,16 +154,16 @@ void WindowInputTest::readOnlyFieldsRefuseEditing() {
 
 void WindowInputTest::the331stEntryOf9999Overflows() {
   for (int entry = 1; entry <= 330; ++entry) {
-    testing::Type(*form_, "Text3_0", "9999");
-    testing::Press(*form_, kEnterButton);
+    test_support::Type(*form_, "Text3_0", "9999");
+    test_support::Press(*form_, kEnterButton);
   }
   QCOMPARE(Edit("Text2_0")->text(), QStringLiteral("32670"));
   QCOMPARE(Edit("Text3_1")->text(), QStringLiteral("3299670"));
 
-  testing::Type(*form_, "Text3_0", "9999");
+  test_support::Type(*form_, "Text3_0", "9999");
   const FormState before = form_->ReadForm();
-  testing::Press(*form_, kEnterButton);
-  const QString shown = testing::CloseMessage();
+  test_support::Press(*form_, kEnterButton);
+  const QString shown = test_support::CloseMessage();
   QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
   QCOMPARE(form_->ReadForm(), before);
 }
@@ -203,8 +203,8 @@ void WindowInputTest::copyTheListing() {
   QFETCH(int, selected);
   QFETCH(QString, how);
   QFETCH(QString, copied);
-  testing::Type(*form_, "Text3_2", sum);
-  testing::Press(*form_, kListButton);
+  test_support::Type(*form_, "Text3_2", sum);
+  test_support::Press(*form_, kListButton);
   QListView* list = List();
   if (selected >= 0) list->setCurrentIndex(list->model()->index(selected, 0));
   list->setFocus();
@@ -214,7 +214,7 @@ void WindowInputTest::copyTheListing() {
   if (how == "Ctrl+C") {
     QTest::keySequence(list, QKeySequence::Copy);
   } else {
-    QMenu* menu = testing::OpenContextMenu(list->viewport(), QPoint(20, 20));
+    QMenu* menu = test_support::OpenContextMenu(list->viewport(), QPoint(20, 20));
     QVERIFY(menu);
     const QStringList entries = Entries(menu);
     for (QAction* action : menu->actions())
@@ -226,7 +226,7 @@ void WindowInputTest::copyTheListing() {
                                             : "Копиране на всички редове (greyed)"}));
   }
 
-  if (copied == "99") copied = testing::ListedLines(*form_).join('\n');
+  if (copied == "99") copied = test_support::ListedLines(*form_).join('\n');
   QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? before : copied);
 }
 
@@ -235,8 +235,8 @@ void WindowInputTest::menuKeyOpensTheListMenu() {
   const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
   if (QGuiApplication::platformName() != QLatin1String("xcb") || xdotool.isEmpty())
     QSKIP("needs an X server and xdotool");
-  testing::Type(*form_, "Text3_2", "5");
-  testing::Press(*form_, kListButton);
+  test_support::Type(*form_, "Text3_2", "5");
+  test_support::Press(*form_, kListButton);
   form_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   List()->setFocus();

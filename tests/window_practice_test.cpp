@@ -22,7 +22,7 @@ namespace banknotes {
 // The practice window driven as a pupil would, with a fixed seed: a payment and
 // a hunt for the ways of a sum, the answers read back as a screen reader reads
 // the answer box; opened from the main window by F2.
-class WindowPracticeTest : public testing::FormTestCase {
+class WindowPracticeTest : public test_support::FormTestCase {
   Q_OBJECT
 
  public:
@@ -42,7 +42,7 @@ class WindowPracticeTest : public testing::FormTestCase {
  private:
   template <typename T = QWidget>
   T* In(const QString& name) {
-    return testing::Find<T>(*practice_, name);
+    return test_support::Find<T>(*practice_, name);
   }
   void TypeInto(const QString& box, const QString& text) {
     auto* edit = In<QLineEdit>(box);
@@ -60,7 +60,7 @@ class WindowPracticeTest : public testing::FormTestCase {
   }
   void Shot(const QString& name) {
     QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/practice"));
-    QVERIFY(testing::GrabScreen(*practice_)
+    QVERIFY(test_support::GrabScreen(*practice_)
                 .save(QStringLiteral(SCREENSHOT_DIR "/practice/%1_%2.png")
                           .arg(name)
                           .arg(practice_->ZoomPercent())));
@@ -155,12 +155,13 @@ void WindowPracticeTest::waysAreHuntedAndShown() {
   QCOMPARE(Answer(), QStringLiteral("Нов начин! Намерени 1 от 4."));
   QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Return);
   QCOMPARE(Answer(), QStringLiteral("Този начин вече е намерен."));
-  QCOMPARE(testing::ListedLines(*practice_), QStringList({"20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5"}));
+  QCOMPARE(test_support::ListedLines(*practice_),
+           QStringList({"20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5"}));
   Shot("split_found");
 
   QTest::mouseClick(In<QPushButton>("Command1_2"), Qt::LeftButton);
   QCOMPARE(Answer(), QStringLiteral("Показани са всички 4 начина; намерени от вас: 1."));
-  QCOMPARE(testing::ListedLines(*practice_),
+  QCOMPARE(test_support::ListedLines(*practice_),
            QStringList({"20*0 + 10*0 + 5*1 + 2*0 + 1*0 = 5 (показан)",
                         "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5",
                         "20*0 + 10*0 + 5*0 + 2*1 + 1*3 = 5 (показан)",
@@ -238,9 +239,9 @@ void WindowPracticeTest::f2OpensItFromTheMainWindow() {
 void WindowPracticeTest::theTaskAndEachAnswerAreSaid() {
   QCOMPARE(QAccessible::queryAccessibleInterface(practice_.get())->text(QAccessible::Name),
            QStringLiteral("Упражнение. Изплатете 306 с възможно най-малко банкноти."));
-  if (!testing::AccessibilityEvents::Listening())
+  if (!test_support::AccessibilityEvents::Listening())
     QSKIP("no screen reader listens, so Qt sends nothing");
-  testing::AccessibilityEvents events;
+  test_support::AccessibilityEvents events;
   TypeInto("Text2_0", "3");
   QTest::keyClick(In<QLineEdit>("Text2_0"), Qt::Key_Return);
   TypeInto("Text2_5", "3");

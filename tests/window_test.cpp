@@ -8,25 +8,29 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 #include <memory>
 
 #include "logic/description.h"
+#include "logic/form_layout.h"
 #include "tests/window_fixture.h"
 #include "window/character_limit.h"
 #include "window/main_form.h"
 
 namespace banknotes {
 
-class WindowTest : public testing::FormTestCase {
+class WindowTest : public test_support::FormTestCase {
   Q_OBJECT
 
  private slots:
   void windowFrame();
   void controls_data();
   void controls();
+  void aFaultOfTheTableStopsWithTheControlsName_data();
+  void aFaultOfTheTableStopsWithTheControlsName();
   void fieldBehaviour_data();
   void fieldBehaviour();
   void coloursShowOnScreen_data();
@@ -44,8 +48,8 @@ class WindowTest : public testing::FormTestCase {
   void overflowShowsAMessageAndChangesNothing();
 
  private:
-  void Type(const QString& box, const QString& text) { testing::Type(*form_, box, text); }
-  void Press(int button) { testing::Press(*form_, button); }
+  void Type(const QString& box, const QString& text) { test_support::Type(*form_, box, text); }
+  void Press(int button) { test_support::Press(*form_, button); }
   QImage Screen();
   void SaveScreenshot(const QString& name);
   QString Marks();
@@ -54,15 +58,11 @@ class WindowTest : public testing::FormTestCase {
 
 namespace {
 
-QRect FromTwips(int left, int top, int width, int height) {
-  return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 const char* const kDenominationNames[] = {"100", "50", "20", "10", "5", "2", "1"};
 
 }  // namespace
 
-QImage WindowTest::Screen() { return testing::GrabScreen(*form_); }
+QImage WindowTest::Screen() { return test_support::GrabScreen(*form_); }
 
 void WindowTest::SaveScreenshot(const QString& name) {
   QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
@@ -95,37 +95,28 @@ void WindowTest::windowFrame() {
   }
 }
 
+// Each control of the window's description, where the description puts it, by
+// the rule that turns twips into pixels, in the window's coordinates.
 void WindowTest::controls_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("text");
-  QTest::addColumn<QRect>("place");  // in the window's coordinates
+  QTest::addColumn<QRect>("place");
 
-  const auto row = [](const char* name, const QString& text, QRect place) {
-    QTest::newRow(name) << QString::fromLatin1(name) << text << place;
-  };
-  row("Label1_0", "Математика - точна сума, разбиване", FromTwips(1560, 0, 4335, 375));
-  row("Frame1", "Вид купюр", FromTwips(120, 240, 1335, 3015));
-  row("Frame2", "брой банкноти", FromTwips(6000, 240, 1695, 3015));
-  row("Text1", QString(), FromTwips(120, 3360, 7575, 2415));
-  row("Label1_1", "Сума за плащане:", FromTwips(1560, 480, 1815, 405));
-  row("Text3_0", "", FromTwips(3360, 480, 975, 405));
-  row("Command1_1", "Въведи", FromTwips(4920, 480, 975, 375));
-  row("Label1_2", "Обща сума:", FromTwips(1560, 960, 1335, 405));
-  row("Text3_1", "", FromTwips(2880, 960, 1455, 405));
-  row("Command1_0", "Чисти", FromTwips(4920, 960, 975, 375));
-  row("Label1_3", "Сума за разбиване:", FromTwips(1560, 1440, 2175, 405));
-  row("Text3_2", "", FromTwips(3720, 1440, 615, 405));
-  row("Command1_2", "Изведи", FromTwips(4920, 1440, 975, 375));
-  row("List1_0", QString(), FromTwips(1560, 1800, 4335, 1485));
-  for (int k = 0; k < 7; ++k) {
-    const int top = 240 + 360 + 360 * k;  // frame top plus row top
-    const QString d = QString::fromLatin1(kDenominationNames[k]);
-    QTest::newRow(qPrintable("Check1_" + d))
-        << QStringLiteral("Check1_%1").arg(k) << d << FromTwips(120 + 120, top, 1095, 375);
-    QTest::newRow(qPrintable("Label2_" + d))
-        << QStringLiteral("Label2_%1").arg(k) << d + "* " << FromTwips(6000 + 120, top, 615, 405);
-    QTest::newRow(qPrintable("Text2_" + d))
-        << QStringLiteral("Text2_%1").arg(k) << "" << FromTwips(6000 + 720, top, 735, 405);
+  for (const Control& control : kMainForm.controls) {
+    Twips at = control.place;
+    if (const Control* frame = FindControl(kMainForm, control.container)) {
+      at.left += frame->place.left;
+      at.top += frame->place.top;
+    }
+    const QRect place(QPoint(ToPixels(at.left), ToPixels(at.top)),
+                      QPoint(ToPixels(at.left + at.width) - 1, ToPixels(at.top + at.height) - 1));
+    const QString id = QString::fromStdString(ControlId(control));
+    // The description box's text is checked on its own; a box's is empty at start.
+    const QString text =
+        control.kind == ControlKind::Description
+            ? QString()
+            : QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+    QTest::newRow(qPrintable(id)) << id << text << place;
   }
 }
 
@@ -143,6 +134,29 @@ void WindowTest::controls() {
   if (widget->focusPolicy() != Qt::NoFocus) QVERIFY(!widget->accessibleName().isEmpty());
   // No access keys anywhere.
   QVERIFY(!text.contains('&'));
+}
+
+void WindowTest::aFaultOfTheTableStopsWithTheControlsName_data() {
+  QTest::addColumn<QString>("fault");
+  QTest::addColumn<QString>("said");
+  QTest::newRow("a frame listed after its child") << "frame-after-child"
+                                                  << "control Check1_0";
+  QTest::newRow("a label taken for a box") << "wrong-kind"
+                                           << "control Label1_0";
+}
+
+// The builder stops on a description it cannot build as written, and names the
+// control, rather than leave a control a window of its own or cast it unchecked.
+void WindowTest::aFaultOfTheTableStopsWithTheControlsName() {
+  QFETCH(QString, fault);
+  QFETCH(QString, said);
+  QProcess probe;
+  probe.start(QCoreApplication::applicationDirPath() + QStringLiteral("/broken_form_probe"),
+              {fault});
+  QVERIFY(probe.waitForFinished(30000));
+  const QString output = QString::fromUtf8(probe.readAllStandardError());
+  QVERIFY2(probe.exitStatus() == QProcess::CrashExit || probe.exitCode() != 0, qPrintable(output));
+  QVERIFY2(output.contains(said), qPrintable(output));
 }
 
 void WindowTest::fieldBehaviour_data() {
@@ -226,7 +240,7 @@ void WindowTest::fontIsASerifWithCyrillic() {
 
 void WindowTest::tabOrderAndInitialFocus() {
   QCOMPARE(form_->focusWidget(), Find<QWidget>("Check1_0"));
-  const QStringList expected = testing::TabOrder();
+  const QStringList expected = test_support::TabOrder();
   QStringList seen;
   QWidget* widget = Find<QWidget>("Check1_0");
   for (int i = 0; i < expected.size(); ++i) {
@@ -278,7 +292,7 @@ void WindowTest::listingTen() {
   Press(kEnterButton);
   Type("Text3_2", "10");
   Press(kListButton);
-  const QStringList lines = testing::ListedLines(*form_);
+  const QStringList lines = test_support::ListedLines(*form_);
   QCOMPARE(lines.size(), 11);
   QCOMPARE(lines[0], QStringLiteral("20*0 + 10*1 + 5*0 + 2*0 + 1*0 = 10"));
   QCOMPARE(lines[10], QStringLiteral("20*0 + 10*0 + 5*0 + 2*0 + 1*10 = 10"));
@@ -307,7 +321,7 @@ void WindowTest::clearEmptiesEverything() {
   Press(kEnterButton);
   Press(kClearButton);
   QCOMPARE(form_->ReadForm(), FormState{});
-  QCOMPARE(testing::ListedLines(*form_), QStringList());
+  QCOMPARE(test_support::ListedLines(*form_), QStringList());
 }
 
 void WindowTest::toggledMarkIsOverwritten() {
@@ -326,12 +340,12 @@ void WindowTest::overflowShowsAMessageAndChangesNothing() {
   const FormState before = form_->ReadForm();
 
   Press(kEnterButton);
-  QVERIFY(testing::ShownMessage());
+  QVERIFY(test_support::ShownMessage());
   QCOMPARE(form_->ReadForm(), before);  // and so it stays while the message is up
-  const QString shown = testing::CloseMessage();
+  const QString shown = test_support::CloseMessage();
   QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
   QVERIFY(shown.contains(QStringLiteral("Нищо не е променено")));
-  QVERIFY(!testing::ShownMessage());
+  QVERIFY(!test_support::ShownMessage());
   QCOMPARE(form_->ReadForm(), before);
   QCOMPARE(Find<QLineEdit>("Text3_0")->text(), QStringLiteral("1E9"));
 

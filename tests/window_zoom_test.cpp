@@ -20,7 +20,7 @@ namespace banknotes {
 
 // The zoom: every step enlarges the whole window as one piece, by keys or by the
 // wheel, and leaves the form and where the user was in it as they were.
-class WindowZoomTest : public testing::FormTestCase {
+class WindowZoomTest : public test_support::FormTestCase {
   Q_OBJECT
 
  private slots:
@@ -124,8 +124,8 @@ void WindowZoomTest::stepsScaleEveryControl_data() {
 void WindowZoomTest::stepsScaleEveryControl() {
   QFETCH(int, percent);
   QFETCH(QString, how);
-  testing::Type(*form_, "Text3_2", "99");
-  testing::Press(*form_, kListButton);
+  test_support::Type(*form_, "Text3_2", "99");
+  test_support::Press(*form_, kListButton);
   const std::map<QString, QRect> at_100 = Places(*form_);
   const QSize size_100 = form_->size();
 
@@ -158,26 +158,26 @@ void WindowZoomTest::stepsScaleEveryControl() {
   QVERIFY2(metrics.horizontalAdvance(frame->title()) + 8 * factor <= frame->width(),
            qPrintable(QString::number(metrics.horizontalAdvance(frame->title()))));
   int longest = 0;
-  for (const QString& line : testing::ListedLines(*form_))
+  for (const QString& line : test_support::ListedLines(*form_))
     longest = std::max(longest, metrics.horizontalAdvance(line));
   QVERIFY2(longest <= List()->viewport()->width(),
            qPrintable(QStringLiteral("%1 > %2").arg(longest).arg(List()->viewport()->width())));
 
   QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/zoom"));
-  QVERIFY(testing::GrabScreen(*form_).save(
+  QVERIFY(test_support::GrabScreen(*form_).save(
       QStringLiteral(SCREENSHOT_DIR "/zoom/%1_%2.png").arg(percent).arg(how)));
 }
 
 void WindowZoomTest::zoomKeepsWhatTheUserHas() {
-  testing::Type(*form_, "Text3_0", "130");
-  testing::Press(*form_, kEnterButton);
-  testing::Type(*form_, "Text3_2", "99");
-  testing::Press(*form_, kListButton);
+  test_support::Type(*form_, "Text3_0", "130");
+  test_support::Press(*form_, kEnterButton);
+  test_support::Type(*form_, "Text3_2", "99");
+  test_support::Press(*form_, kListButton);
   QTest::mouseClick(Find<QWidget>("Check1_6"), Qt::LeftButton, {}, QPoint(10, 12));
   QAbstractItemView* list = List();
   list->setCurrentIndex(list->model()->index(3000, 0));
   list->scrollTo(list->currentIndex(), QAbstractItemView::PositionAtTop);
-  testing::Type(*form_, "Text3_0", "1234");
+  test_support::Type(*form_, "Text3_0", "1234");
   auto* amount = Find<QLineEdit>("Text3_0");
   amount->setCursorPosition(2);
 
@@ -224,14 +224,15 @@ void WindowZoomTest::popupsTakeTheZoom_data() {
 void WindowZoomTest::popupsTakeTheZoom() {
   QFETCH(int, percent);
   const auto message_at_100 = [this] {
-    testing::Type(*form_, "Text3_0", "1E9");
-    testing::Press(*form_, kEnterButton);
-    const QSize size = testing::ShownMessage() ? testing::ShownMessage()->size() : QSize();
-    testing::CloseMessage();
+    test_support::Type(*form_, "Text3_0", "1E9");
+    test_support::Press(*form_, kEnterButton);
+    const QSize size =
+        test_support::ShownMessage() ? test_support::ShownMessage()->size() : QSize();
+    test_support::CloseMessage();
     return size;
   }();
-  testing::Type(*form_, "Text3_2", "10");
-  testing::Press(*form_, kListButton);
+  test_support::Type(*form_, "Text3_2", "10");
+  test_support::Press(*form_, kListButton);
   List()->setCurrentIndex(List()->model()->index(2, 0));
   CtrlKey(Qt::Key_Plus, (percent - 100) / 25);
   QCOMPARE(form_->ZoomPercent(), percent);
@@ -239,7 +240,7 @@ void WindowZoomTest::popupsTakeTheZoom() {
   const QString shots = QStringLiteral(SCREENSHOT_DIR "/zoom/");
 
   for (QWidget* owner : {List()->viewport(), static_cast<QWidget*>(Find<QLineEdit>("Text3_0"))}) {
-    QMenu* menu = testing::OpenContextMenu(owner, QPoint(20, 5));
+    QMenu* menu = test_support::OpenContextMenu(owner, QPoint(20, 5));
     QVERIFY(menu);
     QCOMPARE(menu->font().pointSizeF(), points);
     const QStringList cut = CutEntries(menu);
@@ -252,9 +253,9 @@ void WindowZoomTest::popupsTakeTheZoom() {
 
   // The message grows as one piece, as under the desktop's own scaling: its text
   // keeps its lines, and its icon grows too.
-  testing::Type(*form_, "Text3_0", "1E9");
-  testing::Press(*form_, kEnterButton);
-  QMessageBox* message = testing::ShownMessage();
+  test_support::Type(*form_, "Text3_0", "1E9");
+  test_support::Press(*form_, kEnterButton);
+  QMessageBox* message = test_support::ShownMessage();
   QVERIFY(message);
   QCOMPARE(message->font().pointSizeF(), points);
   auto* label = message->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
@@ -271,9 +272,9 @@ void WindowZoomTest::popupsTakeTheZoom() {
   };
   QVERIFY2(near(size.width(), expected.width()) && near(size.height(), expected.height()),
            qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
-  QVERIFY(
-      testing::GrabScreen(*message).save(shots + QStringLiteral("message_%1.png").arg(percent)));
-  testing::CloseMessage();
+  QVERIFY(test_support::GrabScreen(*message).save(shots +
+                                                  QStringLiteral("message_%1.png").arg(percent)));
+  test_support::CloseMessage();
 }
 
 }  // namespace banknotes

@@ -48,11 +48,10 @@ if ! ctest --test-dir build-windows --output-on-failure; then
 fi
 
 banknotes_step "Building the installer" cmake --build build-windows --target package
-package=build-windows/$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' \
-  build-windows/CPackConfig.cmake)
-older_msi=$(ls build-windows/tests/*-win64.msi)
+# installer, msi and older_msi: where the build put them.
+source build-windows/installers.sh
 echo "Installing, starting and uninstalling the installers under Wine"
-tests/windows/installer_test.sh "$wine_prefix" "$package.exe" "$package.msi" "$older_msi"
+tests/windows/installer_test.sh "$wine_prefix" "$installer" "$msi" "$older_msi"
 
 echo "Made:"
-ls -l build-windows/banknotes.exe "$package.exe" "$package.msi"
+ls -l build-windows/banknotes.exe "$installer" "$msi"

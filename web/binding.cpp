@@ -248,6 +248,9 @@ class PracticeSession {
 EMSCRIPTEN_BINDINGS(banknotes) {
   emscripten::function("click", &banknotes::Click);
   emscripten::function("fitToLimit", &banknotes::FitBox);
+  // The practice window's buttons, which the page presses for Enter and a new range.
+  emscripten::constant("checkButton", banknotes::kCheckButton);
+  emscripten::constant("newTaskButton", banknotes::kNewTaskButton);
   emscripten::class_<banknotes::PracticeSession>("Practice")
       .constructor<std::uint32_t>()
       .function("show", &banknotes::PracticeSession::Show)

@@ -13,15 +13,12 @@
 #include "window/character_limit.h"
 #include "window/form_zoom.h"
 #include "window/lines_view.h"
+#include "window/qt_text.h"
 
 namespace banknotes {
 namespace {
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment ToQt(Align align) {
   switch (align) {
@@ -115,15 +112,24 @@ QWidget* Make(const Control& control, QWidget* parent) {
   return nullptr;
 }
 
-bool TakesFocus(ControlKind kind) {
-  return kind != ControlKind::Label && kind != ControlKind::Frame;
+// The widget of the control with `id` that `control` refers to, as a T: a
+// description that names what is not there, or not of that kind, is a fault of
+// the table, and stops the program with its names.
+template <typename T = QWidget>
+T* Referred(QWidget& window, const Control& control, std::string_view id, const char* what) {
+  T* widget = window.findChild<T*>(ToQString(id));
+  if (!widget)
+    qFatal("control %s: its %s %s is not %s", ControlId(control).c_str(), what,
+           std::string(id).c_str(), "built before it, or not of the kind it needs");
+  return widget;
 }
 
 }  // namespace
 
-QString ObjectName(const Control& control) {
-  const QString name = ToQString(control.name);
-  return control.index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(control.index);
+QString ObjectName(const Control& control) { return QString::fromStdString(ControlId(control)); }
+
+void WrongKind(const Control& control) {
+  qFatal("control %s is not of the kind the window takes it for", ControlId(control).c_str());
 }
 
 std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, FormZoom& zoom) {
@@ -139,7 +145,7 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
   for (const Control& control : layout.controls) {
     QWidget* container = control.container.empty()
                              ? &window
-                             : window.findChild<QWidget*>(ToQString(control.container));
+                             : Referred<QGroupBox>(window, control, control.container, "frame");
     QWidget* widget = Make(control, container);
     widget->setObjectName(ObjectName(control));
     if (!control.accessible_name.empty())
@@ -159,8 +165,8 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
   // for "100* ").
   for (std::size_t i = 0; i < widgets.size(); ++i) {
     if (layout.controls[i].labels.empty()) continue;
-    auto* label = static_cast<QLabel*>(widgets[i]);
-    QWidget* box = window.findChild<QWidget*>(ToQString(layout.controls[i].labels));
+    auto* label = As<QLabel>(widgets[i], layout.controls[i]);
+    QWidget* box = Referred(window, layout.controls[i], layout.controls[i].labels, "box");
     label->setBuddy(box);
     if (!box->accessibleName().isEmpty()) label->setAccessibleName(box->accessibleName());
   }
@@ -169,7 +175,7 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
   for (std::size_t i = 0; i < widgets.size(); ++i) {
     const std::string_view shown_with = layout.controls[i].shown_with;
     if (shown_with.empty()) continue;
-    auto* option = window.findChild<QRadioButton*>(ToQString(shown_with));
+    auto* option = Referred<QRadioButton>(window, layout.controls[i], shown_with, "option");
     QWidget* widget = widgets[i];
     widget->setVisible(option->isChecked());
     QObject::connect(option, &QRadioButton::toggled, widget, &QWidget::setVisible);
@@ -179,6 +185,8 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
             [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tab_order.size(); ++i)
     QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+  const Control& first = FirstFocus(layout);
+  Referred(window, first, ControlId(first), "own widget")->setFocus();
   return widgets;
 }
 

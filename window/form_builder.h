@@ -1,19 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <vector>
 
 #include "logic/form_layout.h"
-
-class QWidget;
 
 namespace banknotes {
 
 class FormZoom;
 
-// The object name of a described control: "Text3_0", or "Frame1" for a control
-// of its own. Tests and screen readers' tools find controls by it.
+// The object name of a described control, its id: "Text3_0", or "Frame1" for a
+// control of its own. Tests and screen readers' tools find controls by it.
 QString ObjectName(const Control& control);
+
+// Stops the program, naming `control`, which the window takes for another kind.
+[[noreturn]] void WrongKind(const Control& control);
+
+// A built control's widget as the window takes it: a control of another kind is
+// a fault of the table, which stops the program with the control's name.
+template <typename T>
+T* As(QWidget* widget, const Control& control) {
+  T* as = dynamic_cast<T*>(widget);
+  if (!as) WrongKind(control);
+  return as;
+}
 
 // Builds a described window's controls on the desktop: each control the widget of
 // its kind (a LinesView for a list), with its caption, colours (black text on
@@ -22,7 +33,9 @@ QString ObjectName(const Control& control);
 // label names its box for screen readers; what belongs to one option is shown
 // while that option is chosen. It gives the window its background.
 // It adds no behaviour: what a click does and what a list shows stay with the
-// window. Returns the widgets in the order of `layout.controls`.
+// window. The focus is put where the description starts it. A control whose
+// frame, box or option is not built before it stops the program with its name.
+// Returns the widgets in the order of `layout.controls`.
 std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, FormZoom& zoom);
 
 }  // namespace banknotes

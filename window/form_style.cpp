@@ -11,6 +11,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "logic/form_layout.h"
+#include "window/qt_text.h"
+
 namespace banknotes {
 
 namespace {
@@ -50,15 +53,14 @@ QFont FormFont(qreal scale) {
   // through a slow search for substitutes at start-up.
   const QStringList installed = QFontDatabase::families();
   for (const QString& family :
-       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-        QStringLiteral("DejaVu Serif")}) {
+       {ToQString(kFontFamily), ToQString(kFontFallback), QStringLiteral("DejaVu Serif")}) {
     if (installed.contains(family, Qt::CaseInsensitive)) {
       font.setFamilies({family});
       break;
     }
   }
   font.setStyleHint(QFont::Serif);
-  font.setPointSizeF(kFormFontPoints * scale);
+  font.setPointSizeF(kFontPoints * scale);
   // QFont() starts as the desktop's font: whatever else it may carry is set back
   // explicitly, so it neither stays nor comes back when a widget resolves its font.
   font.setWeight(QFont::Normal);

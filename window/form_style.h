@@ -45,8 +45,6 @@ class FormStyle : public QProxyStyle {
   mutable bool drawing_scaled_ = false;  // inside a primitive drawn at 100 % and scaled
 };
 
-inline constexpr int kFormFontPoints = 12;
-
 // The window's font: Times New Roman, or a serif with its metrics and Cyrillic
 // letters, regular, at 12 points times `scale`. Nothing else of the desktop's
 // font comes with it: not italic, underline, strike-out, stretch or spacing.

@@ -105,8 +105,7 @@ void FormZoom::Wheel(const QWheelEvent& event) {
 }
 
 QSize FormZoom::FramedSize(int percent) const {
-  return ToRect(client_area_, percent).size() +
-         (window_->frameGeometry().size() - window_->size());
+  return ToRect(client_area_, percent).size() + (window_->frameGeometry().size() - window_->size());
 }
 
 // Whether the window, frame included, fits the screen's available area at a zoom.

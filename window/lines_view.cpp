@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include "logic/form_layout.h"
+#include "window/qt_text.h"
+
 namespace banknotes {
 
 LinesView::LinesView(QWidget* parent) : QListView(parent) {
@@ -54,16 +57,15 @@ void LinesView::keyPressEvent(QKeyEvent* event) {
 }
 
 void LinesView::contextMenuEvent(QContextMenuEvent* event) {
-  // Shown without a loop of its own, as the failure message is: the web page has
-  // none to give.
+  // Shown without a loop of its own, as the failure message is: the event that
+  // opened it ends at once, and the menu deletes itself when it closes.
   auto* menu = new QMenu(this);
   menu->setObjectName(QStringLiteral("List1Menu"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  QAction* one = menu->addAction(QStringLiteral("Копиране"), this, &LinesView::CopySelectedLine);
+  QAction* one = menu->addAction(ToQString(kCopyLineCaption), this, &LinesView::CopySelectedLine);
   one->setShortcut(QKeySequence::Copy);
   one->setEnabled(SelectedRow().isValid());
-  QAction* all =
-      menu->addAction(QStringLiteral("Копиране на всички редове"), this, &LinesView::CopyAllLines);
+  QAction* all = menu->addAction(ToQString(kCopyAllCaption), this, &LinesView::CopyAllLines);
   all->setEnabled(model()->rowCount() > 0);
 
   // From the keyboard the menu opens under the current line, or at the list's corner.

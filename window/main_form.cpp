@@ -17,6 +17,7 @@
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
 #include "window/practice_form.h"
+#include "window/qt_text.h"
 #include "window/screen_reader.h"
 
 namespace banknotes {
@@ -25,7 +26,7 @@ MainForm::MainForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
-  setObjectName(QString::fromUtf8(kMainForm.name.data(), kMainForm.name.size()));
+  setObjectName(ToQString(kMainForm.name));
   setWindowTitle(QString::fromUtf8(product::kTitle));
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kMainForm.client_area);
@@ -35,7 +36,6 @@ MainForm::MainForm(QWidget* parent)
   practice->setShortcutContext(Qt::WindowShortcut);
   connect(practice, &QAction::triggered, this, &MainForm::OpenPractice);
   addAction(practice);
-  check1_[0]->setFocus();
 }
 
 void MainForm::OpenPractice() {
@@ -53,13 +53,13 @@ void MainForm::BindControls(const std::vector<QWidget*>& widgets) {
   for (std::size_t i = 0; i < widgets.size(); ++i) {
     const Control& control = kMainForm.controls[i];
     const auto index = static_cast<std::size_t>(control.index);
-    if (control.name == "Text3") text3_.at(index) = static_cast<QLineEdit*>(widgets[i]);
-    if (control.name == "Text2") text2_.at(index) = static_cast<QLineEdit*>(widgets[i]);
-    if (control.name == "Check1") check1_.at(index) = static_cast<QCheckBox*>(widgets[i]);
-    if (control.name == "List1") list1_ = static_cast<LinesView*>(widgets[i]);
+    if (control.name == "Text3") text3_.at(index) = As<QLineEdit>(widgets[i], control);
+    if (control.name == "Text2") text2_.at(index) = As<QLineEdit>(widgets[i], control);
+    if (control.name == "Check1") check1_.at(index) = As<QCheckBox>(widgets[i], control);
+    if (control.name == "List1") list1_ = As<LinesView>(widgets[i], control);
     if (control.name == "Command1") {
       const auto button = static_cast<std::int16_t>(control.index);
-      connect(static_cast<QPushButton*>(widgets[i]), &QPushButton::clicked, this,
+      connect(As<QPushButton>(widgets[i], control), &QPushButton::clicked, this,
               [this, button] { Click(button); });
     }
   }
@@ -113,9 +113,8 @@ void MainForm::ReportFailure(Outcome outcome) {
   const std::string_view title = kFailureTitle, text = FailureText(outcome);
   // Shown without a loop of its own: the click has ended, the form is as it was,
   // and the box keeps the window from input until it is closed.
-  auto* box = new QMessageBox(
-      QMessageBox::Warning, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+  auto* box = new QMessageBox(QMessageBox::Warning, ToQString(title), ToQString(text),
+                              QMessageBox::Ok, this);
   box->setObjectName(QStringLiteral("FailureMessage"));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowIcon(windowIcon());

@@ -15,6 +15,7 @@
 #include "window/hamburger_icon.h"
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
+#include "window/qt_text.h"
 #include "window/screen_reader.h"
 
 namespace banknotes {
@@ -34,7 +35,7 @@ PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       practice_(seed) {
-  setObjectName(QString::fromUtf8(kPracticeForm.name.data(), kPracticeForm.name.size()));
+  setObjectName(ToQString(kPracticeForm.name));
   setWindowTitle(QString::fromUtf8(product::kPracticeName));
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kPracticeForm.client_area);
@@ -43,7 +44,6 @@ PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
   PracticeState start;
   practice_.Show(start);
   WriteForm(start);
-  option1_[0]->setFocus();
 }
 
 void PracticeForm::BindControls(const std::vector<QWidget*>& widgets) {
@@ -51,18 +51,18 @@ void PracticeForm::BindControls(const std::vector<QWidget*>& widgets) {
     const Control& control = kPracticeForm.controls[i];
     const auto index = static_cast<std::size_t>(std::max(control.index, 0));
     QWidget* widget = widgets[i];
-    if (control.name == "Option1") option1_.at(index) = static_cast<QRadioButton*>(widget);
-    if (control.name == "Option2") option2_.at(index) = static_cast<QRadioButton*>(widget);
-    if (control.name == "Option3") option3_.at(index) = static_cast<QRadioButton*>(widget);
-    if (control.name == "Label1") label1_.at(index) = static_cast<QLabel*>(widget);
-    if (control.name == "Text2") text2_.at(index) = static_cast<QLineEdit*>(widget);
-    if (control.name == "Text3") text3_ = static_cast<QLineEdit*>(widget);
-    if (control.name == "Text4") text4_.at(index) = static_cast<QLineEdit*>(widget);
-    if (control.name == "Text1") text1_ = static_cast<QPlainTextEdit*>(widget);
-    if (control.name == "List1") list1_ = static_cast<LinesView*>(widget);
+    if (control.name == "Option1") option1_.at(index) = As<QRadioButton>(widget, control);
+    if (control.name == "Option2") option2_.at(index) = As<QRadioButton>(widget, control);
+    if (control.name == "Option3") option3_.at(index) = As<QRadioButton>(widget, control);
+    if (control.name == "Label1") label1_.at(index) = As<QLabel>(widget, control);
+    if (control.name == "Text2") text2_.at(index) = As<QLineEdit>(widget, control);
+    if (control.name == "Text3") text3_ = As<QLineEdit>(widget, control);
+    if (control.name == "Text4") text4_.at(index) = As<QLineEdit>(widget, control);
+    if (control.name == "Text1") text1_ = As<QPlainTextEdit>(widget, control);
+    if (control.name == "List1") list1_ = As<LinesView>(widget, control);
     if (control.name == "Command1") {
       const int button = control.index;
-      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+      connect(As<QPushButton>(widget, control), &QPushButton::clicked, this,
               [this, button] { Click(button); });
     }
     // Enter in a box checks the answer.

@@ -32,7 +32,12 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 const figures = [];
 
 // ---- The engines. Every control is found by its role and accessible name as
-// the engine's own accessibility computes them, then handled by its id.
+// the engine's own accessibility computes them, then handled by its id. What
+// runs in the page has the page's loading module as Banknotes.
+const inPage = (work) => new Function('argument', `return import('./loading.js').then((loading) => {
+  window.Banknotes = loading;
+  return (${work})(argument);
+});`);
 const closestId = (element) => element.closest('[id]')?.id ?? element.tagName.toLowerCase();
 
 const chromium = {
@@ -66,7 +71,7 @@ const chromium = {
       click: (id) => page.click(`#${id}`),
       type: (text) => page.keyboard.type(text),
       press: (key) => page.keyboard.press(key),
-      evaluate: (work, argument) => page.evaluate(work, argument),
+      evaluate: (work, argument) => page.evaluate(inPage(work), argument),
       screenshot: (file) => page.screenshot({path: file}),
       close: () => context.close(),
     };
@@ -105,7 +110,7 @@ const firefox = {
       click: (id) => page.click(`#${id}`),
       type: (text) => page.keyboard.type(text),
       press: (key) => page.keyboard.press(key.replace('Control+', '')),
-      evaluate: (work, argument) => page.evaluate(work, argument),
+      evaluate: (work, argument) => page.evaluate(inPage(work), argument),
       screenshot: (file) => page.screenshot({path: file}),
       close: () => page.close(),
     };
@@ -138,7 +143,7 @@ const webkit = {
     const run = async (work, argument) => {
       const answer = await driver.executeAsyncScript(
           `const done = arguments[arguments.length - 1];
-           Promise.resolve().then(() => (${work})(arguments[0]))
+           import('./loading.js').then((loading) => { window.Banknotes = loading; return (${work})(arguments[0]); })
                .then((value) => done({value}), (error) => done({error: String(error)}));`, argument);
       if ('error' in answer) throw new Error(answer.error);
       return answer.value;

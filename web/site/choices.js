@@ -1,0 +1,13 @@
+// What belongs to an option is seen while that option is chosen.
+export function showChosen() {
+  for (const shown of document.querySelectorAll('[data-shown-with]'))
+    shown.hidden = !document.querySelector(`#${shown.dataset.shownWith} input`).checked;
+}
+document.addEventListener('change', (event) => { if (event.target.type === 'radio') showChosen(); });
+
+// The controls of one array, as the page's writer numbered them: Text2_0, Text2_1, ...
+export function controls(name) {
+  const pattern = new RegExp(`^${name}_(\\d+)$`);
+  return [...document.querySelectorAll(`[id^="${name}_"]`)].filter((control) => pattern.test(control.id))
+      .sort((a, b) => Number(a.id.match(pattern)[1]) - Number(b.id.match(pattern)[1]));
+}
