@@ -4,6 +4,7 @@
 #include <string>
 
 #include "logic/dispatch.h"
+#include "logic/explore.h"
 #include "tests/literal_splits.h"
 
 namespace banknotes {
@@ -67,6 +68,43 @@ void BM_ClearAll(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ClearAll)->Unit(benchmark::kMicrosecond);
+
+// Exploring, at the largest the window allows: ten values, sums of 10 000. The
+// check of largest first runs up to the two largest values' sum, 19 998 here.
+const ValueSet kLargestValues = {10000, 9999, 9998, 9997, 9996, 9995, 9994, 9993, 9992, 1};
+const ValueSet kSmallestValues = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+
+void BM_CheckLargestFirst(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(CheckLargestFirst(kLargestValues).amount);
+}
+BENCHMARK(BM_CheckLargestFirst)->Unit(benchmark::kMillisecond);
+
+void BM_CountWays(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(CountWays(kSmallestValues, kLargestExploredAmount));
+}
+BENCHMARK(BM_CountWays)->Unit(benchmark::kMillisecond);
+
+void BM_FewestAndLargestFirst(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(Fewest(kSmallestValues, kLargestExploredAmount).banknotes);
+    benchmark::DoNotOptimize(LargestFirst(kSmallestValues, kLargestExploredAmount).banknotes);
+  }
+}
+BENCHMARK(BM_FewestAndLargestFirst)->Unit(benchmark::kMillisecond);
+
+// A whole answer of the window, the timed trial of 10^7 combinations or less and
+// the estimate past it among it.
+void BM_ExploreAnswer(benchmark::State& state) {
+  ExploreState form;
+  for (std::size_t k = 0; k < kMaxValues; ++k) form.values[k] = std::to_string(kSmallestValues[k]);
+  form.amount = form.sum = "10000";
+  for (auto _ : state) {
+    ExploreState answered = form;
+    Explore(answered);
+    benchmark::DoNotOptimize(answered.ways.data());
+  }
+}
+BENCHMARK(BM_ExploreAnswer)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace banknotes

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "logic/description.h"
+#include "logic/explore.h"
 #include "logic/form_state.h"
 #include "logic/practice.h"
 
@@ -481,6 +482,157 @@ constexpr auto kPracticeFormControls = [] {
   return controls.list;
 }();
 
+// ---- The exploring window.
+
+constexpr auto kValueNames = [] {
+  std::array<Text, kMaxValues> names{};
+  for (std::size_t k = 0; k < kMaxValues; ++k)
+    names[k] = k + 1 < 10 ? Joined({"Стойност ", kDigits[k + 1]}) : Joined({"Стойност 10"});
+  return names;
+}();
+
+// Under the values and the ready-made sets: the two sums and the button, what is
+// wrong with the input, and the answers, each in a box of its own.
+constexpr Control kExploreTail[] = {
+    {.name = "Label2",
+     .index = 0,
+     .text = "Сума за плащане:",
+     .place = {120, 3330, 1845, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 16,
+     .labels = "Text3_0"},
+    {.name = "Text3",
+     .index = 0,
+     .kind = TextBox,
+     .place = {2025, 3330, 900, 405},
+     .align = Centre,
+     .tab_index = 17,
+     .accessible_name = "Сума за плащане",
+     .limit = 5,
+     .digits = true},
+    {.name = "Label2",
+     .index = 1,
+     .text = "Сума за разбиване:",
+     .place = {3045, 3330, 2070, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 18,
+     .labels = "Text3_1"},
+    {.name = "Text3",
+     .index = 1,
+     .kind = TextBox,
+     .place = {5175, 3330, 900, 405},
+     .align = Centre,
+     .tab_index = 19,
+     .accessible_name = "Сума за разбиване",
+     .limit = 5,
+     .digits = true},
+    {.name = "Command1",
+     .index = 0,
+     .kind = Button,
+     .text = "Изчисли",
+     .place = {6195, 3345, 1470, 375},
+     .colour = Rgb{0, 255, 0},
+     .align = Centre,
+     .tab_index = 20,
+     .accessible_name = "Изчисли",
+     .description = "Отговаря на трите въпроса за въведените стойности и суми"},
+    {.name = "Label1",
+     .index = 1,
+     .place = {120, 3855, 7545, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 21},
+    {.name = "Label1",
+     .index = 0,
+     .place = {120, 4380, 7545, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .tab_index = 22},
+    {.name = "Label3",
+     .index = 0,
+     .text = "Най-големите първо",
+     .place = {120, 4905, 3720, 360},
+     .colour = kMarkColour,
+     .align = Centre,
+     .tab_index = 23,
+     .labels = "Text1"},
+    {.name = "Text1",
+     .kind = Description,
+     .place = {120, 5265, 3720, 1455},
+     .tab_index = 24,
+     .accessible_name = "Най-големите първо",
+     .read_only = true},
+    {.name = "Label3",
+     .index = 1,
+     .text = "Най-малко",
+     .place = {3945, 4905, 3720, 360},
+     .colour = kMarkColour,
+     .align = Centre,
+     .tab_index = 25,
+     .labels = "Text2"},
+    {.name = "Text2",
+     .kind = Description,
+     .place = {3945, 5265, 3720, 1455},
+     .tab_index = 26,
+     .accessible_name = "Най-малко",
+     .read_only = true},
+    {.name = "Text6",
+     .kind = Description,
+     .place = {120, 6840, 7545, 780},
+     .tab_index = 27,
+     .accessible_name = "Винаги ли дават най-малко",
+     .read_only = true},
+    {.name = "Text7",
+     .kind = Description,
+     .place = {120, 7740, 7545, 1230},
+     .tab_index = 28,
+     .accessible_name = "Начини и работа",
+     .read_only = true},
+};
+
+constexpr std::size_t kExploreFormSize = 2 + kMaxValues + kReadySets + std::size(kExploreTail);
+
+constexpr auto kExploreFormControls = [] {
+  Controls<kExploreFormSize> controls;
+  // Ten values in two rows of five, then the ready-made sets, one a line.
+  controls.Add({.name = "Frame1",
+                .kind = Frame,
+                .text = "Стойности",
+                .place = {120, 120, 7545, 1290},
+                .colour = kWindowColour});
+  for (int k = 0; k < static_cast<int>(kMaxValues); ++k)
+    controls.Add({.name = "Text5",
+                  .index = k,
+                  .kind = TextBox,
+                  .container = "Frame1",
+                  .place = {120 + (k % 5) * 1470, 300 + (k / 5) * 465, 1350, 405},
+                  .align = Centre,
+                  .tab_index = 1 + k,
+                  .accessible_name = kValueNames[k].view(),
+                  .limit = 5,
+                  .digits = true});
+  controls.Add({.name = "Frame2",
+                .kind = Frame,
+                .text = "Готови набори",
+                .place = {120, 1530, 7545, 1680},
+                .colour = kWindowColour,
+                .tab_index = 11});
+  for (int j = 0; j < static_cast<int>(kReadySets); ++j)
+    controls.Add({.name = "Option1",
+                  .index = j,
+                  .kind = Option,
+                  .container = "Frame2",
+                  .text = kReadySetCaptions[j],
+                  .place = {120, 300 + j * 345, 7305, 330},
+                  .colour = kMarkColour,
+                  .tab_index = 12 + j,
+                  .accessible_name = kReadySetCaptions[j]});
+  controls.Add(kExploreTail);
+  return controls.list;
+}();
+
 }  // namespace
 
 std::string ControlId(const Control& control) {
@@ -506,5 +658,7 @@ const Control& FirstFocus(const FormLayout& layout) {
 const FormLayout kMainForm = {"MainForm", {0, 0, 7785, 5850}, kWindowColour, kMainFormControls};
 const FormLayout kPracticeForm = {
     "PracticeForm", {0, 0, 7785, 7200}, kWindowColour, kPracticeFormControls};
+const FormLayout kExploreForm = {
+    "ExploreForm", {0, 0, 7785, 9090}, kWindowColour, kExploreFormControls};
 
 }  // namespace banknotes

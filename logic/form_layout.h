@@ -101,5 +101,7 @@ const Control& FirstFocus(const FormLayout& layout);
 extern const FormLayout kMainForm;
 // The practice window, PracticeForm.
 extern const FormLayout kPracticeForm;
+// The exploring window, ExploreForm.
+extern const FormLayout kExploreForm;
 
 }  // namespace banknotes

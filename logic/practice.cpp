@@ -6,6 +6,7 @@
 
 #include "logic/actions.h"
 #include "logic/dispatch.h"
+#include "logic/explore.h"
 #include "logic/number_rules.h"
 
 namespace banknotes {
@@ -29,11 +30,6 @@ std::string SplitTask(std::int32_t sum) {
 
 std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
   return "Сборът е " + N(sum) + ", а трябва да е " + N(wanted) + ".";
-}
-
-std::string StepText(const GreedyStep& step) {
-  return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +
-         (step.remains == 1 ? "; остава " : "; остават ") + N(step.remains) + ".";
 }
 
 std::string NotFewest(std::int64_t banknotes, std::int64_t fewest,
@@ -106,10 +102,12 @@ std::int32_t SumOf(const std::string& text) {
              : 0;
 }
 
-// The denominations as "Въведи" reads them, largest first.
-std::int32_t Denomination(std::size_t k) { return std::stoi(kDenominationCaptions[k]); }
-
 }  // namespace
+
+std::string StepText(const GreedyStep& step) {
+  return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +
+         (step.remains == 1 ? "; остава " : "; остават ") + N(step.remains) + ".";
+}
 
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
   constexpr std::int32_t kLargest[] = {100, 1000, 10000};
@@ -122,29 +120,19 @@ std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {
 
 // Largest first, as "Въведи" pays.
 std::vector<GreedyStep> GreedySteps(std::int32_t amount) {
-  std::vector<GreedyStep> steps;
-  if (amount < 1 || amount > kLargestExplainedAmount) return steps;
-  std::int32_t left = amount;
-  for (std::size_t k = 0; k < kDenominations; ++k)
-    for (const std::int32_t banknote = Denomination(k); left >= banknote; left -= banknote)
-      steps.push_back({left, banknote, left - banknote});
-  return steps;
+  if (amount < 1 || amount > kLargestExplainedAmount) return {};
+  return LargestFirstSteps(EuroValues(), amount, amount);
 }
 
 std::int64_t FewestBanknotes(std::int32_t amount) {
-  std::int64_t banknotes = 0;
-  for (std::size_t k = 0; k < kDenominations && amount > 0; ++k) {
-    banknotes += amount / Denomination(k);
-    amount %= Denomination(k);
-  }
-  return banknotes;
+  return amount < 1 ? 0 : LargestFirst(EuroValues(), amount).banknotes;
 }
 
 PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
   PaymentCheck check{PaymentCheck::WrongSum, 0, 0, FewestBanknotes(amount), GreedySteps(amount)};
   bool negative = false;
   for (std::size_t k = 0; k < kDenominations; ++k) {
-    check.sum += static_cast<std::int64_t>(counts[k]) * Denomination(k);
+    check.sum += static_cast<std::int64_t>(counts[k]) * EuroValues()[k];
     check.banknotes += counts[k];
     negative = negative || counts[k] < 0;
   }

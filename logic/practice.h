@@ -35,6 +35,10 @@ struct GreedyStep {
   std::int32_t left, banknote, remains;
   friend bool operator==(const GreedyStep&, const GreedyStep&) = default;
 };
+// One step as the pupil reads it: "87: най-голямата банкнота, която се побира, е
+// 50; остават 37."
+std::string StepText(const GreedyStep& step);
+
 // The steps "Въведи" takes for an amount, one banknote a step, down to 0; none
 // for an amount below 1 or above kLargestExplainedAmount, where a step a
 // banknote would be more than anyone reads.

@@ -57,7 +57,8 @@ TEST_P(FormLayouts, ControlsAreWhole) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, ::testing::Values(&kMainForm, &kPracticeForm),
+INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts,
+                         ::testing::Values(&kMainForm, &kPracticeForm, &kExploreForm),
                          [](const auto& info) { return std::string(info.param->name); });
 
 TEST(MainFormLayout, FocusTakesTheWindowsTabOrder) {

@@ -19,6 +19,7 @@
 #include "logic/announcement.h"
 #include "logic/character_limit.h"
 #include "logic/dispatch.h"
+#include "logic/explore.h"
 #include "logic/form_layout.h"
 #include "logic/practice.h"
 
@@ -242,10 +243,65 @@ class PracticeSession {
   Practice practice_;
 };
 
+// state: {values: [10 texts], readySet (the index of the chosen option), amount,
+// sum, message, verdict, largestFirst, fewest, always, ways}.
+ExploreState ReadExplore(const val& page) {
+  ExploreState state;
+  ReadTexts(page["values"], kExploreForm, "Text5", state.values);
+  state.ready_set = Whole(page["readySet"], "readySet", 0, static_cast<int>(kReadySets) - 1);
+  state.amount = Text(page["amount"], "amount", LimitOf(kExploreForm, "Text3", 0));
+  state.sum = Text(page["sum"], "sum", LimitOf(kExploreForm, "Text3", 1));
+  state.message = Text(page["message"], "message");
+  state.verdict = Text(page["verdict"], "verdict");
+  state.largest_first = Text(page["largestFirst"], "largestFirst");
+  state.fewest = Text(page["fewest"], "fewest");
+  state.always = Text(page["always"], "always");
+  state.ways = Text(page["ways"], "ways");
+  return state;
+}
+
+// The state after an action, and what is said of it.
+val ExploreAnswer(const ExploreState& state) {
+  val answer = val::object();
+  answer.set("said", ExploreAnnouncement(state));
+  answer.set("values", Texts(state.values));
+  answer.set("readySet", state.ready_set);
+  answer.set("amount", state.amount);
+  answer.set("sum", state.sum);
+  answer.set("message", state.message);
+  answer.set("verdict", state.verdict);
+  answer.set("largestFirst", state.largest_first);
+  answer.set("fewest", state.fewest);
+  answer.set("always", state.always);
+  answer.set("ways", state.ways);
+  return answer;
+}
+
+// "Изчисли", or Enter in a box.
+val ExploreSums(const val& page) {
+  return Checked([&] {
+    ExploreState state = ReadExplore(page);
+    Explore(state);
+    return ExploreAnswer(state);
+  });
+}
+
+// A ready-made set chosen.
+val ChooseSet(const val& page, const val& ready_set) {
+  return Checked([&] {
+    const int chosen = Whole(ready_set, "the ready-made set", 0, static_cast<int>(kReadySets) - 1);
+    ExploreState state = ReadExplore(page);
+    ChooseReadySet(state, chosen);
+    return ExploreAnswer(state);
+  });
+}
+
 }  // namespace
 }  // namespace banknotes
 
 EMSCRIPTEN_BINDINGS(banknotes) {
+  emscripten::function("explore", &banknotes::ExploreSums);
+  emscripten::function("chooseReadySet", &banknotes::ChooseSet);
   emscripten::function("click", &banknotes::Click);
   emscripten::function("fitToLimit", &banknotes::FitBox);
   // The practice window's buttons, which the page presses for Enter and a new range.

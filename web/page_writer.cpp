@@ -1,10 +1,11 @@
 // Writes the web pages from the same descriptions the desktop windows are built
 // from, at build time, so that each window is drawn before any script runs:
 //   page_writer TEMPLATES OUT
-// fills the pages' templates in TEMPLATES (index.html.in and practice.html.in,
-// with head.html.in and below.html.in, which both share; page.css.in and
-// manifest.webmanifest.in) and writes them into OUT, with each form's stylesheet
-// of places (main-form.css, practice-form.css) and the headers a host should send
+// fills the pages' templates in TEMPLATES (index.html.in for the main window,
+// companion.html.in for the practice and exploring windows, head.html.in and
+// below.html.in, which every page shares; page.css.in and manifest.webmanifest.in)
+// and writes them into OUT, with each form's stylesheet of places (main-form.css,
+// practice-form.css, explore-form.css) and the headers a host should send
 // (_headers, .htaccess). A template names what it takes as {{name}}; the writer
 // stops on a name it does not know. It decides the controls' markup and reading
 // order; the page's scripts bring the behaviour.
@@ -40,6 +41,12 @@ constexpr std::string_view kMainFormReadingOrder[] = {
 constexpr std::string_view kPracticeFormReadingOrder[] = {
     "Frame1",     "Frame2",     "Frame3",     "Label1_0", "Frame4",   "Frame5",
     "Command1_0", "Command1_1", "Command1_2", "Text1",    "Label1_1", "List1_0"};
+
+// The exploring window reads as its window: the values, the ready-made sets, the
+// sums and the button, what is wrong, and the answers.
+constexpr std::string_view kExploreFormReadingOrder[] = {
+    "Frame1",   "Frame2",   "Label2_0", "Text3_0",  "Label2_1", "Text3_1", "Command1_0", "Label1_1",
+    "Label1_0", "Label3_0", "Text1",    "Label3_1", "Text2",    "Text6",   "Text7"};
 
 // The window stands at its places from this width on; narrower, in one column.
 constexpr int kWidePixels = 560;
@@ -325,6 +332,7 @@ Values Facts() {
       {"title", Escape(product::kTitle)},
       {"name", Escape(product::kName)},
       {"practice-name", Escape(product::kPracticeName)},
+      {"explore-name", Escape(product::kExploreName)},
       {"summary", Escape(product::kSummary)},
       {"policy", std::string(kSecurityPolicy)},
       {"theme-colour", colour},
@@ -358,9 +366,13 @@ std::string HtaccessFile() {
        "  Header set X-Content-Type-Options \"nosniff\"\n</IfModule>\n"});
 }
 
+// The page `page` from the template `frame`, its form `form_file`.css and .js.
 void WritePage(const std::string& templates, const std::string& out, const std::string& page,
-               FormWriter& form, std::span<const std::string_view> reading_order,
-               std::string_view heading, Values values) {
+               const std::string& frame, const std::string& form_file, FormWriter& form,
+               std::span<const std::string_view> reading_order, std::string_view heading,
+               Values values) {
+  values["page-name"] = Escape(heading);
+  values["form-file"] = form_file;
   // A shared piece stands in its page's lines with no line break of its own after it.
   const auto piece = [&](const std::string& name) {
     std::string filled = Filled(templates, name, values);
@@ -370,7 +382,7 @@ void WritePage(const std::string& templates, const std::string& out, const std::
   values["head"] = piece("head.html.in");
   values["below"] = piece("below.html.in");
   values["form"] = form.Markup(reading_order, heading);
-  Write(out + "/" + page, Filled(templates, page + ".in", values));
+  Write(out + "/" + page, Filled(templates, frame, values));
 }
 
 }  // namespace
@@ -385,12 +397,17 @@ int main(int argc, char* argv[]) {
   const std::string templates = argv[1], out = argv[2];
   const Values facts = Facts();
   FormWriter main_form(kMainForm, {});
-  WritePage(templates, out, "index.html", main_form, kMainFormReadingOrder, product::kTitle, facts);
+  WritePage(templates, out, "index.html", "index.html.in", "main-form", main_form,
+            kMainFormReadingOrder, product::kTitle, facts);
   Write(out + "/main-form.css", main_form.Stylesheet());
   FormWriter practice_form(kPracticeForm, PracticeChoices());
-  WritePage(templates, out, "practice.html", practice_form, kPracticeFormReadingOrder,
-            product::kPracticeName, facts);
+  WritePage(templates, out, "practice.html", "companion.html.in", "practice-form", practice_form,
+            kPracticeFormReadingOrder, product::kPracticeName, facts);
   Write(out + "/practice-form.css", practice_form.Stylesheet());
+  FormWriter explore_form(kExploreForm, {"Option1_0"});
+  WritePage(templates, out, "explore.html", "companion.html.in", "explore-form", explore_form,
+            kExploreFormReadingOrder, product::kExploreName, facts);
+  Write(out + "/explore-form.css", explore_form.Stylesheet());
   Write(out + "/page.css", Filled(templates, "page.css.in", facts));
   Write(out + "/manifest.webmanifest", Filled(templates, "manifest.webmanifest.in", facts));
   Write(out + "/_headers", HeadersFile());

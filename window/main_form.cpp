@@ -11,6 +11,7 @@
 #include "generated/product.h"
 #include "logic/announcement.h"
 #include "logic/form_layout.h"
+#include "window/explore_form.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
 #include "window/hamburger_icon.h"
@@ -31,11 +32,15 @@ MainForm::MainForm(QWidget* parent)
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kMainForm.client_area);
   BindControls(BuildControls(*this, kMainForm, *zoom_));
-  auto* practice = new QAction(this);
-  practice->setShortcut(QKeySequence(Qt::Key_F2));
-  practice->setShortcutContext(Qt::WindowShortcut);
-  connect(practice, &QAction::triggered, this, &MainForm::OpenPractice);
-  addAction(practice);
+  // The companion windows: F2 the practice, F3 exploring.
+  for (const auto& [key, open] : {std::pair{Qt::Key_F2, &MainForm::OpenPractice},
+                                  std::pair{Qt::Key_F3, &MainForm::OpenExplore}}) {
+    auto* action = new QAction(this);
+    action->setShortcut(QKeySequence(key));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, open);
+    addAction(action);
+  }
 }
 
 void MainForm::OpenPractice() {
@@ -47,6 +52,16 @@ void MainForm::OpenPractice() {
   practice_->show();
   practice_->raise();
   practice_->activateWindow();
+}
+
+void MainForm::OpenExplore() {
+  if (!explore_) {
+    explore_ = new ExploreForm;
+    explore_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  explore_->show();
+  explore_->raise();
+  explore_->activateWindow();
 }
 
 void MainForm::BindControls(const std::vector<QWidget*>& widgets) {

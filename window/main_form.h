@@ -16,6 +16,7 @@ class QPushButton;
 namespace banknotes {
 
 class FormZoom;
+class ExploreForm;
 class PracticeForm;
 class LinesView;
 class ListLinesModel;
@@ -35,6 +36,8 @@ class MainForm : public QWidget {
   int ZoomPercent() const;
   // Opens the practice window, or brings it to the front (F2).
   void OpenPractice();
+  // Opens the exploring window, or brings it to the front (F3).
+  void OpenExplore();
 
  private:
   // Keeps the controls the form state lives in, and wires the buttons.
@@ -50,6 +53,7 @@ class MainForm : public QWidget {
   ListLinesModel* list_lines_ = nullptr;  // the list's content
   FormZoom* zoom_;
   QPointer<PracticeForm> practice_;  // open while its window is
+  QPointer<ExploreForm> explore_;
 };
 
 }  // namespace banknotes

@@ -59,10 +59,11 @@ dpkg-deb --field "$deb" Package Version Section Depends Recommends
 echo "lintian:"
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 
-# The practice window is an action of the same desktop entry.
+# The practice and exploring windows are actions of the same desktop entry.
 entry="$work/destdir/usr/share/applications/$app_id.desktop"
-grep -qx 'Actions=practice;' "$entry" && grep -qx 'Exec=banknotes --practice' "$entry" ||
-  fail "the desktop entry has no action that opens the practice window"
+grep -qx 'Actions=practice;explore;' "$entry" && grep -qx 'Exec=banknotes --practice' "$entry" &&
+  grep -qx 'Exec=banknotes --explore' "$entry" ||
+  fail "the desktop entry has no actions that open the practice and exploring windows"
 
 # starts TITLE ARGUMENT...: the unpacked program opens a window titled TITLE.
 starts() {
@@ -88,3 +89,4 @@ echo "Starting the unpacked program"
 dpkg-deb -x "$deb" "$work/deb"
 starts 'Математика - минимален брой банкноти'
 starts 'Упражнение' --practice
+starts 'Изследване' --explore

@@ -1,7 +1,8 @@
 """desktop_test.py PROGRAM WORK: what Orca says as a pupil drives the desktop
 program from the keyboard alone: each box on its first focus, the total, the
-outcome of each button, the list's first line, the failure message, and in the
-practice window the task, the chosen range and each answer. Orca runs in
+outcome of each button, the list's first line, the failure message; in the
+practice window the task, the chosen range and each answer; in the exploring
+window each answer. Orca runs in
 English; the checks are on the program's own Bulgarian words."""
 
 import re
@@ -78,6 +79,24 @@ def practice_window(orca, checks):
     checks.check("Нова задача says the new task", orca.key("Tab", "Tab", "Return"), "Изплатете ")
 
 
+def explore_window(orca, checks):
+    # Back in the main window, F3 opens the exploring window.
+    orca.key("alt+F4")
+    said = orca.key("F3") + orca.settle(1.5)
+    checks.check("F3 opens the exploring window", said, "Изследване", "Стойност 1")
+    orca.key(*["Tab"] * 10)
+    checks.check("Tab to the amount, after the values and the chosen set", orca.key("Tab"), "Сума за плащане text")
+    orca.type("6")
+    checks.check("Enter answers, and the answers are said", orca.key("Return"),
+                 "Най-големите първо дават най-малко банкноти: 2.",
+                 absent=("Сума за разбиване",))
+    orca.key("shift+Tab")
+    orca.key("Down", "Down")
+    checks.check("choosing 4, 3, 1 says its answers", orca.key("Down"), "4, 3, 1",
+                 "Най-големите първо дават 3 банкноти, а може и с 2.",
+                 "Най-малката сума, за която не дават най-малко: 6 (4 + 1 + 1, а може 3 + 3).")
+
+
 def main():
     program, work = sys.argv[1:3]
     checks = Checks()
@@ -85,6 +104,7 @@ def main():
         orca.start([program], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "LANG": "C", "LC_ALL": "C"})
         main_window(orca, checks)
         practice_window(orca, checks)
+        explore_window(orca, checks)
     sys.exit(1 if checks.failed else 0)
 
 

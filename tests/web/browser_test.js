@@ -316,6 +316,79 @@ async function practiceRow(browser, url, screen) {
   await context.close();
 }
 
+// ---- The exploring page, reached from the main page, driven as a pupil would: a
+// ready-made set, a set typed in, each answer read back as a screen reader has it.
+async function exploreRow(browser, url, screen) {
+  const context = await browser.newContext({
+    viewport: screen.viewport, hasTouch: screen.touch, isMobile: screen.mobile || false,
+    deviceScaleFactor: screen.scale || 1, serviceWorkers: 'block'});
+  const row = `explore, ${screen.name}`;
+  const shot = `explore-${screen.name.replace(/[^a-z0-9]+/gi, '-')}`;
+  const main = await Visit.open(context, url, screen.touch);
+  await main.press(main.page.getByRole('link', {name: 'Изследване'}));
+  await main.page.waitForURL('**/explore.html');
+  await main.ready();
+  const visit = main;
+  const page = visit.page;
+  const missing = [];
+  for (const [role, name] of [['textbox', 'Стойност 1'], ['textbox', 'Стойност 10'], ['radio', '4, 3, 1'],
+                              ['radio', 'Евро: 100, 50, 20, 10, 5, 2, 1'], ['textbox', 'Сума за плащане'],
+                              ['textbox', 'Сума за разбиване'], ['button', 'Изчисли'], ['textbox', 'Най-големите първо'],
+                              ['textbox', 'Най-малко'], ['textbox', 'Винаги ли дават най-малко'],
+                              ['textbox', 'Начини и работа']])
+    if (!(await page.getByRole(role, {name, exact: true}).count())) missing.push(`${role} ${name}`);
+  const atStart = await visit.box('Стойност 1').inputValue();
+  check(`${row}: every control has its name, and the main window's set stands at start`,
+        !missing.length && atStart === '100' && (await page.title()) === 'Изследване', missing.join(', '));
+
+  const answers = async () => ({
+    verdict: await page.locator('#Label1_0').textContent(),
+    largestFirst: (await visit.box('Най-големите първо').inputValue()).split('\n')[0],
+    fewest: await visit.box('Най-малко').inputValue(),
+    always: await visit.box('Винаги ли дават най-малко').inputValue(),
+    ways: (await visit.box('Начини и работа').inputValue()).split('\n'),
+    message: await page.locator('#Label1_1').textContent(),
+  });
+  await visit.press(page.getByRole('radio', {name: '4, 3, 1', exact: true}));
+  await visit.type('Сума за плащане', '6');
+  await visit.type('Сума за разбиване', '10');
+  await visit.press(visit.button('Изчисли'));
+  await visit.ready();
+  const ready = await answers();
+  const said = await visit.said();
+  await visit.shot(`${shot}-ready-set`);
+  check(`${row}: 4, 3, 1 pays 6 with 3 banknotes where 2 will do, fails first at 6, and makes 10 in 8 ways`,
+        ready.verdict === 'Най-големите първо дават 3 банкноти, а може и с 2.' &&
+            ready.largestFirst === '3 банкноти: 4 + 1 + 1' && ready.fewest === '2 банкноти: 3 + 3' &&
+            ready.always === 'Най-малката сума, за която не дават най-малко: 6 (4 + 1 + 1, а може 3 + 3).' &&
+            ready.ways[0] === 'Начини да се получи 10: 8.' && said.startsWith(ready.verdict),
+        `${JSON.stringify(ready)} | said "${said}"`);
+
+  for (const [k, value] of ['20', '10', '5', '2', '1', '', '', '', '', ''].entries())
+    await visit.type(`Стойност ${k + 1}`, value);
+  await visit.type('Сума за разбиване', '99');
+  await page.keyboard.press('Enter');
+  await visit.ready();
+  const typed = await answers();
+  check(`${row}: a typed set of 20, 10, 5, 2 and 1: 3950 ways of 99, 5 000 000 combinations, 495 steps`,
+        typed.ways[0] === 'Начини да се получи 99: 3\u00a0950.' && typed.ways[1].includes('5\u00a0000\u00a0000 комбинации') &&
+            typed.ways[2].includes('495 стъпки'), typed.ways.join(' | '));
+
+  await visit.type('Стойност 2', '20');
+  await page.keyboard.press('Enter');
+  await visit.ready();
+  const refused = await answers();
+  check(`${row}: a value typed twice is named, and the answers stay`,
+        refused.message === 'Стойността 20 е въведена два пъти.' && refused.ways.join() === typed.ways.join(),
+        refused.message);
+  const sideways = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+  await visit.shot(`${shot}-typed-set`);
+  await visit.axe(row);
+  check(`${row}: no sideways scrolling, no page errors`, sideways <= 0 && !visit.errors.length,
+        `sideways ${sideways} px; ${visit.errors.join(' | ')}`);
+  await context.close();
+}
+
 // ---- The keyboard, the clipboard and the limits, on a desktop.
 async function keyboardAndClipboard(browser, url) {
   const context = await browser.newContext({viewport: {width: 1024, height: 768}, serviceWorkers: 'block'});
@@ -798,6 +871,7 @@ async function main() {
       `${paint.toFixed(0)} ms; a page of one line ${floor.toFixed(0)} ms`;
   for (const screen of screens) await screenRow(browser, server.url, screen);
   for (const screen of [screens[0], screens[3]]) await practiceRow(browser, server.url, screen);
+  for (const screen of [screens[0], screens[4]]) await exploreRow(browser, server.url, screen);
   await keyboardAndClipboard(browser, server.url);
   await loadingAndThemes(browser, server.url);
   await browser.close();

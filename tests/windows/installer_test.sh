@@ -20,6 +20,7 @@ fail() {
 row="first page"
 name="Банкноти"
 practice="$name - Упражнение"
+explore="$name - Изследване"
 windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 drive=$prefix/drive_c
 user_profile=$drive/users/$(id -un)
@@ -73,6 +74,10 @@ installed() {
   [ -f "$menu/$practice.lnk" ] || fail "no Start-menu entry $practice.lnk in $menu"
   tr -d '\0' <"$menu/$practice.lnk" | grep -q -- '--practice' ||
     fail "$practice.lnk does not start the program with --practice"
+  # So does the exploring window's, with --explore.
+  [ -f "$menu/$explore.lnk" ] || fail "no Start-menu entry $explore.lnk in $menu"
+  tr -d '\0' <"$menu/$explore.lnk" | grep -q -- '--explore' ||
+    fail "$explore.lnk does not start the program with --explore"
   [ "$(value "$key" DisplayName)" = "$name" ] || fail "installed programs: name '$(value "$key" DisplayName)'"
   [ "$(value "$key" DisplayVersion)" = "$version" ] ||
     fail "installed programs: version '$(value "$key" DisplayVersion)'"
@@ -105,6 +110,7 @@ removed() {
   [ ! -e "$folder" ] || fail "$folder is left after uninstalling: $(ls "$folder")"
   [ ! -e "$menu/$name.lnk" ] || fail "the Start-menu entry is left after uninstalling"
   [ ! -e "$menu/$practice.lnk" ] || fail "the practice entry is left after uninstalling"
+  [ ! -e "$menu/$explore.lnk" ] || fail "the exploring entry is left after uninstalling"
   for key in "$@"; do
     ! registered "$key" || fail "$key is left after uninstalling"
   done

@@ -3,8 +3,8 @@
 # with the keyboard alone, and reads the result off the screen: the total box
 # must show 130 and the marks of 100, 20 and 10 alone must be set. Once at
 # Windows' 100 % and once at 150 % display scaling (144 dpi), where the whole
-# window must grow as one piece. Then the exe with --practice, as its Start-menu
-# entry starts it, must open the practice window.
+# window must grow as one piece. Then the exe with --practice and with --explore,
+# as their Start-menu entries start it, must open those windows.
 set -euo pipefail
 source "$(dirname "$0")/../../tools/display.sh"
 wine_run=$1 prefix=$2 exe=$3
@@ -71,14 +71,18 @@ pay_130() {
 pay_130 96
 pay_130 144
 
-# The practice window, by its title.
-"$wine_run" "$prefix" "$exe" --practice &
-program=$!
-practice=$(banknotes_wait_window name '^Упражнение$') || {
-  echo "banknotes.exe --practice opened no window titled Упражнение"
-  exit 1
-}
-eval "$(xdotool getwindowgeometry --shell "$practice")"
-echo "--practice: a window 'Упражнение' of ${WIDTH}x${HEIGHT} with Wine's frame"
-kill "$program" 2>/dev/null || true
-wait "$program" 2>/dev/null || true
+# The practice and exploring windows, by their titles, as their Start-menu
+# entries start them.
+for window in "--practice Упражнение" "--explore Изследване"; do
+  read -r option title <<<"$window"
+  "$wine_run" "$prefix" "$exe" "$option" &
+  program=$!
+  opened=$(banknotes_wait_window name "^$title\$") || {
+    echo "banknotes.exe $option opened no window titled $title"
+    exit 1
+  }
+  eval "$(xdotool getwindowgeometry --shell "$opened")"
+  echo "$option: a window '$title' of ${WIDTH}x${HEIGHT} with Wine's frame"
+  kill "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+done

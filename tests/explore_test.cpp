@@ -1,0 +1,222 @@
+#include "logic/explore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "logic/dispatch.h"
+#include "logic/number_rules.h"
+
+namespace banknotes {
+namespace {
+
+struct CheckRow {
+  const char* name;
+  ValueSet values;
+  GreedyCheck::Kind kind;
+  std::int64_t checked, amount;
+};
+void PrintTo(const CheckRow& row, std::ostream* out) { *out << row.name; }
+
+class LargestFirstAlways : public ::testing::TestWithParam<CheckRow> {};
+
+TEST_P(LargestFirstAlways, FailsFirstWhereTheFewestAreFewer) {
+  const CheckRow& row = GetParam();
+  const GreedyCheck check = CheckLargestFirst(row.values);
+  EXPECT_EQ(check.kind, row.kind);
+  EXPECT_EQ(check.checked, row.checked);
+  EXPECT_EQ(check.amount, row.amount);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LargestFirstAlways,
+    ::testing::Values(CheckRow{"FourThreeOne", {4, 3, 1}, GreedyCheck::FailsAt, 6, 6},
+                      CheckRow{"OldPennies", {30, 24, 12, 6, 3, 1}, GreedyCheck::FailsAt, 53, 48},
+                      CheckRow{"TenSevenOne", {10, 7, 1}, GreedyCheck::FailsAt, 16, 14},
+                      CheckRow{"Euro", {100, 50, 20, 10, 5, 2, 1}, GreedyCheck::Always, 149, 0},
+                      CheckRow{"Cents", {25, 10, 5, 1}, GreedyCheck::Always, 34, 0},
+                      CheckRow{"OneAlone", {1}, GreedyCheck::Always, 1, 0},
+                      CheckRow{"NoOne", {5, 2}, GreedyCheck::Unpayable, 0, 1}),
+    [](const auto& info) { return info.param.name; });
+
+// Each answer of the window for one set, one amount and one sum, as it reads.
+struct AnswerRow {
+  const char* name;
+  int ready_set;
+  const char* amount;
+  const char* verdict;
+  const char* largest_first;  // its first line
+  const char* fewest;
+  const char* always;
+};
+void PrintTo(const AnswerRow& row, std::ostream* out) { *out << row.name; }
+
+class ExploreAnswers : public ::testing::TestWithParam<AnswerRow> {};
+
+TEST_P(ExploreAnswers, SayWhatLargestFirstGivesAgainstTheFewest) {
+  const AnswerRow& row = GetParam();
+  ExploreState state;
+  state.amount = row.amount;
+  ChooseReadySet(state, row.ready_set);
+  EXPECT_EQ(state.message, "");
+  EXPECT_EQ(state.verdict, row.verdict);
+  EXPECT_EQ(state.largest_first.substr(0, state.largest_first.find('\n')), row.largest_first);
+  EXPECT_EQ(state.fewest, row.fewest);
+  EXPECT_EQ(state.always, row.always);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExploreAnswers,
+    ::testing::Values(
+        AnswerRow{"FourThreeOnePaySix", 3, "6",
+                  "Най-големите първо дават 3 банкноти, а може и с 2.", "3 банкноти: 4 + 1 + 1",
+                  "2 банкноти: 3 + 3",
+                  "Най-малката сума, за която не дават най-малко: 6 (4 + 1 + 1, а може 3 + 3)."},
+        AnswerRow{"EuroPay306", 0, "306", "Най-големите първо дават най-малко банкноти: 5.",
+                  "5 банкноти: 100 + 100 + 100 + 5 + 1", "5 банкноти: 100 + 100 + 100 + 5 + 1",
+                  "Най-големите първо винаги дават най-малко банкноти: проверени са всички суми до "
+                  "149, а по-нататък не е нужно."},
+        AnswerRow{
+            "PenniesPay48", 2, "48", "Най-големите първо дават 3 банкноти, а може и с 2.",
+            "3 банкноти: 30 + 12 + 6", "2 банкноти: 24 + 24",
+            "Най-малката сума, за която не дават най-малко: 48 (30 + 12 + 6, а може 24 + 24)."},
+        AnswerRow{"ManyOfOneValue", 1, "9999", "Най-големите първо дават най-малко банкноти: 405.",
+                  "405 банкноти: 399 × 25 + 10 + 10 + 4 × 1",
+                  "405 банкноти: 399 × 25 + 10 + 10 + 4 × 1",
+                  "Най-големите първо винаги дават най-малко банкноти: проверени са всички суми до "
+                  "34, а по-нататък не е нужно."}),
+    [](const auto& info) { return info.param.name; });
+
+// A set without 1: what cannot be paid, by either way.
+TEST(ExploreAnswers, WhatCannotBePaid) {
+  ExploreState state;
+  state.values = {"5", "2"};
+  state.amount = "3";
+  Explore(state);
+  EXPECT_EQ(state.verdict, "3 не може да се изплати с тези стойности.");
+  EXPECT_EQ(state.fewest, "Не може да се изплати.");
+  EXPECT_EQ(state.always,
+            "С тези стойности не всяка сума може да се изплати: най-малката, която не може, е 1.");
+  state.amount = "6";
+  Explore(state);
+  EXPECT_EQ(state.verdict, "Най-големите първо не изплащат 6: остава 1. А може с 3 банкноти.");
+  EXPECT_EQ(state.fewest, "3 банкноти: 2 + 2 + 2");
+}
+
+// The count of ways equals the lines "Изведи" lists, for every sum it takes.
+TEST(CountWays, EqualsTheListingForEverySumUpTo99) {
+  const ValueSet values = {20, 10, 5, 2, 1};
+  for (int sum = 0; sum <= 99; ++sum) {
+    FormState form;
+    form.Text3[kSum] = IntegerText(sum);
+    ASSERT_EQ(dispatch(form, kListButton), Outcome::Success);
+    EXPECT_EQ(CountWays(values, sum).Digits(), std::to_string(form.List1[kSplits].lines().size()))
+        << sum;
+  }
+}
+
+// Past 64 bits, exactly: counted apart from this code, with Python's integers.
+TEST(CountWays, LargeSumsExactly) {
+  EXPECT_EQ(CountWays(EuroValues(), 10000).Digits(), "146885286371151");
+  EXPECT_EQ(CountWays({10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 10000).Digits(), "778400276435728381405745");
+  EXPECT_EQ(Combinations({10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 10000).Digits(),
+            "2768156634152702736981581947747344");
+  EXPECT_EQ(CountWays({3}, 7).Digits(), "0");
+}
+
+TEST(Combinations, TriedByNestedLoops) {
+  const ValueSet five = {20, 10, 5, 2, 1};
+  EXPECT_EQ(Combinations(five, 99).Digits(), "5000000");
+  EXPECT_EQ(CountSteps(five, 99), 495u);
+  const Trial trial = TryEveryCombination(five, 99);
+  EXPECT_FALSE(trial.estimated);
+  EXPECT_EQ(trial.combinations.Digits(), "5000000");
+  EXPECT_EQ(trial.ways, 3950u);
+  // Past what is tried, the time is an estimate, and no ways are claimed.
+  const Trial estimate = TryEveryCombination(EuroValues(), 10000);
+  EXPECT_TRUE(estimate.estimated);
+  EXPECT_GT(estimate.seconds, 0);
+  EXPECT_EQ(estimate.ways, 0u);
+}
+
+TEST(BigCount, CarriesAcrossLimbs) {
+  BigCount count(999'999'999);
+  count += 1;
+  EXPECT_EQ(count.Digits(), "1000000000");
+  count *= 1'000'000'000;
+  EXPECT_EQ(count.Digits(), "1000000000000000000");
+  EXPECT_FALSE(count.AtMost(kTimedCombinations));
+  EXPECT_TRUE(BigCount(kTimedCombinations).AtMost(kTimedCombinations));
+  count *= 0;
+  EXPECT_EQ(count.Digits(), "0");
+}
+
+// Wrong input says what is wrong and changes nothing else.
+TEST(ExploreInput, WrongInputChangesNothing) {
+  const struct {
+    const char* name;
+    std::array<std::string, kMaxValues> values;
+    const char* amount;
+    const char* sum;
+    const char* message;
+  } rows[] = {
+      {"a value twice", {"5", "2", "5"}, "", "", "Стойността 5 е въведена два пъти."},
+      {"a zero", {"5", "0"}, "", "", "Стойност 2 е 0, а трябва да е от 1 до 10\u00a0000."},
+      {"a value past its limit",
+       {"12000"},
+       "",
+       "",
+       "Стойност 1 е 12000, а трябва да е от 1 до 10\u00a0000."},
+      {"no value", {}, "", "", "Въведете поне една стойност."},
+      {"an amount past its limit",
+       {"1"},
+       "10001",
+       "",
+       "Сумата за плащане е 10001, а трябва да е от 1 до 10\u00a0000."},
+      {"a sum past its limit",
+       {"1"},
+       "",
+       "0",
+       "Сумата за разбиване е 0, а трябва да е от 1 до 10\u00a0000."},
+      {"no number", {"1a"}, "", "", "Стойност 1 трябва да е цяло число от 1 до 10\u00a0000."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ExploreState state;
+    state.amount = "6";
+    state.sum = "10";
+    ChooseReadySet(state, 3);
+    ExploreState before = state;
+    state.values = row.values;
+    state.amount = row.amount;
+    state.sum = row.sum;
+    Explore(state);
+    EXPECT_EQ(state.message, row.message);
+    before.values = row.values;
+    before.amount = row.amount;
+    before.sum = row.sum;
+    before.message = row.message;
+    EXPECT_EQ(state, before);
+  }
+}
+
+TEST(ExploreWays, TheCountAndTheWork) {
+  ExploreState state;
+  state.values = {"20", "10", "5", "2", "1"};
+  state.sum = "99";
+  Explore(state);
+  const std::string nbsp = "\u00a0";
+  EXPECT_EQ(state.ways.substr(0, state.ways.find('\n')),
+            "Начини да се получи 99: 3" + nbsp + "950.");
+  EXPECT_NE(state.ways.find("5" + nbsp + "000" + nbsp + "000 комбинации"), std::string::npos)
+      << state.ways;
+  EXPECT_NE(state.ways.find("(измерено)"), std::string::npos) << state.ways;
+  EXPECT_NE(state.ways.find("495 стъпки"), std::string::npos) << state.ways;
+  state.values = {"10", "9", "8", "7", "6", "5", "4", "3", "2", "1"};
+  state.sum = "10000";
+  Explore(state);
+  EXPECT_NE(state.ways.find("(оценка по измерената скорост)"), std::string::npos) << state.ways;
+}
+
+}  // namespace
+}  // namespace banknotes

@@ -1,0 +1,175 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "tests/window_fixture.h"
+#include "window/explore_form.h"
+#include "window/form_style.h"
+#include "window/screen_reader.h"
+
+namespace banknotes {
+
+// The exploring window driven as a pupil would: a ready-made set, a set typed
+// in, each answer read back as a screen reader reads it; opened by F3.
+class WindowExploreTest : public test_support::FormTestCase {
+  Q_OBJECT
+
+ public:
+  WindowExploreTest() : FormTestCase(false) {}
+
+ private slots:
+  void init();
+  void cleanup();
+  void everyControlHasAName();
+  void aReadySetIsAnswered();
+  void aTypedSetIsAnswered();
+  void wrongInputSaysSoAndChangesNothing();
+  void f3OpensItFromTheMainWindow();
+
+ private:
+  template <typename T = QWidget>
+  T* In(const QString& name) {
+    return test_support::Find<T>(*explore_, name);
+  }
+  void TypeInto(const QString& box, const QString& text) {
+    auto* edit = In<QLineEdit>(box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+  // A box as a screen reader reads it: its text, if it has the name.
+  QString Read(const QString& box, const QString& name) {
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(In(box));
+    if (read->text(QAccessible::Name) != name) return QStringLiteral("(not named %1)").arg(name);
+    return read->textInterface()->text(0, read->textInterface()->characterCount());
+  }
+  QString Label(const QString& name) { return In<QLabel>(name)->text(); }
+  void Shot(const QString& name) {
+    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/explore"));
+    QVERIFY(
+        test_support::GrabScreen(*explore_).save(QStringLiteral(SCREENSHOT_DIR "/explore/%1_%2.png")
+                                                     .arg(name)
+                                                     .arg(explore_->ZoomPercent())));
+  }
+
+  std::unique_ptr<ExploreForm> explore_;
+};
+
+void WindowExploreTest::init() {
+  UseFormLook(1);
+  UseScreenReaderSupport();
+  explore_ = std::make_unique<ExploreForm>();
+  explore_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(explore_.get()));
+  QApplication::setActiveWindow(explore_.get());
+}
+
+void WindowExploreTest::cleanup() {
+  explore_.reset();
+  FormTestCase::cleanup();
+}
+
+void WindowExploreTest::everyControlHasAName() {
+  QCOMPARE(explore_->windowTitle(), QStringLiteral("Изследване"));
+  QStringList names;
+  for (QWidget* widget : explore_->findChildren<QWidget*>()) {
+    if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().startsWith("qt_")) continue;
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY2(!control->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+    names << control->text(QAccessible::Name);
+  }
+  for (const char* name :
+       {"Стойност 1", "Стойност 10", "Евро: 100, 50, 20, 10, 5, 2, 1",
+        "Центове на САЩ: 25, 10, 5, 1", "Стари британски пенита: 30, 24, 12, 6, 3, 1", "4, 3, 1",
+        "Сума за плащане", "Сума за разбиване", "Изчисли", "Най-големите първо", "Най-малко",
+        "Винаги ли дават най-малко", "Начини и работа"})
+    QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(", ")));
+  // The main window's set, answered at start.
+  QVERIFY(In<QRadioButton>("Option1_0")->isChecked());
+  QCOMPARE(In<QLineEdit>("Text5_0")->text(), QStringLiteral("100"));
+  QVERIFY(Read("Text6", "Винаги ли дават най-малко").startsWith("Най-големите първо винаги"));
+}
+
+void WindowExploreTest::aReadySetIsAnswered() {
+  QTest::mouseClick(In<QRadioButton>("Option1_3"), Qt::LeftButton, {}, QPoint(10, 10));
+  QCOMPARE(In<QLineEdit>("Text5_0")->text(), QStringLiteral("4"));
+  QCOMPARE(In<QLineEdit>("Text5_3")->text(), QString());
+  TypeInto("Text3_0", "6");
+  TypeInto("Text3_1", "10");
+  test_support::AccessibilityEvents events;
+  QTest::keyClick(In<QLineEdit>("Text3_1"), Qt::Key_Return);
+  QCOMPARE(Label("Label1_0"), QStringLiteral("Най-големите първо дават 3 банкноти, а може и с 2."));
+  QCOMPARE(Read("Text1", "Най-големите първо").split('\n').first(),
+           QStringLiteral("3 банкноти: 4 + 1 + 1"));
+  QCOMPARE(Read("Text1", "Най-големите първо").split('\n').at(1),
+           QStringLiteral("6: най-голямата банкнота, която се побира, е 4; остават 2."));
+  QCOMPARE(Read("Text2", "Най-малко"), QStringLiteral("2 банкноти: 3 + 3"));
+  QCOMPARE(Read("Text6", "Винаги ли дават най-малко"),
+           QStringLiteral(
+               "Най-малката сума, за която не дават най-малко: 6 (4 + 1 + 1, а може 3 + 3)."));
+  QVERIFY(
+      Read("Text7", "Начини и работа").startsWith(QStringLiteral("Начини да се получи 10: 8.")));
+  if (test_support::AccessibilityEvents::Listening()) {
+    QCOMPARE(events.announced().size(), 1);
+    QVERIFY(events.announced().first().startsWith(Label("Label1_0")));
+  }
+  Shot("four_three_one");
+  // At 200 % the whole window still fits and reads.
+  for (int i = 0; i < 4; ++i)
+    QTest::keyClick(In<QLineEdit>("Text3_1"), Qt::Key_Plus, Qt::ControlModifier);
+  Shot("four_three_one");
+  QTest::keyClick(In<QLineEdit>("Text3_1"), Qt::Key_0, Qt::ControlModifier);
+  QCOMPARE(explore_->ZoomPercent(), 100);
+}
+
+void WindowExploreTest::aTypedSetIsAnswered() {
+  const QStringList values = {"20", "10", "5", "2", "1", "", "", "", "", ""};
+  for (int k = 0; k < 10; ++k) TypeInto(QStringLiteral("Text5_%1").arg(k), values[k]);
+  TypeInto("Text3_0", "99");
+  TypeInto("Text3_1", "99");
+  QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
+  QCOMPARE(Label("Label1_0"), QStringLiteral("Най-големите първо дават най-малко банкноти: 8."));
+  const QString ways = Read("Text7", "Начини и работа");
+  QCOMPARE(ways.split('\n').first(), QStringLiteral("Начини да се получи 99: 3\u00a0950."));
+  QVERIFY2(ways.contains(QStringLiteral("5\u00a0000\u00a0000 комбинации")), qPrintable(ways));
+  QVERIFY2(ways.contains(QStringLiteral("495 стъпки")), qPrintable(ways));
+  Shot("typed_set");
+}
+
+void WindowExploreTest::wrongInputSaysSoAndChangesNothing() {
+  TypeInto("Text3_0", "6");
+  QTest::keyClick(In<QLineEdit>("Text3_0"), Qt::Key_Return);
+  const ExploreState before = explore_->ReadForm();
+  TypeInto("Text5_1", "100");
+  QTest::keyClick(In<QLineEdit>("Text5_1"), Qt::Key_Return);
+  QCOMPARE(Label("Label1_1"), QStringLiteral("Стойността 100 е въведена два пъти."));
+  ExploreState after = explore_->ReadForm();
+  after.values[1] = before.values[1];
+  after.message = before.message;
+  QCOMPARE(after == before, true);
+}
+
+void WindowExploreTest::f3OpensItFromTheMainWindow() {
+  OpenForm();
+  QTest::keyClick(form_->focusWidget(), Qt::Key_F3);
+  QWidget* opened = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == "ExploreForm" && window != explore_.get() && window->isVisible())
+      opened = window;
+  QVERIFY(opened);
+  QCOMPARE(opened->windowTitle(), QStringLiteral("Изследване"));
+  opened->close();
+}
+
+}  // namespace banknotes
+
+QTEST_MAIN(banknotes::WindowExploreTest)
+#include "window_explore_test.moc"
