@@ -270,8 +270,8 @@ std::string Banknotes(std::int64_t count) {
   return N(count) + (count == 1 ? " банкнота" : " банкноти");
 }
 
-// A payment as a sum, largest first, with many of one value as a product:
-// "4 + 1 + 1", "10000 + 9998 × 1".
+}  // namespace
+
 std::string AsSum(const ValueSet& values, const Payment& payment) {
   std::string sum;
   for (std::size_t i = 0; i < values.size(); ++i) {
@@ -285,6 +285,8 @@ std::string AsSum(const ValueSet& values, const Payment& payment) {
   }
   return sum.empty() ? "0" : sum;
 }
+
+namespace {
 
 // A time in words, to two figures: 0,012 с, 3,4 мин, около 2,1 × 10^7 години.
 std::string Duration(double seconds) {
@@ -313,7 +315,7 @@ std::string StepsText(const ValueSet& values, std::int64_t amount, const Payment
   constexpr std::int64_t kShownSteps = 120;
   std::string text;
   for (const GreedyStep& step : LargestFirstSteps(values, amount, kShownSteps))
-    text += "\n" + StepText(step);
+    text.append("\n").append(StepText(step));
   const std::int64_t steps = greedy.banknotes;
   if (steps > kShownSteps)
     text += "\n… и още " + N(steps - kShownSteps) + " стъпки по същото правило.";

@@ -61,6 +61,10 @@ std::vector<GreedyStep> LargestFirstSteps(const ValueSet& values, std::int64_t a
 // among payments as few, the one with the most of the largest values.
 Payment Fewest(const ValueSet& values, std::int64_t amount);
 
+// A payment as a sum, largest first, with many of one value as a product:
+// "4 + 1 + 1", "10000 + 9998 × 1".
+std::string AsSum(const ValueSet& values, const Payment& payment);
+
 // Whether largest first always gives the fewest. With the value 1 in the set, a
 // failure, where there is one, shows below the sum of the two largest values, so
 // every amount up to `checked` (that sum less 1) settles it. Without 1, some

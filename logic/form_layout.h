@@ -52,6 +52,10 @@ enum class ControlKind {
 
 enum class Align { Left, Centre, Right };
 
+// Where a control stands: in every renderer, or only on the desktop or the page
+// (a button that only the one can do what it says).
+enum class Where { Everywhere, Desktop, Page };
+
 // The index of a control that is not one of an array.
 inline constexpr int kOwn = -1;
 
@@ -73,6 +77,7 @@ struct Control {
   bool read_only = false;
   std::string_view labels = {};      // for a label: the id of the control it names ("Text3_0")
   std::string_view shown_with = {};  // shown only while this option is chosen; empty: always
+  Where where = Where::Everywhere;
 };
 
 struct FormLayout {
@@ -103,5 +108,7 @@ extern const FormLayout kMainForm;
 extern const FormLayout kPracticeForm;
 // The exploring window, ExploreForm.
 extern const FormLayout kExploreForm;
+// The worksheet's choices, WorksheetForm: the desktop's dialog and the page's form.
+extern const FormLayout kWorksheetForm;
 
 }  // namespace banknotes

@@ -20,14 +20,6 @@ std::string Banknotes(std::int64_t count) {
   return N(count) + (count == 1 ? " банкнота" : " банкноти");
 }
 
-std::string PaymentTask(std::int32_t amount) {
-  return "Изплатете " + N(amount) + " с възможно най-малко банкноти.";
-}
-
-std::string SplitTask(std::int32_t sum) {
-  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
-}
-
 std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
   return "Сборът е " + N(sum) + ", а трябва да е " + N(wanted) + ".";
 }
@@ -70,16 +62,6 @@ constexpr std::string_view kShownMark = " (показан)";
 
 // ---- Numbers.
 
-// A uniform draw from lo to hi, the same on every standard library.
-std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
-  const std::uint32_t span = static_cast<std::uint32_t>(hi - lo) + 1;
-  const std::uint32_t fair = static_cast<std::uint32_t>(-span) % span;  // 2^32 mod span
-  std::uint32_t drawn;
-  do drawn = static_cast<std::uint32_t>(random());
-  while (drawn < fair);
-  return lo + static_cast<std::int32_t>(drawn % span);
-}
-
 // What a count box holds: digits only, an empty box 0.
 int CountOf(const std::string& text) {
   int count = 0;
@@ -103,6 +85,23 @@ std::int32_t SumOf(const std::string& text) {
 }
 
 }  // namespace
+
+std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
+  const std::uint32_t span = static_cast<std::uint32_t>(hi - lo) + 1;
+  const std::uint32_t fair = static_cast<std::uint32_t>(-span) % span;  // 2^32 mod span
+  std::uint32_t drawn;
+  do drawn = static_cast<std::uint32_t>(random());
+  while (drawn < fair);
+  return lo + static_cast<std::int32_t>(drawn % span);
+}
+
+std::string PaymentTask(std::int32_t amount) {
+  return "Изплатете " + N(amount) + " с възможно най-малко банкноти.";
+}
+
+std::string SplitTask(std::int32_t sum) {
+  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
+}
 
 std::string StepText(const GreedyStep& step) {
   return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +

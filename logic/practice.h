@@ -26,6 +26,8 @@ enum class PaymentRange { UpTo100, UpTo1000, UpTo10000 };
 // Sums from 5 to 10 (the default) or from 11 to 20.
 enum class SplitRange { From5To10, From11To20 };
 
+// A uniform draw from lo to hi, the same on every standard library.
+std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi);
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range);
 std::int32_t DrawSum(PracticeRandom& random, SplitRange range);
 
@@ -35,6 +37,11 @@ struct GreedyStep {
   std::int32_t left, banknote, remains;
   friend bool operator==(const GreedyStep&, const GreedyStep&) = default;
 };
+// The tasks as the pupil reads them: "Изплатете 306 с възможно най-малко
+// банкноти.", "Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1."
+std::string PaymentTask(std::int32_t amount);
+std::string SplitTask(std::int32_t sum);
+
 // One step as the pupil reads it: "87: най-голямата банкнота, която се побира, е
 // 50; остават 37."
 std::string StepText(const GreedyStep& step);
@@ -118,6 +125,7 @@ struct PracticeState {
 inline constexpr int kCheckButton = 0;    // "Провери"
 inline constexpr int kNewTaskButton = 1;  // "Нова задача"
 inline constexpr int kShowAllButton = 2;  // "Покажи всички"
+inline constexpr int kWorksheetButton = 3;  // "Работен лист…", on the desktop
 
 // One practice session: the random source, the amount to pay and the hunt, and
 // the tally of tasks right at the first check. Nothing of it outlives the window.

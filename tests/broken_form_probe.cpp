@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "logic/form_layout.h"
@@ -14,6 +16,13 @@
 using namespace banknotes;
 
 int main(int argc, char* argv[]) {
+  // What stops it, on standard error everywhere: a Windows program with no
+  // console would send it to the debugger.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+    if (type == QtFatalMsg) std::abort();
+  });
   QApplication app(argc, argv);
   constexpr Control kFrameAfterChild[] = {
       {.name = "Check1",

@@ -58,7 +58,8 @@ TEST_P(FormLayouts, ControlsAreWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts,
-                         ::testing::Values(&kMainForm, &kPracticeForm, &kExploreForm),
+                         ::testing::Values(&kMainForm, &kPracticeForm, &kExploreForm,
+                                           &kWorksheetForm),
                          [](const auto& info) { return std::string(info.param->name); });
 
 TEST(MainFormLayout, FocusTakesTheWindowsTabOrder) {

@@ -5,12 +5,13 @@
 banknotes_packages=(cmake g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
   fonts-liberation xvfb xauth)
 # What test.sh needs besides: the fuzzers' compiler, the tools that check the
-# installed files and the Debian package, xdotool for real key presses, and the
-# screen reader with a desktop to run on, whose speech its test reads.
+# installed files and the Debian package, xdotool for real key presses, what
+# reads a worksheet's PDF back (poppler-utils), and the screen reader with a
+# desktop to run on, whose speech its test reads.
 banknotes_screen_reader_packages=(orca python3-pyatspi speech-dispatcher espeak-ng
   speech-dispatcher-espeak-ng openbox gsettings-desktop-schemas dconf-cli dbus-x11 xdotool)
 banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
-  file x11-utils "${banknotes_screen_reader_packages[@]}")
+  file x11-utils poppler-utils "${banknotes_screen_reader_packages[@]}")
 # What tools/windows.sh needs besides: MinGW-w64, Qt's source and what builds it,
 # GoogleTest's source, Wine, NSIS, what reads the smoke test's screen, and the
 # Bulgarian locale the installer is tried in.
@@ -22,7 +23,7 @@ banknotes_windows_packages=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-u
 # WebKitGTK's MiniBrowser with its WebDriver), an X server for MiniBrowser, and
 # the screen reader.
 banknotes_web_packages=(emscripten ninja-build googletest fonts-liberation2 fonttools python3-brotli
-  chromium firefox-esr webkit2gtk-driver xvfb xauth "${banknotes_screen_reader_packages[@]}")
+  chromium firefox-esr webkit2gtk-driver xvfb xauth poppler-utils "${banknotes_screen_reader_packages[@]}")
 
 # Runs one step under a one-line heading, quietly; shows what it printed when it
 # fails, and any compiler warnings when it does not.

@@ -22,6 +22,7 @@
 #include "logic/explore.h"
 #include "logic/form_layout.h"
 #include "logic/practice.h"
+#include "logic/worksheet.h"
 
 namespace banknotes {
 namespace {
@@ -296,10 +297,63 @@ val ChooseSet(const val& page, const val& ready_set) {
   });
 }
 
+template <typename Strings>
+val Array(const Strings& strings) {
+  val array = val::array();
+  for (std::size_t i = 0; i < strings.size(); ++i) array.set(i, strings[i]);
+  return array;
+}
+
+// form: {number, payments, paymentRange, splits, splitRange, explorations, readySet}
+// as the worksheet's controls hold them. Answers {wrong} or the sheet:
+// {title, blanks, tasks: [{kind, text, boxes, lines}], keyTitle, answers: [{heading, lines}]}.
+val MakeSheet(const val& page) {
+  return Checked([&] {
+    WorksheetForm form;
+    form.number = Text(page["number"], "number", LimitOf(kWorksheetForm, "Text1", 0));
+    form.payments = Text(page["payments"], "payments", LimitOf(kWorksheetForm, "Text1", 1));
+    form.splits = Text(page["splits"], "splits", LimitOf(kWorksheetForm, "Text1", 2));
+    form.explorations =
+        Text(page["explorations"], "explorations", LimitOf(kWorksheetForm, "Text1", 3));
+    form.payment_range = Whole(page["paymentRange"], "paymentRange", 0, 2);
+    form.split_range = Whole(page["splitRange"], "splitRange", 0, 1);
+    form.ready_set = Whole(page["readySet"], "readySet", 0, static_cast<int>(kReadySets) - 1);
+    const WorksheetMade made = MakeWorksheet(form);
+    val answer = val::object();
+    answer.set("wrong", made.wrong);
+    if (!made.wrong.empty()) return answer;
+    const Worksheet& sheet = made.sheet;
+    answer.set("title", sheet.title);
+    answer.set("blanks", Array(sheet.blanks));
+    val tasks = val::array();
+    for (std::size_t i = 0; i < sheet.tasks.size(); ++i) {
+      static constexpr const char* kKinds[] = {"payment", "split", "largestFirst"};
+      val task = val::object();
+      task.set("kind", std::string(kKinds[sheet.tasks[i].kind]));
+      task.set("text", sheet.tasks[i].text);
+      task.set("boxes", Array(sheet.tasks[i].boxes));
+      task.set("lines", sheet.tasks[i].lines);
+      tasks.set(i, task);
+    }
+    answer.set("tasks", tasks);
+    answer.set("keyTitle", sheet.key_title);
+    val answers = val::array();
+    for (std::size_t i = 0; i < sheet.answers.size(); ++i) {
+      val one = val::object();
+      one.set("heading", sheet.answers[i].heading);
+      one.set("lines", Array(sheet.answers[i].lines));
+      answers.set(i, one);
+    }
+    answer.set("answers", answers);
+    return answer;
+  });
+}
+
 }  // namespace
 }  // namespace banknotes
 
 EMSCRIPTEN_BINDINGS(banknotes) {
+  emscripten::function("worksheet", &banknotes::MakeSheet);
   emscripten::function("explore", &banknotes::ExploreSums);
   emscripten::function("chooseReadySet", &banknotes::ChooseSet);
   emscripten::function("click", &banknotes::Click);

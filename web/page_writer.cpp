@@ -2,7 +2,7 @@
 // from, at build time, so that each window is drawn before any script runs:
 //   page_writer TEMPLATES OUT
 // fills the pages' templates in TEMPLATES (index.html.in for the main window,
-// companion.html.in for the practice and exploring windows, head.html.in and
+// companion.html.in for the practice and exploring windows and the worksheet, head.html.in and
 // below.html.in, which every page shares; page.css.in and manifest.webmanifest.in)
 // and writes them into OUT, with each form's stylesheet of places (main-form.css,
 // practice-form.css, explore-form.css) and the headers a host should send
@@ -26,6 +26,7 @@
 #include "logic/form_layout.h"
 #include "logic/outcome.h"
 #include "logic/practice.h"
+#include "logic/worksheet.h"
 
 namespace banknotes {
 namespace {
@@ -44,6 +45,11 @@ constexpr std::string_view kPracticeFormReadingOrder[] = {
 
 // The exploring window reads as its window: the values, the ready-made sets, the
 // sums and the button, what is wrong, and the answers.
+// The worksheet's choices read as their dialog, the sheet after them.
+constexpr std::string_view kWorksheetFormReadingOrder[] = {
+    "Label1_0", "Text1_0",  "Label1_1", "Text1_1", "Frame1",   "Label1_2",  "Text1_2",
+    "Frame2",   "Label1_3", "Text1_3",  "Frame3",  "Label1_4", "Command1_2"};
+
 constexpr std::string_view kExploreFormReadingOrder[] = {
     "Frame1",   "Frame2",   "Label2_0", "Text3_0",  "Label2_1", "Text3_1", "Command1_0", "Label1_1",
     "Label1_0", "Label3_0", "Text1",    "Label3_1", "Text2",    "Text6",   "Text7"};
@@ -135,7 +141,8 @@ class FormWriter {
                              "\">\n<h1 class=\"title\">", Escape(heading), "</h1>\n"});
     for (const std::string_view id : order) html += ControlMarkup(Find(id));
     for (const Control& control : layout_.controls)
-      if (control.container.empty() && !written_.contains(ControlId(control)))
+      if (control.container.empty() && control.where != Where::Desktop &&
+          !written_.contains(ControlId(control)))
         Fail(Join({"control ", ControlId(control), " has no place in the page's reading order"}));
     return html + "</main>";
   }
@@ -149,6 +156,7 @@ class FormWriter {
     css << form << " { background: " << Rgb(layout_.background)
         << "; --description-line: " << kDescriptionLine << "px; }\n";
     for (const Control& control : layout_.controls) {
+      if (control.where == Where::Desktop) continue;
       css << "#" << ControlId(control) << " {";
       if (control.colour) css << " background: " << Rgb(*control.colour) << ";";
       if (control.align == Align::Centre) css << " text-align: center;";
@@ -160,6 +168,7 @@ class FormWriter {
         << "px; height: " << ToPixels(layout_.client_area.height) << "px; }\n";
     int layer = 1;
     for (const Control& control : layout_.controls) {
+      if (control.where == Where::Desktop) continue;
       const Twips& at = control.place;
       const int left = ToPixels(at.left), top = ToPixels(at.top);
       const int height = ToPixels(at.top + at.height) - top;
@@ -187,7 +196,7 @@ class FormWriter {
   std::string TabOrder() const {
     std::vector<std::pair<double, std::string>> placed;
     for (const Control& control : layout_.controls) {
-      if (!control.container.empty()) continue;
+      if (!control.container.empty() || control.where == Where::Desktop) continue;
       double at = control.tab_index;
       if (control.kind == ControlKind::Frame) {
         int first = std::numeric_limits<int>::max();
@@ -211,6 +220,8 @@ class FormWriter {
   }
 
   std::string ControlMarkup(const Control& control) {
+    // What only the desktop has, the page leaves out.
+    if (control.where == Where::Desktop) return "";
     const std::string id = ControlId(control);
     written_.insert(id);
     const std::string text = Escape(control.text);
@@ -292,6 +303,14 @@ std::vector<std::string> PracticeChoices() {
           Join({"Option3_", std::to_string(static_cast<int>(start.split_range))})};
 }
 
+// The options a worksheet's choices start with, as their defaults choose them.
+std::vector<std::string> WorksheetChoices() {
+  const WorksheetForm start;
+  return {Join({"Option1_", std::to_string(start.payment_range)}),
+          Join({"Option2_", std::to_string(start.split_range)}),
+          Join({"Option3_", std::to_string(start.ready_set)})};
+}
+
 std::string Read(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) Fail("cannot read " + file);
@@ -366,13 +385,16 @@ std::string HtaccessFile() {
        "  Header set X-Content-Type-Options \"nosniff\"\n</IfModule>\n"});
 }
 
-// The page `page` from the template `frame`, its form `form_file`.css and .js.
+// The page `page` from the template `frame`, its form `form_file`.css and .js;
+// `links` to other pages, and what stands `after` the form.
 void WritePage(const std::string& templates, const std::string& out, const std::string& page,
                const std::string& frame, const std::string& form_file, FormWriter& form,
                std::span<const std::string_view> reading_order, std::string_view heading,
-               Values values) {
+               Values values, const std::string& links = "", const std::string& after = "") {
   values["page-name"] = Escape(heading);
   values["form-file"] = form_file;
+  values["links"] = links;
+  values["after-form"] = after;
   // A shared piece stands in its page's lines with no line break of its own after it.
   const auto piece = [&](const std::string& name) {
     std::string filled = Filled(templates, name, values);
@@ -402,12 +424,20 @@ int main(int argc, char* argv[]) {
   Write(out + "/main-form.css", main_form.Stylesheet());
   FormWriter practice_form(kPracticeForm, PracticeChoices());
   WritePage(templates, out, "practice.html", "companion.html.in", "practice-form", practice_form,
-            kPracticeFormReadingOrder, product::kPracticeName, facts);
+            kPracticeFormReadingOrder, product::kPracticeName, facts,
+            "<a href=\"worksheet.html\">Работен лист</a>");
   Write(out + "/practice-form.css", practice_form.Stylesheet());
   FormWriter explore_form(kExploreForm, {"Option1_0"});
   WritePage(templates, out, "explore.html", "companion.html.in", "explore-form", explore_form,
             kExploreFormReadingOrder, product::kExploreName, facts);
   Write(out + "/explore-form.css", explore_form.Stylesheet());
+  // The worksheet: its choices, and the sheet they make, which its script draws.
+  FormWriter worksheet_form(kWorksheetForm, WorksheetChoices());
+  WritePage(templates, out, "worksheet.html", "companion.html.in", "worksheet-form", worksheet_form,
+            kWorksheetFormReadingOrder, "Работен лист", facts,
+            Join({"<a href=\"practice.html\">", Escape(product::kPracticeName), "</a>"}),
+            "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Листът\"></section>");
+  Write(out + "/worksheet-form.css", worksheet_form.Stylesheet());
   Write(out + "/page.css", Filled(templates, "page.css.in", facts));
   Write(out + "/manifest.webmanifest", Filled(templates, "manifest.webmanifest.in", facts));
   Write(out + "/_headers", HeadersFile());

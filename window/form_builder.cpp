@@ -143,6 +143,11 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
   std::vector<QWidget*> widgets;
   std::vector<std::pair<int, QWidget*>> tab_order;
   for (const Control& control : layout.controls) {
+    // What only the page has, the desktop leaves out.
+    if (control.where == Where::Page) {
+      widgets.push_back(nullptr);
+      continue;
+    }
     QWidget* container = control.container.empty()
                              ? &window
                              : Referred<QGroupBox>(window, control, control.container, "frame");
@@ -164,7 +169,7 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
   // its label's name: the box's own name where it has one ("брой банкноти 100"
   // for "100* ").
   for (std::size_t i = 0; i < widgets.size(); ++i) {
-    if (layout.controls[i].labels.empty()) continue;
+    if (!widgets[i] || layout.controls[i].labels.empty()) continue;
     auto* label = As<QLabel>(widgets[i], layout.controls[i]);
     QWidget* box = Referred(window, layout.controls[i], layout.controls[i].labels, "box");
     label->setBuddy(box);
@@ -174,7 +179,7 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
   // What belongs to one choice is seen while it is chosen.
   for (std::size_t i = 0; i < widgets.size(); ++i) {
     const std::string_view shown_with = layout.controls[i].shown_with;
-    if (shown_with.empty()) continue;
+    if (!widgets[i] || shown_with.empty()) continue;
     auto* option = Referred<QRadioButton>(window, layout.controls[i], shown_with, "option");
     QWidget* widget = widgets[i];
     widget->setVisible(option->isChecked());

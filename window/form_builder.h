@@ -35,7 +35,8 @@ T* As(QWidget* widget, const Control& control) {
 // It adds no behaviour: what a click does and what a list shows stay with the
 // window. The focus is put where the description starts it. A control whose
 // frame, box or option is not built before it stops the program with its name.
-// Returns the widgets in the order of `layout.controls`.
+// Returns the widgets in the order of `layout.controls`, none for a control only
+// the page has.
 std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, FormZoom& zoom);
 
 }  // namespace banknotes

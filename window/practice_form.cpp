@@ -17,6 +17,7 @@
 #include "window/list_lines_model.h"
 #include "window/qt_text.h"
 #include "window/screen_reader.h"
+#include "window/worksheet_dialog.h"
 
 namespace banknotes {
 namespace {
@@ -34,6 +35,7 @@ PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
+      seed_(seed),
       practice_(seed) {
   setObjectName(ToQString(kPracticeForm.name));
   setWindowTitle(QString::fromUtf8(product::kPracticeName));
@@ -112,7 +114,14 @@ void PracticeForm::Act(Work work) {
 }
 
 void PracticeForm::Click(int button) {
+  if (button == kWorksheetButton) return OpenWorksheet();
   Act([this, button](PracticeState& state) { practice_.Click(state, button); });
+}
+
+void PracticeForm::OpenWorksheet() {
+  auto* dialog = new WorksheetDialog(seed_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
 }
 
 void PracticeForm::WriteForm(const PracticeState& state) {

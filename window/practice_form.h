@@ -31,6 +31,8 @@ class PracticeForm : public QWidget {
   PracticeState ReadForm() const;
   // Runs a button's action as a click does.
   void Click(int button);
+  // Opens the worksheet's dialog, for a sheet of the same tasks ("Работен лист…").
+  void OpenWorksheet();
   int ZoomPercent() const;
 
  private:
@@ -40,6 +42,7 @@ class PracticeForm : public QWidget {
   void Act(Work work);
   void WriteForm(const PracticeState& state);
 
+  std::uint32_t seed_;  // the number of its tasks, and of a worksheet of the same
   Practice practice_;
   std::array<QRadioButton*, 2> option1_{};  // the exercise
   std::array<QRadioButton*, 3> option2_{};  // the payment's range

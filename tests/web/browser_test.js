@@ -389,6 +389,68 @@ async function exploreRow(browser, url, screen) {
   await context.close();
 }
 
+// ---- The worksheet, from the practice page: its choices in the address, a
+// choice out of range, and Chromium's PDF of sheet № 2026 read back with
+// pdftotext: the same tasks as the desktop's, the key from a page of its own.
+async function worksheetRow(browser, url) {
+  const context = await browser.newContext({viewport: {width: 1024, height: 768}, serviceWorkers: 'block'});
+  const visit = await Visit.open(context, `${url}practice.html?seed=2026`, false);
+  const page = visit.page;
+  await page.getByRole('link', {name: 'Работен лист'}).click();
+  await page.waitForURL('**/worksheet.html*');
+  await visit.ready();
+  await page.locator('#Sheet .task').first().waitFor();
+  const address = new URL(page.url()).searchParams;
+  const named = await page.getByRole('textbox', {name: 'Номер на листа', exact: true}).inputValue();
+  const print = await page.getByRole('button', {name: 'Печат', exact: true}).count();
+  check('worksheet: the practice page\'s link opens it, its choices in the address, a "Печат" button',
+        named === '2026' && address.get('number') === '2026' && address.get('payments') === '4' && print === 1,
+        page.url());
+
+  await visit.type('Задачи за плащане', '11');
+  await visit.ready();
+  const wrong = await page.locator('#Label1_4').textContent();
+  const hidden = await page.locator('#Sheet').isHidden();
+  check('worksheet: a count out of range is said, and no sheet is shown', hidden &&
+        wrong === 'Броят на задачите за плащане трябва да е цяло число от 0 до 10.', wrong);
+  await visit.type('Задачи за плащане', '4');
+  await visit.ready();
+  await page.locator('#Sheet .task').first().waitFor();
+  // "Печат" calls the browser's print.
+  await page.evaluate(() => { window.printed = 0; window.print = () => { ++window.printed; }; });
+  await page.getByRole('button', {name: 'Печат', exact: true}).click();
+  await visit.ready();
+  const printed = await page.evaluate(() => window.printed);
+
+  const pdf = path.join(screenshots, 'worksheet-2026.pdf');
+  await page.pdf({path: pdf, format: 'A4', preferCSSPageSize: true});
+  const text = (args) => require('child_process').execFileSync('pdftotext', [...args, '-layout', pdf, '-'], {encoding: 'utf8'});
+  const count = Number(require('child_process').execFileSync('pdfinfo', [pdf], {encoding: 'utf8'})
+                           .match(/^Pages:\s+(\d+)/m)[1]);
+  const pages = [];
+  for (let p = 1; p <= count; ++p) pages.push(text(['-f', String(p), '-l', String(p)]));
+  const keyPage = pages.findIndex((one) => one.includes('Отговори'));
+  const tasks = pages.slice(0, Math.max(keyPage, 0)).join('\n'), key = pages.slice(Math.max(keyPage, 0)).join('\n');
+  const wanted = ['Работен лист № 2026', 'Име:', 'Клас:', 'Дата:', '1. Изплатете 306 с възможно най-малко банкноти.',
+                  '4. Изплатете 422 с възможно най-малко банкноти.',
+                  '5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.', 'Брой начини',
+                  '7. Платете 4 със стойностите 4, 3 и 1.'];
+  const answers = ['Отговори — работен лист № 2026', '1. 306 = 100 + 100 + 100 + 5 + 1: 5 банкноти',
+                   '306: най-голямата банкнота, която се побира, е 100; остават 206.', '5. 5: 4 начина',
+                   '20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5'];
+  const missing = [...wanted.filter((one) => !tasks.includes(one)), ...answers.filter((one) => !key.includes(one))];
+  const fonts = require('child_process').execFileSync('pdffonts', [pdf], {encoding: 'utf8'}).trim().split('\n').slice(2);
+  const unembedded = fonts.filter((font) => !font.split(/\s+/).includes('yes'));
+  require('child_process').execFileSync('pdftoppm', ['-r', '60', '-gray', '-png', pdf, path.join(screenshots, 'worksheet-2026-grey')]);
+  check('worksheet: "Печат" prints; the PDF of sheet № 2026 holds the tasks, the key from a page of its own, its fonts',
+        printed === 1 && keyPage >= 1 && !missing.length && fonts.length > 0 && !unembedded.length,
+        `printed ${printed}, key on page ${keyPage + 1} of ${pages.length}; missing: ${missing.join(' | ')}; ` +
+            `not embedded: ${unembedded.join(' | ')}`);
+  await visit.axe('worksheet');
+  check('worksheet: no page errors', !visit.errors.length, visit.errors.join(' | '));
+  await context.close();
+}
+
 // ---- The keyboard, the clipboard and the limits, on a desktop.
 async function keyboardAndClipboard(browser, url) {
   const context = await browser.newContext({viewport: {width: 1024, height: 768}, serviceWorkers: 'block'});
@@ -872,6 +934,7 @@ async function main() {
   for (const screen of screens) await screenRow(browser, server.url, screen);
   for (const screen of [screens[0], screens[3]]) await practiceRow(browser, server.url, screen);
   for (const screen of [screens[0], screens[4]]) await exploreRow(browser, server.url, screen);
+  await worksheetRow(browser, server.url);
   await keyboardAndClipboard(browser, server.url);
   await loadingAndThemes(browser, server.url);
   await browser.close();

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "logic/practice.h"
+
+namespace banknotes {
+
+// A worksheet for the class, "Работен лист": tasks drawn from a sheet number as
+// the practice window draws its own from a seed, so that practice.html?seed=N,
+// and the practice window given N, set the pupil on screen the same first tasks
+// as sheet N; and their answer key. Paying an amount with the fewest banknotes,
+// finding every way to split a sum, and largest first against the fewest for a
+// set of the teacher's choice. It says what the sheet holds, never how a page or
+// a printer lays it out; every text on it is made here.
+
+inline constexpr int kMostTasks = 10;
+
+// What a sheet's choices start with, in its controls too.
+inline constexpr const char* kFirstSheetNumber = "2026";
+inline constexpr const char* kFirstPayments = "4";
+inline constexpr const char* kFirstSplits = "2";
+inline constexpr const char* kFirstExplorations = "1";
+
+// The choices as the dialog's and the page's controls hold them, texts and
+// chosen options.
+struct WorksheetForm {
+  std::string number = kFirstSheetNumber;  // "Номер на листа"
+  std::string payments = kFirstPayments;   // how many payment tasks, 0 to 10
+  int payment_range = static_cast<int>(PaymentRange::UpTo1000);
+  std::string splits = kFirstSplits;  // how many split tasks, 0 to 10
+  int split_range = static_cast<int>(SplitRange::From5To10);
+  std::string explorations = kFirstExplorations;  // how many "largest first" tasks, 0 to 10
+  int ready_set = 3;                              // the set they pay with: 4, 3, 1
+
+  friend bool operator==(const WorksheetForm&, const WorksheetForm&) = default;
+};
+
+// One task, and what its answer takes on paper.
+struct WorksheetTask {
+  enum Kind { Payment, Split, LargestFirst } kind;
+  std::string text;  // "1. Изплатете 306 с възможно най-малко банкноти."
+  std::vector<std::string> boxes;  // a box for each: "100", "50", .. "1"; for a split the
+                                   // ways' count: "Брой начини"
+  int lines = 0;                   // numbered lines to write the ways on
+};
+
+// One task's answer: a heading line and the lines under it.
+struct WorksheetAnswer {
+  std::string heading;
+  std::vector<std::string> lines;
+};
+
+struct Worksheet {
+  std::string title;                // "Работен лист № 2026"
+  std::vector<std::string> blanks;  // "Име:", "Клас:", "Дата:"
+  std::vector<WorksheetTask> tasks;
+  std::string key_title;  // "Отговори — Работен лист № 2026", on a page of its own
+  std::vector<WorksheetAnswer> answers;
+};
+
+// The sheet the choices make, or, where a number or a count is out of range,
+// none and a Bulgarian sentence that says what is wrong.
+struct WorksheetMade {
+  Worksheet sheet;
+  std::string wrong;
+};
+WorksheetMade MakeWorksheet(const WorksheetForm& form);
+
+}  // namespace banknotes

@@ -1,0 +1,150 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "tests/window_fixture.h"
+#include "window/form_style.h"
+#include "window/practice_form.h"
+#include "window/screen_reader.h"
+#include "window/worksheet_dialog.h"
+
+namespace banknotes {
+
+// The worksheet from the practice window: its dialog, a choice out of range, and
+// the PDF of sheet № 2026 read back as text (pdftotext) and for its fonts
+// (pdffonts). The PDF and its pages as pictures stay in the screenshots.
+class WindowWorksheetTest : public test_support::FormTestCase {
+  Q_OBJECT
+
+ public:
+  WindowWorksheetTest() : FormTestCase(false) {}
+
+ private slots:
+  void init();
+  void cleanup();
+  void thePracticeWindowOpensItWithItsNumber();
+  void aCountOutOfRangeMakesNoSheet();
+  void thePdfHoldsTheTasksAndTheKeyFromPageTwo();
+
+ private:
+  WorksheetDialog* Open();
+  static QString Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) return QStringLiteral("(%1 did not finish)").arg(program);
+    return QString::fromUtf8(process.readAllStandardOutput());
+  }
+
+  std::unique_ptr<PracticeForm> practice_;
+};
+
+void WindowWorksheetTest::init() {
+  UseFormLook(1);
+  UseScreenReaderSupport();
+  practice_ = std::make_unique<PracticeForm>(2026);
+  practice_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(practice_.get()));
+  QApplication::setActiveWindow(practice_.get());
+}
+
+void WindowWorksheetTest::cleanup() {
+  practice_.reset();
+  FormTestCase::cleanup();
+}
+
+WorksheetDialog* WindowWorksheetTest::Open() {
+  QTest::mouseClick(test_support::Find<QPushButton>(*practice_, "Command1_3"), Qt::LeftButton);
+  return practice_->findChild<WorksheetDialog*>();
+}
+
+void WindowWorksheetTest::thePracticeWindowOpensItWithItsNumber() {
+  WorksheetDialog* dialog = Open();
+  QVERIFY(dialog);
+  QVERIFY(QTest::qWaitForWindowExposed(dialog));
+  QCOMPARE(dialog->windowTitle(), QStringLiteral("Работен лист"));
+  QCOMPARE(dialog->ReadForm().number, std::string("2026"));
+  for (const char* name : {"Command1_0", "Command1_1"})
+    QVERIFY(dialog->findChild<QPushButton*>(name));
+  QVERIFY(!dialog->findChild<QPushButton*>("Command1_2"));  // the page's own
+  QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/worksheet"));
+  QVERIFY(test_support::GrabScreen(*dialog).save(
+      QStringLiteral(SCREENSHOT_DIR "/worksheet/dialog.png")));
+  dialog->close();
+}
+
+void WindowWorksheetTest::aCountOutOfRangeMakesNoSheet() {
+  WorksheetDialog* dialog = Open();
+  QVERIFY(dialog);
+  test_support::Type(*dialog, "Text1_1", "11");
+  QTemporaryDir folder;
+  const QString path = folder.filePath("sheet.pdf");
+  QVERIFY(!dialog->SavePdf(path));
+  QVERIFY(!QFile::exists(path));
+  QCOMPARE(test_support::Find<QLabel>(*dialog, "Label1_4")->text(),
+           QStringLiteral("Броят на задачите за плащане трябва да е цяло число от 0 до 10."));
+  dialog->close();
+}
+
+void WindowWorksheetTest::thePdfHoldsTheTasksAndTheKeyFromPageTwo() {
+  WorksheetDialog* dialog = Open();
+  QVERIFY(dialog);
+  QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/worksheet"));
+  const QString path = QStringLiteral(SCREENSHOT_DIR "/worksheet/sheet-2026.pdf");
+  QFile::remove(path);
+  QVERIFY(dialog->SavePdf(path));
+  QVERIFY(QFile(path).size() > 1000);
+  QVERIFY(test_support::Find<QLabel>(*dialog, "Label1_4")
+              ->text()
+              .startsWith(QStringLiteral("Листът е записан")));
+  dialog->close();
+#ifndef Q_OS_LINUX
+  QSKIP("pdftotext and pdffonts are read on Linux only");
+#endif
+  // The pages' texts; the key starts on a page of its own, after the tasks.
+  QStringList pages;
+  for (int page = 1; page <= 20; ++page) {
+    const QString text = Run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page),
+                                           "-layout", path, "-"});
+    if (text.trimmed().isEmpty()) break;
+    pages << text;
+  }
+  qsizetype key_page = -1;
+  for (qsizetype page = 0; page < pages.size() && key_page < 0; ++page)
+    if (pages[page].contains(QStringLiteral("Отговори"))) key_page = page;
+  QVERIFY2(key_page >= 1, qPrintable(pages.join("\f")));
+  const QString tasks = pages.mid(0, key_page).join('\n'), key = pages.mid(key_page).join('\n');
+  QVERIFY2(pages.first().contains(QStringLiteral("Работен лист № 2026")),
+           qPrintable(pages.first()));
+  for (const char* text :
+       {"Име:", "Клас:", "Дата:", "1. Изплатете 306 с възможно най-малко банкноти.",
+        "4. Изплатете 422 с възможно най-малко банкноти.",
+        "5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.", "Брой начини",
+        "7. Платете 4 със стойностите 4, 3 и 1."})
+    QVERIFY2(tasks.contains(QString::fromUtf8(text)), qPrintable(tasks));
+  QVERIFY2(pages[key_page].trimmed().startsWith(QStringLiteral("Отговори — работен лист № 2026")),
+           qPrintable(pages[key_page]));
+  for (const char* text : {"1. 306 = 100 + 100 + 100 + 5 + 1: 5 банкноти",
+                           "306: най-голямата банкнота, която се побира, е 100; остават 206.",
+                           "5. 5: 4 начина", "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5"})
+    QVERIFY2(key.contains(QString::fromUtf8(text)), qPrintable(key));
+  // Every font the sheet uses is in it.
+  const QStringList fonts = Run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
+  QVERIFY(!fonts.isEmpty());
+  for (const QString& font : fonts)
+    QVERIFY2(font.simplified().split(' ').contains(QStringLiteral("yes")), qPrintable(font));
+  // The pages as pictures, in grey as a school's printer has them, to look at.
+  Run("pdftoppm", {"-r", "60", "-gray", "-png", path,
+                   QStringLiteral(SCREENSHOT_DIR "/worksheet/sheet-2026-grey")});
+}
+
+}  // namespace banknotes
+
+QTEST_MAIN(banknotes::WindowWorksheetTest)
+#include "window_worksheet_test.moc"
