@@ -189,7 +189,12 @@ const webkit = {
       type: (text) => driver.actions().sendKeys(text).perform(),
       press: (key) => driver.actions().sendKeys(keys[key]).perform(),
       evaluate: run,
-      async screenshot(file) { fs.writeFileSync(file, await driver.takeScreenshot(), 'base64'); },
+      async screenshot(file) {
+        // The driver takes what was last painted: in a frame, that can be from
+        // before the last keys. Let the frame paint twice first.
+        await run(() => new Promise((painted) => requestAnimationFrame(() => requestAnimationFrame(painted))));
+        fs.writeFileSync(file, await driver.takeScreenshot(), 'base64');
+      },
       close: () => driver.switchTo().defaultContent(),
     };
   },
