@@ -39,11 +39,7 @@ class WindowExploreTest : public test_support::FormTestCase {
     return test_support::Find<T>(*explore_, name);
   }
   void TypeInto(const QString& box, const QString& text) {
-    auto* edit = In<QLineEdit>(box);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    test_support::Type(*explore_, box, text);
   }
   // A box as a screen reader reads it: its text, if it has the name.
   QString Read(const QString& box, const QString& name) {
@@ -64,12 +60,8 @@ class WindowExploreTest : public test_support::FormTestCase {
 };
 
 void WindowExploreTest::init() {
-  UseFormLook(1);
-  UseScreenReaderSupport();
-  explore_ = std::make_unique<ExploreForm>();
-  explore_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(explore_.get()));
-  QApplication::setActiveWindow(explore_.get());
+  explore_ = test_support::OpenWindow<ExploreForm>();
+  QVERIFY(explore_);
 }
 
 void WindowExploreTest::cleanup() {
@@ -79,13 +71,8 @@ void WindowExploreTest::cleanup() {
 
 void WindowExploreTest::everyControlHasAName() {
   QCOMPARE(explore_->windowTitle(), QStringLiteral("Изследване"));
-  QStringList names;
-  for (QWidget* widget : explore_->findChildren<QWidget*>()) {
-    if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().startsWith("qt_")) continue;
-    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
-    QVERIFY2(!control->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
-    names << control->text(QAccessible::Name);
-  }
+  const QStringList names = test_support::AccessibleNames(*explore_);
+  QVERIFY2(!names.join('|').contains(QStringLiteral("(no name")), qPrintable(names.join(", ")));
   for (const char* name :
        {"Стойност 1", "Стойност 10", "Евро: 100, 50, 20, 10, 5, 2, 1",
         "Центове на САЩ: 25, 10, 5, 1", "Стари британски пенита: 30, 24, 12, 6, 3, 1", "4, 3, 1",

@@ -1,22 +1,10 @@
 #include "tests/window_fixture.h"
 
-#include <QApplication>
-#include <QtTest>
-
-#include "window/form_style.h"
-#include "window/screen_reader.h"
-
 namespace banknotes::test_support {
 
 void FormTestCase::OpenForm() {
-  // As the program sets the application up before its window.
-  UseFormLook(1);
-  UseScreenReaderSupport();
-  form_ = std::make_unique<MainForm>();
-  form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-  // Xvfb has no window manager to activate the window; Qt is told directly.
-  QApplication::setActiveWindow(form_.get());
+  form_ = OpenWindow<MainForm>();
+  QVERIFY(form_);
 }
 
 void FormTestCase::init() {

@@ -24,6 +24,18 @@ T* Find(QWidget& form, const QString& name) {
   return widget;
 }
 
+// The accessible name of every control the focus can stop at in `window`; one
+// with no name stands as "(no name: its object name)".
+inline QStringList AccessibleNames(QWidget& window) {
+  QStringList names;
+  for (QWidget* widget : window.findChildren<QWidget*>()) {
+    if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().startsWith("qt_")) continue;
+    const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    names << (name.isEmpty() ? QStringLiteral("(no name: %1)").arg(widget->objectName()) : name);
+  }
+  return names;
+}
+
 // Every control the focus stops at, in the order Tab takes it round.
 inline QStringList TabOrder() {
   QStringList stops;

@@ -45,11 +45,7 @@ class WindowPracticeTest : public test_support::FormTestCase {
     return test_support::Find<T>(*practice_, name);
   }
   void TypeInto(const QString& box, const QString& text) {
-    auto* edit = In<QLineEdit>(box);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    test_support::Type(*practice_, box, text);
   }
   // The answer, as a screen reader reads the answer box: its name, and its text.
   QString Answer() {
@@ -70,12 +66,8 @@ class WindowPracticeTest : public test_support::FormTestCase {
 };
 
 void WindowPracticeTest::init() {
-  UseFormLook(1);
-  UseScreenReaderSupport();
-  practice_ = std::make_unique<PracticeForm>(2026);
-  practice_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(practice_.get()));
-  QApplication::setActiveWindow(practice_.get());
+  practice_ = test_support::OpenWindow<PracticeForm>(2026);
+  QVERIFY(practice_);
 }
 
 void WindowPracticeTest::cleanup() {
@@ -85,13 +77,8 @@ void WindowPracticeTest::cleanup() {
 
 void WindowPracticeTest::everyControlHasAName() {
   QCOMPARE(practice_->windowTitle(), QStringLiteral("Упражнение"));
-  QStringList names;
-  for (QWidget* widget : practice_->findChildren<QWidget*>()) {
-    if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().startsWith("qt_")) continue;
-    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
-    QVERIFY2(!control->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
-    names << control->text(QAccessible::Name);
-  }
+  const QStringList names = test_support::AccessibleNames(*practice_);
+  QVERIFY2(!names.join('|').contains(QStringLiteral("(no name")), qPrintable(names.join(", ")));
   for (const char* name : {"Плащане", "Разбиване", "Суми до 1000", "брой банкноти 100",
                            "брой банкноти 1", "Сума за разбиване", "брой по 20", "брой по 1",
                            "Провери", "Нова задача", "Покажи всички", "Отговор", "Намерени начини"})

@@ -46,12 +46,8 @@ class WindowWorksheetTest : public test_support::FormTestCase {
 };
 
 void WindowWorksheetTest::init() {
-  UseFormLook(1);
-  UseScreenReaderSupport();
-  practice_ = std::make_unique<PracticeForm>(2026);
-  practice_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(practice_.get()));
-  QApplication::setActiveWindow(practice_.get());
+  practice_ = test_support::OpenWindow<PracticeForm>(2026);
+  QVERIFY(practice_);
 }
 
 void WindowWorksheetTest::cleanup() {

@@ -68,8 +68,7 @@ void ExploreForm::BindControls(const std::vector<QWidget*>& widgets) {
 ExploreState ExploreForm::ReadForm() const {
   ExploreState state;
   for (std::size_t k = 0; k < kMaxValues; ++k) state.values[k] = text5_[k]->text().toStdString();
-  for (std::size_t j = 0; j < option1_.size(); ++j)
-    if (option1_[j]->isChecked()) state.ready_set = static_cast<int>(j);
+  state.ready_set = Chosen(option1_);
   state.amount = text3_[0]->text().toStdString();
   state.sum = text3_[1]->text().toStdString();
   state.verdict = label1_[0]->text().toStdString();

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QRadioButton>
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "logic/form_layout.h"
@@ -24,6 +27,14 @@ T* As(QWidget* widget, const Control& control) {
   T* as = dynamic_cast<T*>(widget);
   if (!as) WrongKind(control);
   return as;
+}
+
+// The index of the chosen option of a group; the first where none is chosen.
+template <std::size_t N>
+int Chosen(const std::array<QRadioButton*, N>& options) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (options[i]->isChecked()) return static_cast<int>(i);
+  return 0;
 }
 
 // Builds a described window's controls on the desktop: each control the widget of

@@ -20,17 +20,6 @@
 #include "window/worksheet_dialog.h"
 
 namespace banknotes {
-namespace {
-
-template <std::size_t N>
-int Chosen(const std::array<QRadioButton*, N>& options) {
-  for (std::size_t i = 0; i < N; ++i)
-    if (options[i]->isChecked()) return static_cast<int>(i);
-  return 0;
-}
-
-}  // namespace
-
 PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -22,17 +22,6 @@
 #include "window/worksheet_printer.h"
 
 namespace banknotes {
-namespace {
-
-template <std::size_t N>
-int Chosen(const std::array<QRadioButton*, N>& options) {
-  for (std::size_t i = 0; i < N; ++i)
-    if (options[i]->isChecked()) return static_cast<int>(i);
-  return 0;
-}
-
-}  // namespace
-
 WorksheetDialog::WorksheetDialog(std::uint32_t number, QWidget* parent) : QDialog(parent) {
   setObjectName(ToQString(kWorksheetForm.name));
   setWindowTitle(QStringLiteral("Работен лист"));
