@@ -23,10 +23,7 @@ constexpr std::string_view kAnswerBoxes[] = {"Text1", "Text2", "Text6", "Text7"}
 
 }  // namespace
 
-ExploreForm::ExploreForm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+ExploreForm::ExploreForm(QWidget* parent) : QWidget(parent, kFormWindowFlags) {
   setObjectName(ToQString(kExploreForm.name));
   setWindowTitle(QString::fromUtf8(product::kExploreName));
   setWindowIcon(HamburgerIcon());

@@ -29,6 +29,12 @@ T* As(QWidget* widget, const Control& control) {
   return as;
 }
 
+// A described window's frame: a title, its system menu, minimise and close, and
+// no maximise, since its controls stand at fixed places.
+inline constexpr Qt::WindowFlags kFormWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 // The index of the chosen option of a group; the first where none is chosen.
 template <std::size_t N>
 int Chosen(const std::array<QRadioButton*, N>& options) {

@@ -23,10 +23,7 @@
 
 namespace banknotes {
 
-MainForm::MainForm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+MainForm::MainForm(QWidget* parent) : QWidget(parent, kFormWindowFlags) {
   setObjectName(ToQString(kMainForm.name));
   setWindowTitle(QString::fromUtf8(product::kTitle));
   setWindowIcon(HamburgerIcon());

@@ -20,12 +20,9 @@
 #include "window/worksheet_dialog.h"
 
 namespace banknotes {
+
 PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      seed_(seed),
-      practice_(seed) {
+    : QWidget(parent, kFormWindowFlags), seed_(seed), practice_(seed) {
   setObjectName(ToQString(kPracticeForm.name));
   setWindowTitle(QString::fromUtf8(product::kPracticeName));
   setWindowIcon(HamburgerIcon());
