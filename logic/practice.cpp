@@ -109,12 +109,12 @@ std::string StepText(const GreedyStep& step) {
 }
 
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
-  constexpr std::int32_t kLargest[] = {100, 1000, 10000};
-  return Uniform(random, 1, kLargest[static_cast<int>(range)]);
+  return Uniform(random, 1, kLargestAmounts[static_cast<int>(range)]);
 }
 
 std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {
-  return range == SplitRange::From5To10 ? Uniform(random, 5, 10) : Uniform(random, 11, 20);
+  const SumRange sums = kSumRanges[static_cast<int>(range)];
+  return Uniform(random, sums.smallest, sums.largest);
 }
 
 // Largest first, as "Въведи" pays.
@@ -180,9 +180,10 @@ std::vector<std::string> SplitHunt::Lines() const {
   return lines;
 }
 
-Practice::Practice(std::uint32_t seed) : random_(seed) {
-  amount_ = DrawAmount(random_, PaymentRange::UpTo1000);
-  hunt_ = SplitHunt(DrawSum(random_, SplitRange::From5To10));
+Practice::Practice(std::uint32_t seed, PaymentRange payment_range, SplitRange split_range)
+    : random_(seed) {
+  amount_ = DrawAmount(random_, payment_range);
+  hunt_ = SplitHunt(DrawSum(random_, split_range));
 }
 
 void Practice::Show(PracticeState& form) const {

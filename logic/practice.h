@@ -25,6 +25,12 @@ enum class Exercise { Payment, Split };
 enum class PaymentRange { UpTo100, UpTo1000, UpTo10000 };
 // Sums from 5 to 10 (the default) or from 11 to 20.
 enum class SplitRange { From5To10, From11To20 };
+inline constexpr int kPaymentRanges = 3, kSplitRanges = 2;
+inline constexpr std::int32_t kLargestAmounts[kPaymentRanges] = {100, 1000, 10000};
+struct SumRange {
+  std::int32_t smallest, largest;
+};
+inline constexpr SumRange kSumRanges[kSplitRanges] = {{5, 10}, {11, 20}};
 
 // A uniform draw from lo to hi, the same on every standard library.
 std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi);
@@ -122,16 +128,19 @@ struct PracticeState {
 };
 
 // The practice window's buttons, by index.
-inline constexpr int kCheckButton = 0;    // "Провери"
-inline constexpr int kNewTaskButton = 1;  // "Нова задача"
-inline constexpr int kShowAllButton = 2;  // "Покажи всички"
+inline constexpr int kCheckButton = 0;      // "Провери"
+inline constexpr int kNewTaskButton = 1;    // "Нова задача"
+inline constexpr int kShowAllButton = 2;    // "Покажи всички"
 inline constexpr int kWorksheetButton = 3;  // "Работен лист…", on the desktop
 
 // One practice session: the random source, the amount to pay and the hunt, and
 // the tally of tasks right at the first check. Nothing of it outlives the window.
 class Practice {
  public:
-  explicit Practice(std::uint32_t seed);
+  // Its first task of each exercise drawn from the ranges given, as a
+  // worksheet of the same number and ranges draws its first tasks.
+  explicit Practice(std::uint32_t seed, PaymentRange payment_range = PaymentRange::UpTo1000,
+                    SplitRange split_range = SplitRange::From5To10);
 
   // Sets the chosen exercise's task, answer, tally and list on the form: at
   // start and whenever the pupil chooses the other exercise.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 
 #include "logic/dispatch.h"
 #include "logic/explore.h"
@@ -54,48 +55,126 @@ std::string Ways(std::size_t ways) {
   return N(static_cast<std::int64_t>(ways)) + (ways == 1 ? " начин" : " начина");
 }
 
+// Draws of one kind for a sheet, none repeated while the range, `kinds` amounts
+// in all, has some not yet drawn.
+class Distinct {
+ public:
+  explicit Distinct(std::int32_t kinds) : kinds_(static_cast<std::size_t>(kinds)) {}
+  int size() const { return static_cast<int>(drawn_.size()); }
+  void resize(int size) { drawn_.resize(static_cast<std::size_t>(size)); }
+  const std::vector<std::int32_t>& drawn() const { return drawn_; }
+  void Add(std::int32_t amount) {
+    if (seen_.size() >= kinds_) seen_.clear();
+    seen_.insert(amount);
+    drawn_.push_back(amount);
+  }
+  // Draws until an amount not yet drawn comes, or, once every one has been, any.
+  template <typename Draw>
+  void Add(Draw draw) {
+    if (seen_.size() >= kinds_) seen_.clear();
+    std::int32_t amount = draw();
+    while (seen_.contains(amount)) amount = draw();
+    Add(amount);
+  }
+
+ private:
+  std::size_t kinds_;
+  std::set<std::int32_t> seen_;
+  std::vector<std::int32_t> drawn_;
+};
+
 }  // namespace
+
+std::string WorksheetChoiceWrong(WorksheetChoice choice) {
+  const std::string counts = " трябва да е цяло число от 0 до " + N(kMostTasks) + ".";
+  switch (choice) {
+    case WorksheetChoice::Number:
+      return "Номерът на листа трябва да е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295.";
+    case WorksheetChoice::Payments:
+      return "Броят на задачите за плащане" + counts;
+    case WorksheetChoice::Splits:
+      return "Броят на задачите за разбиване" + counts;
+    case WorksheetChoice::Explorations:
+      return "Броят на задачите за най-големите първо" + counts;
+    case WorksheetChoice::PaymentRange:
+      return "Сумите за плащане се избират така: 0 – до 100, 1 – до 1000, 2 – до 10\u00a0000.";
+    case WorksheetChoice::SplitRange:
+      return "Сумите за разбиване се избират така: 0 – от 5 до 10, 1 – от 11 до 20.";
+    case WorksheetChoice::ReadySet:
+      return "Стойностите за плащане се избират с число от 0 до " + N(kReadySets - 1) + ".";
+  }
+  return {};
+}
+
+std::string PracticeAddress(std::uint32_t number, PaymentRange payment_range,
+                            SplitRange split_range) {
+  return "practice.html?seed=" + N(number) + "&paymentRange=" + N(static_cast<int>(payment_range)) +
+         "&splitRange=" + N(static_cast<int>(split_range));
+}
+
+std::string PracticeCommand(std::uint32_t number, PaymentRange payment_range,
+                            SplitRange split_range) {
+  return "banknotes --practice --seed " + N(number) + " --payment-range " +
+         N(static_cast<int>(payment_range)) + " --split-range " + N(static_cast<int>(split_range));
+}
 
 WorksheetMade MakeWorksheet(const WorksheetForm& form) {
   WorksheetMade made;
   const std::optional<std::uint32_t> number = Number(form.number);
   const std::optional<int> payments = Count(form.payments), splits = Count(form.splits),
                            explorations = Count(form.explorations);
-  const std::string counts = " трябва да е цяло число от 0 до " + N(kMostTasks) + ".";
+  const auto in = [](int option, int options) { return option >= 0 && option < options; };
+  std::optional<WorksheetChoice> wrong;
   if (!number)
-    made.wrong = "Номерът на листа трябва да е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295.";
+    wrong = WorksheetChoice::Number;
   else if (!payments)
-    made.wrong = "Броят на задачите за плащане" + counts;
+    wrong = WorksheetChoice::Payments;
+  else if (!in(form.payment_range, kPaymentRanges))
+    wrong = WorksheetChoice::PaymentRange;
   else if (!splits)
-    made.wrong = "Броят на задачите за разбиване" + counts;
+    wrong = WorksheetChoice::Splits;
+  else if (!in(form.split_range, kSplitRanges))
+    wrong = WorksheetChoice::SplitRange;
   else if (!explorations)
-    made.wrong = "Броят на задачите за най-големите първо" + counts;
-  if (!made.wrong.empty()) return made;
+    wrong = WorksheetChoice::Explorations;
+  else if (!in(form.ready_set, static_cast<int>(kReadySets)))
+    wrong = WorksheetChoice::ReadySet;
+  if (wrong) {
+    made.wrong = WorksheetChoiceWrong(*wrong);
+    return made;
+  }
+  if (*payments + *splits + *explorations == 0) {
+    made.wrong = "Листът няма нито една задача: изберете поне една.";
+    return made;
+  }
 
-  const auto payment_range = static_cast<PaymentRange>(std::clamp(form.payment_range, 0, 2));
-  const auto split_range = static_cast<SplitRange>(std::clamp(form.split_range, 0, 1));
+  const auto payment_range = static_cast<PaymentRange>(form.payment_range);
+  const auto split_range = static_cast<SplitRange>(form.split_range);
   const ValueSet& values = ReadySetValues(form.ready_set);
 
   // Drawn as the practice draws: its first amount, its first sum, then the rest.
   PracticeRandom random(*number);
-  std::vector<std::int32_t> amounts = {DrawAmount(random, payment_range)};
-  std::vector<std::int32_t> sums = {DrawSum(random, split_range)};
-  while (static_cast<int>(amounts.size()) < *payments)
-    amounts.push_back(DrawAmount(random, payment_range));
-  while (static_cast<int>(sums.size()) < *splits) sums.push_back(DrawSum(random, split_range));
-  amounts.resize(static_cast<std::size_t>(*payments));
-  sums.resize(static_cast<std::size_t>(*splits));
+  const SumRange sum_range = kSumRanges[form.split_range];
+  Distinct amounts(kLargestAmounts[form.payment_range]),
+      sums(sum_range.largest - sum_range.smallest + 1);
+  amounts.Add(DrawAmount(random, payment_range));
+  sums.Add(DrawSum(random, split_range));
+  while (amounts.size() < *payments) amounts.Add([&] { return DrawAmount(random, payment_range); });
+  while (sums.size() < *splits) sums.Add([&] { return DrawSum(random, split_range); });
+  amounts.resize(*payments);
+  sums.resize(*splits);
   // Amounts up to where largest first can first fail with the set.
   const std::int32_t explored_most = values.size() < 2 ? 10 : values[0] + values[1] - 1;
-  std::vector<std::int32_t> explored;
-  for (int i = 0; i < *explorations; ++i) explored.push_back(Uniform(random, 1, explored_most));
+  Distinct explored(explored_most);
+  while (explored.size() < *explorations)
+    explored.Add([&] { return Uniform(random, 1, explored_most); });
 
   Worksheet& sheet = made.sheet;
   sheet.title = "Работен лист № " + N(*number);
   sheet.blanks = {"Име:", "Клас:", "Дата:"};
   sheet.key_title = "Отговори — работен лист № " + N(*number);
   std::size_t task = 0;
-  for (const std::int32_t amount : amounts) {
+  for (const std::int32_t amount : amounts.drawn()) {
     WorksheetTask paying{WorksheetTask::Payment, Numbered(++task, PaymentTask(amount)), {}, 0};
     for (const char* caption : kDenominationCaptions) paying.boxes.push_back(caption);
     sheet.tasks.push_back(paying);
@@ -108,15 +187,14 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
     sheet.answers.push_back(answer);
   }
   // As many lines as the largest sum of the range has ways.
-  const std::int32_t largest_sum = split_range == SplitRange::From5To10 ? 10 : 20;
-  const int lines = static_cast<int>(Listing(largest_sum).size());
-  for (const std::int32_t sum : sums) {
+  const int lines = static_cast<int>(Listing(sum_range.largest).size());
+  for (const std::int32_t sum : sums.drawn()) {
     sheet.tasks.push_back(
         {WorksheetTask::Split, Numbered(++task, SplitTask(sum)), {"Брой начини"}, lines});
     const std::vector<std::string> ways = Listing(sum);
     sheet.answers.push_back({Numbered(task, N(sum) + ": " + Ways(ways.size())), ways});
   }
-  for (const std::int32_t amount : explored) {
+  for (const std::int32_t amount : explored.drawn()) {
     sheet.tasks.push_back(
         {WorksheetTask::LargestFirst,
          Numbered(++task,
@@ -133,6 +211,10 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
                                                 ", най-малко " + paid(fewest) + "."),
                              {}});
   }
+  sheet.on_screen = "Същите първи задачи на екрана: страницата " +
+                    PracticeAddress(*number, payment_range, split_range) +
+                    " или програмата: " + PracticeCommand(*number, payment_range, split_range) +
+                    ".";
   return made;
 }
 

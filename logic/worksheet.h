@@ -39,6 +39,32 @@ struct WorksheetForm {
   friend bool operator==(const WorksheetForm&, const WorksheetForm&) = default;
 };
 
+// The choices, in the order of their controls; their names in the page's
+// address (worksheet.html?number=2026&paymentRange=0), which the practice's
+// address shares for the same draw (practice.html?seed=2026&paymentRange=0).
+enum class WorksheetChoice {
+  Number,
+  Payments,
+  PaymentRange,
+  Splits,
+  SplitRange,
+  Explorations,
+  ReadySet
+};
+inline constexpr std::size_t kWorksheetChoices = 7;
+inline constexpr const char* kWorksheetChoiceNames[kWorksheetChoices] = {
+    "number", "payments", "paymentRange", "splits", "splitRange", "explorations", "readySet"};
+// What is said of a choice that its control cannot hold: a box's text that is
+// not a whole number in its range, an option that is not there.
+std::string WorksheetChoiceWrong(WorksheetChoice choice);
+
+// Where the pupil gets a sheet's first tasks on screen: the practice page's
+// address and the program's command line, with the sheet's number and ranges.
+std::string PracticeAddress(std::uint32_t number, PaymentRange payment_range,
+                            SplitRange split_range);
+std::string PracticeCommand(std::uint32_t number, PaymentRange payment_range,
+                            SplitRange split_range);
+
 // One task, and what its answer takes on paper.
 struct WorksheetTask {
   enum Kind { Payment, Split, LargestFirst } kind;
@@ -60,10 +86,14 @@ struct Worksheet {
   std::vector<WorksheetTask> tasks;
   std::string key_title;  // "Отговори — Работен лист № 2026", on a page of its own
   std::vector<WorksheetAnswer> answers;
+  // Under the answers, for the teacher: where the pupils get the same first tasks.
+  std::string on_screen;
 };
 
-// The sheet the choices make, or, where a number or a count is out of range,
-// none and a Bulgarian sentence that says what is wrong.
+// The sheet the choices make, or, where a number, a count or an option is out
+// of range, or no task is asked for, none and a Bulgarian sentence that says
+// what is wrong. Amounts of one kind do not repeat on a sheet while its range
+// has some not yet asked.
 struct WorksheetMade {
   Worksheet sheet;
   std::string wrong;

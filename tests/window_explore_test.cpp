@@ -30,6 +30,7 @@ class WindowExploreTest : public test_support::FormTestCase {
   void everyControlHasAName();
   void aReadySetIsAnswered();
   void aTypedSetIsAnswered();
+  void aReadySetChosenAgainRefillsItsValues();
   void wrongInputSaysSoAndChangesNothing();
   void f3OpensItFromTheMainWindow();
 
@@ -129,6 +130,19 @@ void WindowExploreTest::aTypedSetIsAnswered() {
   QVERIFY2(ways.contains(QStringLiteral("5\u00a0000\u00a0000 комбинации")), qPrintable(ways));
   QVERIFY2(ways.contains(QStringLiteral("495 стъпки")), qPrintable(ways));
   Shot("typed_set");
+}
+
+// By mouse on the chosen option, and by Space on it from the keyboard.
+void WindowExploreTest::aReadySetChosenAgainRefillsItsValues() {
+  QTest::mouseClick(In<QRadioButton>("Option1_3"), Qt::LeftButton, {}, QPoint(10, 10));
+  TypeInto("Text5_0", "5");
+  QTest::mouseClick(In<QRadioButton>("Option1_3"), Qt::LeftButton, {}, QPoint(10, 10));
+  QCOMPARE(In<QLineEdit>("Text5_0")->text(), QStringLiteral("4"));
+  TypeInto("Text5_1", "2");
+  In<QRadioButton>("Option1_3")->setFocus();
+  QTest::keyClick(In<QRadioButton>("Option1_3"), Qt::Key_Space);
+  QCOMPARE(In<QLineEdit>("Text5_1")->text(), QStringLiteral("3"));
+  QVERIFY(In<QRadioButton>("Option1_3")->isChecked());
 }
 
 void WindowExploreTest::wrongInputSaysSoAndChangesNothing() {

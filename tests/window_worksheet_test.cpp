@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -32,6 +36,8 @@ class WindowWorksheetTest : public test_support::FormTestCase {
   void thePracticeWindowOpensItWithItsNumber();
   void aCountOutOfRangeMakesNoSheet();
   void thePdfHoldsTheTasksAndTheKeyFromPageTwo();
+  void aFullDiskLeavesNoFileAndSaysSo();
+  void aNameWithoutPdfAsksBeforeReplacingOne();
 
  private:
   WorksheetDialog* Open();
@@ -138,6 +144,84 @@ void WindowWorksheetTest::thePdfHoldsTheTasksAndTheKeyFromPageTwo() {
   // The pages as pictures, in grey as a school's printer has them, to look at.
   Run("pdftoppm", {"-r", "60", "-gray", "-png", path,
                    QStringLiteral(SCREENSHOT_DIR "/worksheet/sheet-2026-grey")});
+}
+
+// A tmpfs of 16 KiB, which a sheet's PDF does not fit, mounted where the test
+// may (as root on Linux).
+void WindowWorksheetTest::aFullDiskLeavesNoFileAndSaysSo() {
+#ifndef Q_OS_LINUX
+  QSKIP("a full disk is made with a tmpfs, on Linux only");
+#endif
+  QTemporaryDir folder;
+  if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", folder.path()}) != 0)
+    QSKIP("a tmpfs can only be mounted as root: the full disk is not tried");
+  struct Unmount {
+    QString path;
+    ~Unmount() { QProcess::execute("umount", {path}); }
+  } unmount{folder.path()};
+  WorksheetDialog* dialog = Open();
+  QVERIFY(dialog);
+  const QString path = folder.filePath("лист.pdf");
+  QVERIFY(!dialog->SavePdf(path));
+  QCOMPARE(test_support::Find<QLabel>(*dialog, "Label1_4")->text(),
+           QStringLiteral("Файлът „%1“ не можа да се запише.").arg(QDir::toNativeSeparators(path)));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+           QStringList());
+  // A device that is always full, as /dev/full is, made beside the test's files.
+  QTemporaryDir devices;
+  const QString full = devices.filePath("full");
+  QCOMPARE(QProcess::execute("mknod", {full, "c", "1", "7"}), 0);
+  QVERIFY(!dialog->SavePdf(full));
+  QVERIFY(!QFileInfo(full).isFile());
+  QCOMPARE(QDir(devices.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+           QStringList{"full"});
+  dialog->close();
+}
+
+// "лист" typed where "лист.pdf" is: the file dialog asks of "лист.pdf", and a
+// "No" leaves it as it was. Qt's own file dialog, on every platform, for the
+// test to drive.
+void WindowWorksheetTest::aNameWithoutPdfAsksBeforeReplacingOne() {
+  QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
+  QTemporaryDir folder;
+  const QString existing = folder.filePath(QStringLiteral("лист.pdf"));
+  {
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the teacher's own");
+  }
+  WorksheetDialog* dialog = Open();
+  QVERIFY(dialog);
+  QString asked;
+  bool typed = false;
+  QTimer::singleShot(0, [&] {
+    auto* files = dialog->findChild<QFileDialog*>(QStringLiteral("SavePdfDialog"));
+    if (!files) return;
+    files->setDirectory(folder.path());
+    auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name) return files->reject();
+    name->setText(QStringLiteral("лист"));
+    typed = true;
+    // The question comes as a message box of its own, over the file dialog.
+    QTimer::singleShot(0, [&, files] {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+          asked = box->text();
+          box->button(QMessageBox::No)->click();
+        }
+      files->reject();
+    });
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  QTest::mouseClick(test_support::Find<QPushButton>(*dialog, "Command1_1"), Qt::LeftButton);
+  QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
+  QVERIFY(typed);
+  QVERIFY2(asked.contains(QStringLiteral("лист.pdf")), qPrintable(asked));
+  QFile file(existing);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("the teacher's own"));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("лист.pdf")});
+  dialog->close();
 }
 
 }  // namespace banknotes

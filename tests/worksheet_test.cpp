@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -50,21 +51,70 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
                 "20*0 + 10*0 + 5*1 + 2*0 + 1*0 = 5", "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5",
                 "20*0 + 10*0 + 5*0 + 2*1 + 1*3 = 5", "20*0 + 10*0 + 5*0 + 2*0 + 1*5 = 5"}));
   EXPECT_EQ(sheet.answers[6].heading, "7. 4: най-големите първо 1 (4), най-малко 1 (4).");
+  EXPECT_EQ(sheet.on_screen,
+            "Същите първи задачи на екрана: страницата "
+            "practice.html?seed=2026&paymentRange=1&splitRange=0 или програмата: banknotes "
+            "--practice --seed 2026 --payment-range 1 --split-range 0.");
 }
 
-// The sheet's first tasks are the practice's first, for the same number.
-TEST(Worksheet, ItsFirstTasksAreThePracticesOfTheSameNumber) {
-  for (const std::uint32_t number : {0u, 7u, 2026u, 4294967295u}) {
-    WorksheetForm form;
-    form.number = std::to_string(number);
+// The sheet's first tasks are the practice's first, for the same number and
+// ranges: every range pair, and the address and command that give them.
+TEST(Worksheet, ItsFirstTasksAreThePracticesOfTheSameNumberAndRanges) {
+  for (const std::uint32_t number : {0u, 7u, 2026u, 4294967295u})
+    for (int payment_range = 0; payment_range < kPaymentRanges; ++payment_range)
+      for (int split_range = 0; split_range < kSplitRanges; ++split_range) {
+        SCOPED_TRACE(testing::Message() << number << " " << payment_range << " " << split_range);
+        const WorksheetForm form{.number = std::to_string(number),
+                                 .payment_range = payment_range,
+                                 .split_range = split_range};
+        const Worksheet sheet = MakeWorksheet(form).sheet;
+        const auto payments = static_cast<PaymentRange>(payment_range);
+        const auto splits = static_cast<SplitRange>(split_range);
+        Practice practice(number, payments, splits);
+        PracticeState state;
+        practice.Show(state);
+        EXPECT_EQ(sheet.tasks[0].text, "1. " + state.task);
+        state.exercise = Exercise::Split;
+        practice.Show(state);
+        EXPECT_EQ(sheet.tasks[4].text, "5. " + state.task);
+        EXPECT_NE(sheet.on_screen.find(PracticeAddress(number, payments, splits)),
+                  std::string::npos);
+        EXPECT_NE(sheet.on_screen.find(PracticeCommand(number, payments, splits)),
+                  std::string::npos);
+      }
+  EXPECT_EQ(PracticeAddress(2026, PaymentRange::UpTo100, SplitRange::From11To20),
+            "practice.html?seed=2026&paymentRange=0&splitRange=1");
+  EXPECT_EQ(PracticeCommand(2026, PaymentRange::UpTo100, SplitRange::From11To20),
+            "banknotes --practice --seed 2026 --payment-range 0 --split-range 1");
+}
+
+// Amounts of a kind repeat on a sheet only once every one of the range is asked.
+TEST(Worksheet, TasksRepeatOnlyOnceTheirRangeIsUsedUp) {
+  const auto numbers = [](const Worksheet& sheet, WorksheetTask::Kind kind) {
+    std::vector<std::string> amounts;
+    for (const WorksheetTask& task : sheet.tasks)
+      if (task.kind == kind) amounts.push_back(task.text.substr(task.text.find(' ')));
+    return amounts;
+  };
+  for (const char* number : {"2026", "1", "99"}) {
+    const WorksheetForm form{.number = number,
+                             .payments = "10",
+                             .payment_range = 0,
+                             .splits = "10",
+                             .split_range = 0,
+                             .explorations = "10",
+                             .ready_set = 3};
     const Worksheet sheet = MakeWorksheet(form).sheet;
-    Practice practice(number);
-    PracticeState state;
-    practice.Show(state);
-    EXPECT_EQ(sheet.tasks[0].text, "1. " + state.task) << number;
-    state.exercise = Exercise::Split;
-    practice.Show(state);
-    EXPECT_EQ(sheet.tasks[4].text, "5. " + state.task) << number;
+    // Sums 5 to 10 are six, amounts for 4, 3 and 1 up to 6 are six.
+    for (const auto kind :
+         {WorksheetTask::Payment, WorksheetTask::Split, WorksheetTask::LargestFirst}) {
+      const std::vector<std::string> drawn = numbers(sheet, kind);
+      ASSERT_EQ(drawn.size(), 10u);
+      const std::size_t distinct = kind == WorksheetTask::Payment ? 10 : 6;
+      std::vector<std::string> first(drawn.begin(), drawn.begin() + static_cast<long>(distinct));
+      std::sort(first.begin(), first.end());
+      EXPECT_EQ(std::unique(first.begin(), first.end()), first.end()) << number << " " << kind;
+    }
   }
 }
 
@@ -99,14 +149,16 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
   }
 }
 
-TEST(Worksheet, NoTasksOfAKindAndTheMostOfEach) {
+TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {
   WorksheetForm none;
   none.payments = none.splits = none.explorations = "0";
   const WorksheetMade empty = MakeWorksheet(none);
-  EXPECT_EQ(empty.wrong, "");
+  EXPECT_EQ(empty.wrong, "Листът няма нито една задача: изберете поне една.");
   EXPECT_TRUE(empty.sheet.tasks.empty());
-  EXPECT_TRUE(empty.sheet.answers.empty());
-  EXPECT_EQ(empty.sheet.title, "Работен лист № 2026");
+  EXPECT_TRUE(empty.sheet.title.empty());
+  WorksheetForm one = none;
+  one.splits = "1";
+  EXPECT_EQ(MakeWorksheet(one).sheet.tasks.size(), 1u);
   WorksheetForm most;
   most.payments = most.splits = most.explorations = "10";
   EXPECT_EQ(MakeWorksheet(most).sheet.tasks.size(), 30u);
@@ -133,6 +185,15 @@ TEST(Worksheet, ChoicesOutOfRangeMakeNoSheet) {
       {"no count of largest first",
        {.explorations = ""},
        "Броят на задачите за най-големите първо трябва да е цяло число от 0 до 10."},
+      {"a payment range past the options",
+       {.payment_range = 7},
+       "Сумите за плащане се избират така: 0 – до 100, 1 – до 1000, 2 – до 10\u00a0000."},
+      {"a split range below the options",
+       {.split_range = -1},
+       "Сумите за разбиване се избират така: 0 – от 5 до 10, 1 – от 11 до 20."},
+      {"a ready-made set past the options",
+       {.ready_set = 4},
+       "Стойностите за плащане се избират с число от 0 до 3."},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

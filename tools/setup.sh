@@ -7,10 +7,11 @@ banknotes_packages=(cmake g++ qt6-base-dev qt6-translations-l10n libgtest-dev li
 # What test.sh needs besides: the fuzzers' compiler, the tools that check the
 # installed files and the Debian package, xdotool for real key presses, what
 # reads a worksheet's PDF back (poppler-utils), and the screen reader with a
-# desktop to run on, whose speech its test reads.
+# desktop to run on, whose speech its test reads; glibc's locale sources, from
+# which a test makes a locale with another decimal point.
 banknotes_screen_reader_packages=(orca python3-pyatspi speech-dispatcher espeak-ng
   speech-dispatcher-espeak-ng openbox gsettings-desktop-schemas dconf-cli dbus-x11 xdotool)
-banknotes_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
+banknotes_test_packages=(clang libclang-rt-14-dev locales desktop-file-utils appstream lintian dpkg-dev
   file x11-utils poppler-utils "${banknotes_screen_reader_packages[@]}")
 # What tools/windows.sh needs besides: MinGW-w64, Qt's source and what builds it,
 # GoogleTest's source, Wine, NSIS, what reads the smoke test's screen, and the

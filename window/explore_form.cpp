@@ -54,11 +54,11 @@ void ExploreForm::BindControls(const std::vector<QWidget*>& widgets) {
       connect(box, &QLineEdit::returnPressed, this, [this] { Calculate(); });
   }
   for (QLabel* label : label1_) label->setWordWrap(true);
-  // A ready-made set fills the boxes and answers.
+  // A ready-made set fills the boxes and answers; chosen again, after a value
+  // was changed, it fills them again (a click on a chosen option toggles nothing).
   for (std::size_t j = 0; j < option1_.size(); ++j)
-    connect(option1_[j], &QRadioButton::toggled, this, [this, j](bool chosen) {
-      if (chosen && !writing_)
-        Act([j](ExploreState& state) { ChooseReadySet(state, static_cast<int>(j)); });
+    connect(option1_[j], &QRadioButton::clicked, this, [this, j] {
+      if (!writing_) Act([j](ExploreState& state) { ChooseReadySet(state, static_cast<int>(j)); });
     });
 }
 

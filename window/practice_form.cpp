@@ -21,15 +21,17 @@
 
 namespace banknotes {
 
-PracticeForm::PracticeForm(std::uint32_t seed, QWidget* parent)
-    : QWidget(parent, kFormWindowFlags), seed_(seed), practice_(seed) {
+PracticeForm::PracticeForm(std::uint32_t seed, PaymentRange payment_range, SplitRange split_range)
+    : QWidget(nullptr, kFormWindowFlags), seed_(seed), practice_(seed, payment_range, split_range) {
   setObjectName(ToQString(kPracticeForm.name));
   setWindowTitle(QString::fromUtf8(product::kPracticeName));
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kPracticeForm.client_area);
   BindControls(BuildControls(*this, kPracticeForm, *zoom_));
-  // The first tasks, with the choices' defaults.
+  // The first tasks, from the ranges given.
   PracticeState start;
+  start.payment_range = payment_range;
+  start.split_range = split_range;
   practice_.Show(start);
   WriteForm(start);
 }

@@ -26,7 +26,10 @@ class ListLinesModel;
 // readers. It zooms with the program's other windows.
 class PracticeForm : public QWidget {
  public:
-  explicit PracticeForm(std::uint32_t seed, QWidget* parent = nullptr);
+  // Its first tasks drawn from the ranges given, which it shows chosen, as a
+  // worksheet of the same number and ranges has them.
+  explicit PracticeForm(std::uint32_t seed, PaymentRange payment_range = PaymentRange::UpTo1000,
+                        SplitRange split_range = SplitRange::From5To10);
 
   PracticeState ReadForm() const;
   // Runs a button's action as a click does.

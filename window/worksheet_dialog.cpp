@@ -93,7 +93,8 @@ bool WorksheetDialog::SavePdf(const QString& path) {
   const std::optional<Worksheet> sheet = Sheet();
   if (!sheet) return false;
   const bool saved = SaveWorksheetPdf(*sheet, path);
-  Say(saved ? QStringLiteral("Листът е записан в „%1“.").arg(QDir::toNativeSeparators(path))
+  Say(saved ? QStringLiteral("Листът е записан в „%1“. %2")
+                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(sheet->on_screen))
             : QStringLiteral("Файлът „%1“ не можа да се запише.")
                   .arg(QDir::toNativeSeparators(path)));
   return saved;
@@ -113,12 +114,19 @@ void WorksheetDialog::ChooseAndSave() {
     const QTemporaryDir kept;
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, kept.path());
-    path = QFileDialog::getSaveFileName(this, QStringLiteral("Запис като PDF"), suggested,
-                                        QStringLiteral("PDF (*.pdf)"));
+    QFileDialog dialog(this, QStringLiteral("Запис като PDF"), suggested,
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("SavePdfDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without ".pdf" gets it before the dialog asks whether to
+    // replace a file, so that it asks of the file that will be written.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+      path = dialog.selectedFiles().constFirst();
     QSettings::setDefaultFormat(QSettings::NativeFormat);
   }
   if (path.isEmpty()) return;
-  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   SavePdf(path);
 }
 

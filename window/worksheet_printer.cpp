@@ -1,10 +1,13 @@
 #include "window/worksheet_printer.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -177,17 +180,36 @@ bool PrintWorksheet(const Worksheet& sheet, QPagedPaintDevice& device) {
     for (const std::string& text_line : answer.lines) pages.Text(line, Q(text_line));
     pages.Down(4);
   }
+  pages.Text(line, Q(sheet.on_screen));
   return painter.end();
 }
 
 bool SaveWorksheetPdf(const Worksheet& sheet, const QString& path) {
-  QPdfWriter pdf(path);
-  pdf.setPageSize(QPageSize(QPageSize::A4));
-  pdf.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
-  pdf.setResolution(300);
-  pdf.setTitle(Q(sheet.title));
-  pdf.setCreator(QStringLiteral("banknotes"));
-  return PrintWorksheet(sheet, pdf);
+  // Drawn in memory, then written beside the chosen file and moved into its
+  // place only when every byte is there: QPdfWriter reports no short write (a
+  // full disk), and a file cut short is no PDF, and would take the place of one
+  // that was.
+  QBuffer drawn;
+  drawn.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&drawn);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
+    pdf.setResolution(300);
+    pdf.setTitle(Q(sheet.title));
+    pdf.setCreator(QStringLiteral("banknotes"));
+    if (!PrintWorksheet(sheet, pdf)) return false;
+  }
+  // A device such as /dev/full is no file to save into: QSaveFile would put a
+  // file in its place.
+  const QFileInfo existing(path);
+  if (existing.exists() && !existing.isFile()) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(drawn.data()) != drawn.data().size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace banknotes

@@ -1,0 +1,95 @@
+#include "logic/duration_text.h"
+
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+
+namespace banknotes {
+namespace {
+
+constexpr const char* kNbsp = "\u00a0";
+
+// A value as two significant figures: figures × 10^(exponent - 1), figures
+// from 10 to 99.
+struct Figures {
+  int figures;
+  int exponent;
+};
+
+Figures ToFigures(double value) {
+  int exponent = static_cast<int>(std::floor(std::log10(value)));
+  double scaled = std::round(value / std::pow(10.0, exponent - 1));
+  // log10 can land one off near a power of ten; rounding can reach 100.
+  if (scaled >= 100) scaled = std::round(value / std::pow(10.0, exponent++));
+  if (scaled < 10) scaled = std::round(value / std::pow(10.0, --exponent - 1));
+  if (scaled >= 100) {
+    scaled = 10;
+    ++exponent;
+  }
+  return {static_cast<int>(scaled), exponent};
+}
+
+std::string Superscript(int number) {
+  static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+  std::string text;
+  for (const char digit : std::to_string(number)) text += kDigits[digit - '0'];
+  return text;
+}
+
+// "3,4" or "3" for figures 34 or 30 of one whole digit.
+std::string OneWholeDigit(int figures) {
+  std::string text(1, static_cast<char>('0' + figures / 10));
+  if (figures % 10 != 0) text.append(1, ',').append(1, static_cast<char>('0' + figures % 10));
+  return text;
+}
+
+}  // namespace
+
+std::string GroupedDigits(const std::string& digits) {
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += kNbsp;
+    grouped += digits[i];
+  }
+  return grouped;
+}
+
+std::string TwoFigures(double value) {
+  if (!(value > 0) || !std::isfinite(value)) return "0";
+  const Figures f = ToFigures(value);
+  if (f.exponent >= 7) return OneWholeDigit(f.figures) + " × 10" + Superscript(f.exponent);
+  if (f.exponent >= 1)
+    return GroupedDigits(
+        std::to_string(f.figures).append(static_cast<std::size_t>(f.exponent - 1), '0'));
+  if (f.exponent == 0) return OneWholeDigit(f.figures);
+  std::string text = "0,";
+  text.append(static_cast<std::size_t>(-f.exponent - 1), '0').append(std::to_string(f.figures));
+  if (text.back() == '0') text.pop_back();
+  return text;
+}
+
+std::string DurationText(double seconds) {
+  if (!(seconds >= 0.001)) return "по-малко от 0,001 с";
+  struct Unit {
+    double seconds;
+    const char* one;
+    const char* many;
+  };
+  static constexpr Unit kUnits[] = {{1, "с", "с"},
+                                    {60, "мин", "мин"},
+                                    {3600, "ч", "ч"},
+                                    {86400, "ден", "дни"},
+                                    {86400 * 365.25, "година", "години"}};
+  std::size_t u = 0;
+  while (u + 1 < std::size(kUnits) && seconds >= kUnits[u + 1].seconds) ++u;
+  std::string figures = TwoFigures(seconds / kUnits[u].seconds);
+  // Rounded up to the next unit: said in that unit.
+  if (u + 1 < std::size(kUnits)) {
+    const Figures f = ToFigures(seconds / kUnits[u].seconds);
+    if (f.figures * std::pow(10.0, f.exponent - 1) >= kUnits[u + 1].seconds / kUnits[u].seconds)
+      figures = TwoFigures(seconds / kUnits[++u].seconds);
+  }
+  return figures + " " + (figures == "1" ? kUnits[u].one : kUnits[u].many);
+}
+
+}  // namespace banknotes
