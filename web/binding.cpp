@@ -221,7 +221,21 @@ val PracticeAnswer(const PracticeState& before, const PracticeState& state) {
 // The practice window's session; its state crosses as the page's controls hold it.
 class PracticeSession {
  public:
-  explicit PracticeSession(std::uint32_t seed) : practice_(seed) {}
+  PracticeSession(std::uint32_t seed, PaymentRange payment_range, SplitRange split_range)
+      : practice_(seed, payment_range, split_range) {}
+  // new Practice(seed, paymentRange, splitRange), the ranges as the options'
+  // indexes; refused, with nothing made, for a range that is not there.
+  static PracticeSession* Started(std::uint32_t seed, const val& payment_range,
+                                  const val& split_range) {
+    int payments = 0, splits = 0;
+    Checked([&] {
+      payments = Whole(payment_range, "paymentRange", 0, kPaymentRanges - 1);
+      splits = Whole(split_range, "splitRange", 0, kSplitRanges - 1);
+      return val::undefined();
+    });
+    return new PracticeSession(seed, static_cast<PaymentRange>(payments),
+                               static_cast<SplitRange>(splits));
+  }
   val Show(const val& page) const {
     return Checked([&] {
       const PracticeState before = ReadPractice(page);
@@ -306,7 +320,8 @@ val Array(const Strings& strings) {
 
 // form: {number, payments, paymentRange, splits, splitRange, explorations, readySet}
 // as the worksheet's controls hold them. Answers {wrong} or the sheet:
-// {title, blanks, tasks: [{kind, text, boxes, lines}], keyTitle, answers: [{heading, lines}]}.
+// {title, blanks, tasks: [{kind, text, boxes, lines}], keyTitle, answers: [{heading, lines}],
+// onScreen}.
 val MakeSheet(const val& page) {
   return Checked([&] {
     WorksheetForm form;
@@ -345,7 +360,21 @@ val MakeSheet(const val& page) {
       answers.set(i, one);
     }
     answer.set("answers", answers);
+    answer.set("onScreen", sheet.on_screen);
     return answer;
+  });
+}
+
+// What is said of the choice `name` (its name in the address) where the address
+// holds what its control cannot: a text past the box's limit, an option that is
+// not there.
+val WorksheetChoiceWrongIn(const val& name) {
+  return Checked([&] {
+    const std::string choice = Text(name, "the choice's name");
+    for (std::size_t i = 0; i < kWorksheetChoices; ++i)
+      if (choice == kWorksheetChoiceNames[i])
+        return val(WorksheetChoiceWrong(static_cast<WorksheetChoice>(i)));
+    throw Refused("no choice is named " + choice);
   });
 }
 
@@ -354,6 +383,7 @@ val MakeSheet(const val& page) {
 
 EMSCRIPTEN_BINDINGS(banknotes) {
   emscripten::function("worksheet", &banknotes::MakeSheet);
+  emscripten::function("worksheetChoiceWrong", &banknotes::WorksheetChoiceWrongIn);
   emscripten::function("explore", &banknotes::ExploreSums);
   emscripten::function("chooseReadySet", &banknotes::ChooseSet);
   emscripten::function("click", &banknotes::Click);
@@ -362,7 +392,7 @@ EMSCRIPTEN_BINDINGS(banknotes) {
   emscripten::constant("checkButton", banknotes::kCheckButton);
   emscripten::constant("newTaskButton", banknotes::kNewTaskButton);
   emscripten::class_<banknotes::PracticeSession>("Practice")
-      .constructor<std::uint32_t>()
+      .constructor(&banknotes::PracticeSession::Started, emscripten::allow_raw_pointers())
       .function("show", &banknotes::PracticeSession::Show)
       .function("click", &banknotes::PracticeSession::Click);
 }

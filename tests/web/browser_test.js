@@ -381,6 +381,13 @@ async function exploreRow(browser, url, screen) {
   check(`${row}: a value typed twice is named, and the answers stay`,
         refused.message === 'Стойността 20 е въведена два пъти.' && refused.ways.join() === typed.ways.join(),
         refused.message);
+  // The chosen set, chosen again, fills its boxes again.
+  await visit.press(page.getByRole('radio', {name: '4, 3, 1', exact: true}));
+  await visit.ready();
+  const refilled = [];
+  for (const k of [1, 2, 3, 4]) refilled.push(await visit.box(`Стойност ${k}`).inputValue());
+  check(`${row}: the chosen set, chosen again after its values were changed, fills them again`,
+        refilled.join() === '4,3,1,', refilled.join());
   const sideways = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
   await visit.shot(`${shot}-typed-set`);
   await visit.axe(row);
@@ -448,6 +455,55 @@ async function worksheetRow(browser, url) {
             `not embedded: ${unembedded.join(' | ')}`);
   await visit.axe('worksheet');
   check('worksheet: no page errors', !visit.errors.length, visit.errors.join(' | '));
+
+  // A link with what no control holds is answered as a typed value is: its
+  // sentence, no sheet, never the failure of something unexpected.
+  const counts = ' трябва да е цяло число от 0 до 10.';
+  const number = 'Номерът на листа трябва да е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295.';
+  const links = [
+    ['payments=99999999', `Броят на задачите за плащане${counts}`],
+    ['number=12345678901', number],
+    [`number=${encodeURIComponent('<script>alert(1)</script>')}`, number],
+    ['number=abc', number],
+    ['paymentRange=7', 'Сумите за плащане се избират така: 0 – до 100, 1 – до 1000, 2 – до 10\u00a0000.'],
+    ['splitRange=x', 'Сумите за разбиване се избират така: 0 – от 5 до 10, 1 – от 11 до 20.'],
+    ['readySet=-1', 'Стойностите за плащане се избират с число от 0 до 3.'],
+    ['payments=0&splits=0&explorations=0', 'Листът няма нито една задача: изберете поне една.'],
+  ];
+  const answered = [];
+  for (const [query, sentence] of links) {
+    const link = await Visit.open(context, `${url}worksheet.html?${query}`, false);
+    const said = await link.page.locator('#Label1_4').textContent();
+    const shown = await link.page.locator('#Sheet').isVisible();
+    const failed = await link.page.getByText('Нещо се обърка').count();
+    if (said !== sentence || shown || failed || link.errors.length)
+      answered.push(`${query}: "${said}", sheet ${shown ? 'shown' : 'hidden'}, ${failed} failures, ${link.errors.join(' | ')}`);
+    await link.page.close();
+  }
+  check('worksheet: every link with what its controls cannot hold gets their sentence, and no sheet',
+        !answered.length, answered.join(' || '));
+
+  // The practice page of a sheet's number and ranges sets the sheet's first tasks.
+  const differ = [];
+  for (let payments = 0; payments < 3; ++payments)
+    for (let splits = 0; splits < 2; ++splits) {
+      const ranges = `paymentRange=${payments}&splitRange=${splits}`;
+      const sheet = await Visit.open(context, `${url}worksheet.html?number=2026&${ranges}`, false);
+      const onSheet = await sheet.page.locator('#Sheet .task-text').allTextContents();
+      const onScreen = await sheet.page.locator('#Sheet .on-screen').textContent();
+      await sheet.page.close();
+      const practice = await Visit.open(context, `${url}practice.html?seed=2026&${ranges}`, false);
+      const paying = await practice.page.locator('#Label1_0').textContent();
+      await practice.press(practice.page.getByRole('radio', {name: 'Разбиване'}));
+      await practice.ready();
+      const splitting = await practice.page.locator('#Label1_0').textContent();
+      await practice.page.close();
+      if (onSheet[0] !== `1. ${paying}` || onSheet[4] !== `5. ${splitting}` ||
+          !onScreen.includes(`practice.html?seed=2026&${ranges}`))
+        differ.push(`${ranges}: sheet "${onSheet[0]}", "${onSheet[4]}", screen "${paying}", "${splitting}"; "${onScreen}"`);
+    }
+  check('worksheet: for every pair of ranges, the practice page of its address sets the sheet\'s first tasks',
+        !differ.length, differ.join(' || '));
   await context.close();
 }
 
@@ -903,6 +959,31 @@ const screens = [
   {name: 'phone 320x640', viewport: {width: 320, height: 640}, touch: true, mobile: true, scale: 2},
 ];
 
+// The time of trying every combination, on a fresh page and again: the first
+// answer comes from code that has just been compiled. Figures, not a check on a
+// timing: the check is that both were measured.
+async function measuredTwice(browser, url) {
+  const context = await browser.newContext({serviceWorkers: 'block'});
+  const visit = await Visit.open(context, `${url}explore.html`, false);
+  for (const [k, value] of ['2', '1', '', '', '', '', ''].entries()) await visit.type(`Стойност ${k + 1}`, value);
+  await visit.type('Сума за разбиване', '4471');
+  const times = [];
+  for (let run = 0; run < 2; ++run) {
+    await visit.page.keyboard.press('Enter');
+    await visit.ready();
+    times.push((await visit.box('Начини и работа').inputValue()).split('\n')[1]);
+  }
+  const seconds = times.map((line) => {
+    const [, number, unit] = line.match(/комбинации, ([0-9,]+) (с|мин)/) || [];
+    return Number((number || '').replace(',', '.')) * (unit === 'мин' ? 60 : 1);
+  });
+  figures['trying every combination of 2 and 1 for 4471 (10 M), the first answer and the next'] =
+      `${times.map((line) => line.replace(/.*комбинации, /, '')).join('; ')}: ratio ${(Math.max(...seconds) / Math.min(...seconds)).toFixed(2)}`;
+  check('explore: trying every combination is measured, first time and next, and said so',
+        times.every((line) => line.endsWith('(измерено).')) && seconds.every((one) => one > 0), times.join(' | '));
+  await context.close();
+}
+
 // Milliseconds from navigating to the first paint, in a fresh context each time:
 // the page's, with its font, and a page of one line's, the floor of this browser.
 async function firstPaints(browser, url) {
@@ -935,6 +1016,7 @@ async function main() {
   for (const screen of [screens[0], screens[3]]) await practiceRow(browser, server.url, screen);
   for (const screen of [screens[0], screens[4]]) await exploreRow(browser, server.url, screen);
   await worksheetRow(browser, server.url);
+  await measuredTwice(browser, server.url);
   await keyboardAndClipboard(browser, server.url);
   await loadingAndThemes(browser, server.url);
   await browser.close();

@@ -43,8 +43,10 @@ function act(work, said = true) {
 }
 
 act((logic, state) => logic.chooseReadySet(state, 0), false);
+// A click, Space or an arrow key on an option; chosen again, after a value was
+// changed, the set fills its boxes again (that fires no change).
 Option1.forEach((option, index) =>
-  option.addEventListener('change', () => act((logic, state) => logic.chooseReadySet(state, index))));
+  option.addEventListener('click', () => act((logic, state) => logic.chooseReadySet(state, index))));
 document.getElementById('Command1_0').addEventListener('click', () => act((logic, state) => logic.explore(state)));
 // Enter in a box answers.
 for (const box of [...Text5, Amount, Sum])

@@ -41,19 +41,28 @@ function writeForm(state) {
   if (state.found !== List1.text()) List1.show(state.found);
 }
 
-// Any whole number a session takes, 0 too; another is named, and the tasks are random.
-const given = new URLSearchParams(location.search).get('seed');
+// Any whole number a session takes, 0 too; another is named, and the tasks are
+// random. The ranges of its first tasks, as a worksheet's address names them
+// (?seed=2026&paymentRange=0&splitRange=1), start chosen.
+const address = new URLSearchParams(location.search);
+const given = address.get('seed');
 const valid = given !== null && /^[0-9]{1,10}$/.test(given) && Number(given) <= 0xFFFFFFFF;
 const seed = valid ? Number(given) : crypto.getRandomValues(new Uint32Array(1))[0];
 if (given !== null && !valid)
   showStatus(`„${given}“ не е номер на задачи: той е цяло число от 0 до 4294967295. Задачите са случайни.`);
+const range = (name, group) => {
+  const text = address.get(name);
+  if (text !== null && /^[0-9]$/.test(text) && group[Number(text)]) group[Number(text)].checked = true;
+  return chosen(group);
+};
+const paymentRange = range('paymentRange', Option2), splitRange = range('splitRange', Option3);
 
 let session = null;
 // Work on the state by the session, then what the logic says of it.
 const form = {read: readForm, write: writeForm};
 function act(work) {
   whenLoaded((logic) => {
-    session ??= new logic.Practice(seed);
+    session ??= new logic.Practice(seed, paymentRange, splitRange);
     const state = work(logic, session, readForm());
     writeForm(state);
     if (state.said) announce(state.said);

@@ -26,13 +26,23 @@ function readForm() {
   return form;
 }
 
-// The address holds the choices; a choice it names stands in its control.
+// The address holds the choices; a choice it names stands in its control. What
+// no control could hold (a text past its box's limit, an option that is not
+// there) is not put in; its name is kept, to be said until a choice is made.
+let refused = [];
 function fromAddress() {
   const address = new URLSearchParams(location.search);
-  for (const [name, box] of Object.entries(boxes)) if (address.has(name)) box.value = address.get(name);
+  for (const [name, box] of Object.entries(boxes)) {
+    if (!address.has(name)) continue;
+    const text = address.get(name);
+    if ([...text].length <= Number(box.dataset.limit)) box.value = text;
+    else refused.push(name);
+  }
   for (const [name, group] of Object.entries(options)) {
-    const index = Number(address.get(name));
-    if (address.has(name) && Number.isInteger(index) && group[index]) group[index].checked = true;
+    if (!address.has(name)) continue;
+    const text = address.get(name), index = Number(text);
+    if (/^[0-9]+$/.test(text) && group[index]) group[index].checked = true;
+    else refused.push(name);
   }
 }
 function toAddress(form) {
@@ -83,6 +93,7 @@ function draw(sheet) {
     }
     key.append(block);
   }
+  key.append(element('p', 'on-screen', sheet.onScreen));
   parts.push(key);
   Sheet.replaceChildren(...parts);
 }
@@ -92,7 +103,7 @@ const form = {read: readForm, write: () => {}};
 function show(then) {
   whenLoaded((logic) => {
     const choices = readForm();
-    const made = logic.worksheet(choices);
+    const made = refused.length ? {wrong: logic.worksheetChoiceWrong(refused[0])} : logic.worksheet(choices);
     Message.textContent = made.wrong;
     Sheet.hidden = Boolean(made.wrong);
     if (made.wrong) return announce(made.wrong);
@@ -104,7 +115,9 @@ function show(then) {
 
 fromAddress();
 show();
-for (const box of Object.values(boxes)) box.addEventListener('input', () => show());
-for (const group of Object.values(options)) for (const option of group) option.addEventListener('change', () => show());
+// A choice made stands instead of what the address held.
+const chosenNow = () => { refused = []; show(); };
+for (const box of Object.values(boxes)) box.addEventListener('input', chosenNow);
+for (const group of Object.values(options)) for (const option of group) option.addEventListener('change', chosenNow);
 document.getElementById('Command1_2').addEventListener('click', () => show(() => window.print()));
 focusFirst();
