@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "logic/practice.h"
+#include "logic/worksheet.h"
 #include "tests/window_fixture.h"
 #include "window/form_style.h"
 #include "window/practice_form.h"
@@ -38,6 +39,7 @@ class WindowPracticeTest : public test_support::FormTestCase {
   void theKeyboardAloneReachesEverything();
   void f2OpensItFromTheMainWindow();
   void theTaskAndEachAnswerAreSaid();
+  void rangesGivenAtStartAreChosenAndDrawnFrom();
 
  private:
   template <typename T = QWidget>
@@ -242,6 +244,20 @@ void WindowPracticeTest::theTaskAndEachAnswerAreSaid() {
   QVERIFY(QAccessible::queryAccessibleInterface(practice_.get())
               ->text(QAccessible::Name)
               .endsWith(task));
+}
+
+// As --payment-range 0 --split-range 1 open it: those options chosen, and the
+// first tasks those of worksheet 2026 drawn with them.
+void WindowPracticeTest::rangesGivenAtStartAreChosenAndDrawnFrom() {
+  practice_ =
+      test_support::OpenWindow<PracticeForm>(2026, PaymentRange::UpTo100, SplitRange::From11To20);
+  QVERIFY(practice_);
+  const Worksheet sheet = MakeWorksheet({.payment_range = 0, .split_range = 1}).sheet;
+  QVERIFY(In<QRadioButton>("Option2_0")->isChecked());
+  QVERIFY(In<QRadioButton>("Option3_1")->isChecked());
+  QCOMPARE("1. " + In<QLabel>("Label1_0")->text(), QString::fromStdString(sheet.tasks[0].text));
+  QTest::mouseClick(In<QRadioButton>("Option1_1"), Qt::LeftButton, {}, QPoint(10, 10));
+  QCOMPARE("5. " + In<QLabel>("Label1_0")->text(), QString::fromStdString(sheet.tasks[4].text));
 }
 
 }  // namespace banknotes
