@@ -67,9 +67,10 @@ TEST(Duration, IsTheSameUnderEveryLocale) {
   const std::string before = std::setlocale(LC_ALL, nullptr);
   int tried = 0;
   for (const char* locale : {"ps_AF.UTF-8", "de_DE.UTF-8"}) {
-    if (!std::setlocale(LC_ALL, locale)) continue;
+    // A C library without the locale may still take its name (musl, under Node).
+    if (!std::setlocale(LC_ALL, locale) || std::string(std::localeconv()->decimal_point) == ".")
+      continue;
     ++tried;
-    EXPECT_STRNE(std::localeconv()->decimal_point, ".") << locale;
     EXPECT_EQ(DurationText(0.00724), "0,0072 с") << locale;
     EXPECT_EQ(DurationText(2.8e18 * kYear), "2,8 × 10¹⁸ години") << locale;
   }

@@ -93,8 +93,7 @@ bool WorksheetDialog::SavePdf(const QString& path) {
   const std::optional<Worksheet> sheet = Sheet();
   if (!sheet) return false;
   const bool saved = SaveWorksheetPdf(*sheet, path);
-  Say(saved ? QStringLiteral("Листът е записан в „%1“. %2")
-                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(sheet->on_screen))
+  Say(saved ? QStringLiteral("Листът е записан в „%1“.").arg(QDir::toNativeSeparators(path))
             : QStringLiteral("Файлът „%1“ не можа да се запише.")
                   .arg(QDir::toNativeSeparators(path)));
   return saved;

@@ -746,7 +746,7 @@ async function loadingAndThemes(browser, url) {
                                  Check1: Array.from({length: 7}, (_, k) => ({Caption: ['100', '50', '20', '10', '5', '2', '1'][k], Value: 0}))});
     const state = (change) => ({exercise: 0, paymentRange: 1, splitRange: 0, task: '', counts: Array(7).fill(''), sum: '',
                                 way: Array(5).fill(''), answer: '', tally: '', found: '', ...change});
-    const practice = new logic.Practice(1);
+    const practice = new logic.Practice(1, 1, 0);
     const tries = {
       'button 65537': () => logic.click(65537, form()),
       'button NaN': () => logic.click(NaN, form()),
@@ -756,6 +756,9 @@ async function loadingAndThemes(browser, url) {
       'a range that does not exist': () => practice.click(state({paymentRange: 3}), 1),
       'an exercise of -1': () => practice.click(state({exercise: -1}), 1),
       'a practice button of 7': () => practice.click(state(), 7),
+      'a practice started in a range of 3': () => new logic.Practice(1, 3, 0),
+      'a practice started in a split range of -1': () => new logic.Practice(1, 0, -1),
+      'a worksheet choice of no name': () => logic.worksheetChoiceWrong('payment'),
     };
     const refused = {};
     for (const [what, attempt] of Object.entries(tries)) {
@@ -872,6 +875,15 @@ async function offlineAndUpdate(server) {
   const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
   check('a service worker keeps the page, and it can be installed as an app',
         controlled && installabilityErrors.length === 0, JSON.stringify(installabilityErrors));
+  const offlineSaid = await page.getByRole('status').filter({hasText: 'Страницата вече работи и без интернет.'})
+                          .waitFor({timeout: 20000}).then(() => true, () => false);
+  const again = await open(server.url);
+  await again.evaluate(async () => (await import('./loading.js')).loaded);
+  await again.waitForTimeout(1000);
+  const saidAgain = await again.locator('#Status').textContent();
+  await again.close();
+  check('once its every file is kept, the page says it works offline, once', offlineSaid && saidAgain === '',
+        `said ${offlineSaid}, on the next visit "${saidAgain}"`);
 
   const pay = async () => {
     await page.evaluate(async () => (await import('./loading.js')).loaded);

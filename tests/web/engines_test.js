@@ -15,7 +15,7 @@ const fs = require('fs');
 const net = require('net');
 const os = require('os');
 const path = require('path');
-const {serve} = require('./site_server');
+const {serve, workerFiles} = require('./site_server');
 
 const [site, screenshots] = process.argv.slice(2).map((p) => path.resolve(p));
 fs.mkdirSync(screenshots, {recursive: true});
@@ -396,17 +396,55 @@ async function practicePage(engine, url, width) {
   await tab.close();
 }
 
-// ---- Offline after one visit: the network goes, the page reloads whole.
-async function offline(engine, server) {
+// ---- Offline after a pupil's visit (the main page, the practice page, the
+// narrow screens before this): once the page says it works offline, every file
+// of the version is in its cache; the network goes, the page reloads whole and
+// pays, and the practice page opens.
+async function offline(engine, server, site) {
   const tab = await engine.tab({width: 1024, height: 768});
   await tab.goto(server.url);
   const kept = await tab.evaluate(async () => {
     await navigator.serviceWorker.ready;
-    for (let i = 0; i < 100 && !navigator.serviceWorker.controller; ++i) await new Promise((resolve) => setTimeout(resolve, 100));
-    const names = await caches.keys();
-    return {controlled: navigator.serviceWorker.controller !== null,
-            files: names.length ? (await (await caches.open(names[0])).keys()).length : 0};
+    for (let i = 0; i < 150 && !navigator.serviceWorker.controller; ++i) await new Promise((resolve) => setTimeout(resolve, 100));
+    // The worker answers whether its cache is whole; the page says so once.
+    const whole = await new Promise((resolve) => {
+      navigator.serviceWorker.addEventListener('message', (event) => resolve(event.data?.offline === true));
+      navigator.serviceWorker.controller?.postMessage('offline?');
+      setTimeout(() => resolve(false), 15000);
+    });
+    const names = (await caches.keys()).filter((name) => name.startsWith('banknotes-'));
+    const files = names.length === 1 ? (await (await caches.open(names[0])).keys()).map((request) => request.url) : [];
+    return {controlled: navigator.serviceWorker.controller !== null, whole, caches: names.length, files,
+            said: localStorage.getItem('banknotes-offline-said') !== null};
   });
+  const wanted = workerFiles(site).map((file) => new URL(file, server.url).href);
+  const missing = wanted.filter((file) => !kept.files.includes(file));
+  check(engine.name, 'after a pupil\'s visit, the page is controlled, every file of the version is cached, and it said so',
+        kept.controlled && kept.whole && kept.caches === 1 && !missing.length && kept.said,
+        `controlled ${kept.controlled}, whole ${kept.whole}, ${kept.caches} caches, ${kept.files.length} of ${wanted.length} files` +
+            `${missing.length ? `; missing ${missing.join(' ')}` : ''}, said ${kept.said}`);
+  // Files lost from the cache: the worker says it is not whole, answers from the
+  // network meanwhile, and fills it again.
+  const refilled = await tab.evaluate(async () => {
+    const cache = await caches.open((await caches.keys()).find((name) => name.startsWith('banknotes-')));
+    for (const request of (await cache.keys()).slice(0, 3)) await cache.delete(request);
+    const ask = () => new Promise((resolve) => {
+      const answered = (event) => {
+        navigator.serviceWorker.removeEventListener('message', answered);
+        resolve(event.data?.offline === true);
+      };
+      navigator.serviceWorker.addEventListener('message', answered);
+      navigator.serviceWorker.controller.postMessage('offline?');
+      setTimeout(() => answered({data: null}), 3000);
+    });
+    const lacking = await ask();
+    const answered = (await fetch('manifest.webmanifest')).ok;
+    let whole = false;
+    for (let i = 0; i < 100 && !(whole = await ask()); ++i) await new Promise((resolve) => setTimeout(resolve, 100));
+    return {lacking, answered, whole, files: (await cache.keys()).length};
+  });
+  check(engine.name, 'three files lost from the cache: not said whole, answered from the network, and fetched again',
+        !refilled.lacking && refilled.answered && refilled.whole && refilled.files === wanted.length, JSON.stringify(refilled));
   await server.close();
   await tab.reload();
   const works = await tab.evaluate(async () => {
@@ -415,8 +453,11 @@ async function offline(engine, server) {
     document.getElementById('Command1_1').click();
     return Banknotes.whenLoaded(() => document.getElementById('Text3_1').value);
   }).catch((error) => error.message);
-  check(engine.name, 'with the server gone, the page reloads from its service worker and pays',
-        kept.controlled && works === '5', `${JSON.stringify(kept)}, total "${works}"`);
+  await tab.goto(`${server.url}practice.html?seed=2026`);
+  const practice = await tab.evaluate(() => Banknotes.whenLoaded(() => document.getElementById('Label1_0').textContent))
+      .catch((error) => error.message);
+  check(engine.name, 'with the server gone, the page reloads from its service worker and pays; the practice page opens',
+        works === '5' && practice === 'Изплатете 306 с възможно най-малко банкноти.', `total "${works}", task "${practice}"`);
   await tab.close();
 }
 
@@ -433,7 +474,7 @@ async function main() {
       await engine.start();
       await mainPage(engine, server.url);
       for (const width of [320, 412]) await practicePage(engine, server.url, width);
-      await offline(engine, server);
+      await offline(engine, server, site);
     } catch (error) {
       check(engine.name, 'the checks ran to their end', false, error.stack);
     } finally {

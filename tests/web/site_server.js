@@ -5,6 +5,7 @@
 // fails in the page, where a driver that cannot read the console reads it back.
 'use strict';
 
+const crypto = require('crypto');
 const fs = require('fs');
 const http = require('http');
 const os = require('os');
@@ -20,6 +21,17 @@ addEventListener('error', (event) => __errors.push(String(event.message || event
 addEventListener('unhandledrejection', (event) => __errors.push(String(event.reason)));
 document.addEventListener('securitypolicyviolation', (event) => __errors.push('CSP: ' + event.violatedDirective));
 `;
+
+const withRecorder = (page) => String(page).replace('<head>', '<head><script src="__errors.js"></script>');
+const sha256 = (text) => crypto.createHash('sha256').update(text).digest('hex');
+// The worker keeps only what has its version's hash: with the recorder in each
+// page, the pages' hashes are those of what is served.
+function withRecordedHashes(worker, root) {
+  return worker.replace(/'([^']+)': '[0-9a-f]{64}'/g, (entry, address) => {
+    const page = address === './' ? 'index.html' : address;
+    return page.endsWith('.html') ? `'${address}': '${sha256(withRecorder(fs.readFileSync(path.join(root, page))))}'` : entry;
+  });
+}
 
 function serve(root, {errors = false} = {}) {
   const swapped = new Map();
@@ -45,7 +57,9 @@ function serve(root, {errors = false} = {}) {
         response.writeHead(404);
         response.end();
       } else if (errors && file.endsWith('.html')) {
-        send(String(body).replace('<head>', '<head><script src="__errors.js"></script>'));
+        send(withRecorder(body));
+      } else if (errors && name === '/service-worker.js') {
+        send(withRecordedHashes(String(body), version.root));
       } else {
         send(body);
       }
@@ -74,10 +88,23 @@ function newBuild(site, name) {
   for (const file of fs.readdirSync(site)) fs.copyFileSync(path.join(site, file), path.join(folder, file));
   const worker = path.join(folder, 'service-worker.js');
   fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const cacheName = '([^']*)'/, `const cacheName = '$1-${name}'`));
-  for (const page of ['index.html', 'practice.html'])
-    fs.writeFileSync(path.join(folder, page),
-                     fs.readFileSync(path.join(folder, page), 'utf8').replace('<head>', `<head><meta name="build" content="${name}">`));
+  let text = fs.readFileSync(worker, 'utf8');
+  for (const page of ['index.html', 'practice.html']) {
+    const changed = fs.readFileSync(path.join(folder, page), 'utf8').replace('<head>', `<head><meta name="build" content="${name}">`);
+    fs.writeFileSync(path.join(folder, page), changed);
+    // The worker keeps only files of its version's contents.
+    const hash = sha256(changed);
+    for (const address of page === 'index.html' ? ['./', page] : [page])
+      text = text.replace(new RegExp(`'${address.replace('.', '\\.')}': '[0-9a-f]{64}'`), `'${address}': '${hash}'`);
+  }
+  fs.writeFileSync(worker, text);
   return folder;
 }
 
-module.exports = {serve, newBuild};
+// The addresses the worker of the site in `folder` keeps, './' among them.
+function workerFiles(folder) {
+  const text = fs.readFileSync(path.join(folder, 'service-worker.js'), 'utf8');
+  return [...text.matchAll(/^\s*'([^']+)': '[0-9a-f]{64}'/gm)].map((match) => match[1]);
+}
+
+module.exports = {serve, newBuild, workerFiles};

@@ -53,6 +53,24 @@ export function whenLoaded(work, form) {
   return run;
 }
 
-// Offline after one visit; a new version on a later visit with a network.
-if ('serviceWorker' in navigator && location.protocol !== 'file:')
-  navigator.serviceWorker.register('service-worker.js');
+// Offline after one visit; a new version on a later visit with a network. Once
+// the worker that controls the page holds every file, the page says so, once
+// on this browser, and only then.
+const offlineSaid = 'banknotes-offline-said';
+function sayOffline() {
+  try {
+    if (localStorage.getItem(offlineSaid)) return;
+    localStorage.setItem(offlineSaid, '1');
+  } catch {
+    // No storage (a private window): said on each visit, then.
+  }
+  if (!status.textContent) showStatus('Страницата вече работи и без интернет.');
+}
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  const workers = navigator.serviceWorker;
+  workers.addEventListener('message', (event) => { if (event.data?.offline === true) sayOffline(); });
+  const ask = () => workers.controller?.postMessage('offline?');
+  workers.addEventListener('controllerchange', ask);
+  ask();
+  workers.register('service-worker.js').catch(() => {});
+}
