@@ -3,8 +3,10 @@
 
 #include <string>
 
-#include "logic/dispatch.h"
-#include "logic/explore.h"
+#include "logic/companions/explore.h"
+#include "logic/form/dispatch.h"
+#include "logic/money/paying.h"
+#include "logic/money/ways.h"
 #include "tests/literal_splits.h"
 
 namespace banknotes {

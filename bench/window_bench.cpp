@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "logic/dispatch.h"
+#include "logic/form/dispatch.h"
 #include "window/form_style.h"
 #include "window/lines_view.h"
 #include "window/main_form.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "fuzz/input.h"
-#include "logic/dispatch.h"
+#include "logic/form/dispatch.h"
 
 using namespace banknotes;
 

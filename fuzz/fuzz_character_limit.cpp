@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzz/input.h"
-#include "logic/character_limit.h"
+#include "logic/form/character_limit.h"
 
 using namespace banknotes;
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/dispatch.h"
-#include "logic/number_rules.h"
+#include "logic/form/dispatch.h"
+#include "logic/form/number_rules.h"
 #include "tests/fewest_banknotes.h"
 
 using namespace banknotes;

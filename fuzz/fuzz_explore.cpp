@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "fuzz/input.h"
-#include "logic/duration_text.h"
-#include "logic/explore.h"
+#include "logic/companions/explore.h"
+#include "logic/money/duration_text.h"
+#include "logic/money/paying.h"
+#include "logic/money/ways.h"
 
 using namespace banknotes;
 

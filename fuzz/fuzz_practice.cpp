@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fuzz/input.h"
-#include "logic/practice.h"
+#include "logic/companions/practice.h"
 #include "tests/fewest_banknotes.h"
 
 using namespace banknotes;

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "logic/number_rules.h"
-#include "logic/outcome.h"
+#include "logic/form/number_rules.h"
+#include "logic/form/outcome.h"
 #include "tests/real_text.h"
 
 using namespace banknotes;

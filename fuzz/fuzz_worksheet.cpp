@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "fuzz/input.h"
-#include "logic/explore.h"
-#include "logic/worksheet.h"
+#include "logic/companions/practice.h"
+#include "logic/companions/worksheet.h"
+#include "logic/money/paying.h"
 #include "tests/fewest_banknotes.h"
 
 using namespace banknotes;

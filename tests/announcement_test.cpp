@@ -1,8 +1,9 @@
-#include "logic/announcement.h"
+#include "logic/form/announcement.h"
 
 #include <gtest/gtest.h>
 
-#include "logic/dispatch.h"
+#include "logic/companions/practice.h"
+#include "logic/form/dispatch.h"
 
 namespace banknotes {
 namespace {

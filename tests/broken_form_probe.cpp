@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "logic/dispatch.h"
+#include "logic/form/dispatch.h"
 #include "tests/form_helpers.h"
 
 namespace banknotes {

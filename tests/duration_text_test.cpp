@@ -1,4 +1,4 @@
-#include "logic/duration_text.h"
+#include "logic/money/duration_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,13 @@
-#include "logic/explore.h"
+#include "logic/companions/explore.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "logic/dispatch.h"
-#include "logic/number_rules.h"
+#include "logic/form/dispatch.h"
+#include "logic/form/number_rules.h"
+#include "logic/money/paying.h"
+#include "logic/money/ways.h"
 
 namespace banknotes {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "logic/form_state.h"
+#include "logic/form/form_state.h"
 
 namespace banknotes::test_support {
 

@@ -1,4 +1,4 @@
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "logic/form_state.h"
+#include "logic/form/form_state.h"
 #include "tests/tab_order.h"
 
 namespace banknotes {

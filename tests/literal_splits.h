@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "logic/number_rules.h"
+#include "logic/form/number_rules.h"
 #include "tests/real_text.h"
 
 namespace banknotes::reference {

@@ -1,4 +1,4 @@
-#include "logic/number_rules.h"
+#include "logic/form/number_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/decimal_text.h"
-#include "logic/outcome.h"
+#include "logic/form/decimal_text.h"
+#include "logic/form/outcome.h"
 #include "tests/real_text.h"
 
 namespace banknotes {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "logic/dispatch.h"
+#include "logic/form/dispatch.h"
 #include "tests/form_helpers.h"
 
 namespace banknotes {

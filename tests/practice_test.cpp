@@ -1,4 +1,4 @@
-#include "logic/practice.h"
+#include "logic/companions/practice.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "logic/dispatch.h"
+#include "logic/form/dispatch.h"
 
 namespace banknotes {
 namespace {

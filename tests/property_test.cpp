@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "logic/dispatch.h"
+#include "logic/form/dispatch.h"
 #include "tests/fewest_banknotes.h"
 #include "tests/form_helpers.h"
 #include "tests/literal_splits.h"

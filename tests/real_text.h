@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "logic/decimal_text.h"
-#include "logic/number_rules.h"
+#include "logic/form/decimal_text.h"
+#include "logic/form/number_rules.h"
 
 // The text of a real as the number rules write it (an integer when whole and of
 // at most 15 digits; otherwise 15 significant digits, a period and an upper-case

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/dispatch.h"
-#include "logic/number_rules.h"
+#include "logic/form/dispatch.h"
+#include "logic/form/number_rules.h"
 #include "tests/form_helpers.h"
 #include "tests/literal_splits.h"
 #include "tests/real_text.h"

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "logic/number_rules.h"
+#include "logic/form/number_rules.h"
 #include "tests/literal_splits.h"
 #include "tests/window_fixture.h"
 #include "window/main_form.h"

@@ -11,8 +11,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "logic/practice.h"
-#include "logic/worksheet.h"
+#include "logic/companions/practice.h"
+#include "logic/companions/worksheet.h"
 #include "tests/window_fixture.h"
 #include "window/form_style.h"
 #include "window/practice_form.h"

@@ -14,8 +14,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "logic/description.h"
-#include "logic/form_layout.h"
+#include "logic/form/description.h"
+#include "logic/windows/form_layout.h"
 #include "tests/window_fixture.h"
 #include "window/character_limit.h"
 #include "window/main_form.h"

@@ -1,4 +1,4 @@
-#include "logic/worksheet.h"
+#include "logic/companions/worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/explore.h"
+#include "logic/companions/practice.h"
+#include "logic/money/paying.h"
 
 namespace banknotes {
 namespace {

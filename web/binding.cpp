@@ -16,13 +16,13 @@
 #include <utility>
 #include <vector>
 
-#include "logic/announcement.h"
-#include "logic/character_limit.h"
-#include "logic/dispatch.h"
-#include "logic/explore.h"
-#include "logic/form_layout.h"
-#include "logic/practice.h"
-#include "logic/worksheet.h"
+#include "logic/companions/explore.h"
+#include "logic/companions/practice.h"
+#include "logic/companions/worksheet.h"
+#include "logic/form/announcement.h"
+#include "logic/form/character_limit.h"
+#include "logic/form/dispatch.h"
+#include "logic/windows/form_layout.h"
 
 namespace banknotes {
 namespace {

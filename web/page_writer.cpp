@@ -3,7 +3,8 @@
 //   page_writer TEMPLATES OUT
 // fills the pages' templates in TEMPLATES (index.html.in for the main window,
 // companion.html.in for the practice and exploring windows and the worksheet, head.html.in and
-// below.html.in, which every page shares; page.css.in and manifest.webmanifest.in)
+// below.html.in, which every page shares; page.css.in with its parts phone.css.in,
+// contrast.css.in and sheet.css.in, and manifest.webmanifest.in)
 // and writes them into OUT, with each form's stylesheet of places (main-form.css,
 // practice-form.css, explore-form.css) and the headers a host should send
 // (_headers, .htaccess). A template names what it takes as {{name}}; the writer
@@ -23,10 +24,10 @@
 #include <vector>
 
 #include "generated/product.h"
-#include "logic/form_layout.h"
-#include "logic/outcome.h"
-#include "logic/practice.h"
-#include "logic/worksheet.h"
+#include "logic/companions/practice.h"
+#include "logic/companions/worksheet.h"
+#include "logic/form/outcome.h"
+#include "logic/windows/form_layout.h"
 
 namespace banknotes {
 namespace {
@@ -438,7 +439,11 @@ int main(int argc, char* argv[]) {
             Join({"<a href=\"practice.html\">", Escape(product::kPracticeName), "</a>"}),
             "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Листът\"></section>");
   Write(out + "/worksheet-form.css", worksheet_form.Stylesheet());
-  Write(out + "/page.css", Filled(templates, "page.css.in", facts));
+  // One stylesheet for every page, from its parts by what they style.
+  std::string page_css;
+  for (const char* part : {"page.css.in", "phone.css.in", "contrast.css.in", "sheet.css.in"})
+    page_css += Filled(templates, part, facts) + "\n";
+  Write(out + "/page.css", page_css);
   Write(out + "/manifest.webmanifest", Filled(templates, "manifest.webmanifest.in", facts));
   Write(out + "/_headers", HeadersFile());
   Write(out + "/.htaccess", HtaccessFile());

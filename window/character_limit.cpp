@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "logic/character_limit.h"
+#include "logic/form/character_limit.h"
 
 namespace banknotes {
 

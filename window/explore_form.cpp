@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "generated/product.h"
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
 #include "window/hamburger_icon.h"

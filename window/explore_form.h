@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "logic/explore.h"
+#include "logic/companions/explore.h"
 
 class QLabel;
 class QLineEdit;

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 
 namespace banknotes {
 

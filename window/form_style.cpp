@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 #include "window/qt_text.h"
 
 namespace banknotes {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 
 class QAbstractItemView;
 class QWheelEvent;

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 #include "window/qt_text.h"
 
 namespace banknotes {

@@ -2,7 +2,7 @@
 
 #include <QAbstractListModel>
 
-#include "logic/form_state.h"
+#include "logic/form/form_state.h"
 
 namespace banknotes {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "generated/product.h"
-#include "logic/announcement.h"
-#include "logic/form_layout.h"
+#include "logic/form/announcement.h"
+#include "logic/windows/form_layout.h"
 #include "window/explore_form.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"

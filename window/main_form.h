@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "logic/dispatch.h"
-#include "logic/form_state.h"
+#include "logic/form/dispatch.h"
+#include "logic/form/form_state.h"
 
 class QCheckBox;
 class QLineEdit;

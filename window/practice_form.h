@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "logic/practice.h"
+#include "logic/companions/practice.h"
 
 class QLabel;
 class QLineEdit;

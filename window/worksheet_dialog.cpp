@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "logic/form_layout.h"
+#include "logic/windows/form_layout.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
 #include "window/hamburger_icon.h"

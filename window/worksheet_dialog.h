@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "logic/worksheet.h"
+#include "logic/companions/worksheet.h"
 
 class QLabel;
 class QLineEdit;

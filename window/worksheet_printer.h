@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "logic/worksheet.h"
+#include "logic/companions/worksheet.h"
 
 class QPagedPaintDevice;
 

@@ -1,4 +1,4 @@
-#include "logic/character_limit.h"
+#include "logic/form/character_limit.h"
 
 #include <algorithm>
 #include <utility>

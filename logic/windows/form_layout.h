@@ -69,7 +69,7 @@ struct Control {
   Twips place = {};
   std::optional<Rgb> colour = {};  // background, a button's face; none: the platform's
   Align align = Align::Left;
-  int tab_index = 0;  // the order the focus takes; what takes no focus keeps its place
+  int tab_index = 0;  // its place in the window's focus order, a label's too; set from that list
   std::string_view accessible_name = {};
   std::string_view description = {};  // what a button does, for screen readers
   int limit = 0;                      // characters a user may type or paste; 0 for none

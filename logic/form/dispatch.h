@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "logic/form_state.h"
-#include "logic/outcome.h"
+#include "logic/form/form_state.h"
+#include "logic/form/outcome.h"
 
 namespace banknotes {
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/practice.h"
+#include "logic/money/tasks.h"
+#include "logic/money/values.h"
 
 namespace banknotes {
 

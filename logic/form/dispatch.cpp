@@ -1,6 +1,6 @@
-#include "logic/dispatch.h"
+#include "logic/form/dispatch.h"
 
-#include "logic/actions.h"
+#include "logic/form/actions.h"
 
 namespace banknotes {
 

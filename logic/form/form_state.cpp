@@ -1,4 +1,4 @@
-#include "logic/form_state.h"
+#include "logic/form/form_state.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "logic/form_state.h"
+#include "logic/form/form_state.h"
 
 namespace banknotes {
 

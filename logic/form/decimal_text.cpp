@@ -1,4 +1,4 @@
-#include "logic/decimal_text.h"
+#include "logic/form/decimal_text.h"
 
 #include <cerrno>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "logic/announcement.h"
+#include "logic/form/announcement.h"
 
-#include "logic/dispatch.h"
-#include "logic/number_rules.h"
+#include "logic/form/dispatch.h"
+#include "logic/form/number_rules.h"
 
 namespace banknotes {
 
@@ -17,12 +17,6 @@ std::string ClickAnnouncement(std::int16_t button, const FormState& after) {
     default:
       return "";
   }
-}
-
-std::string PracticeAnnouncement(const PracticeState& before, const PracticeState& after) {
-  if (!after.answer.empty()) return after.answer.substr(0, after.answer.find('\n'));
-  if (after.task != before.task) return after.task;
-  return "";
 }
 
 }  // namespace banknotes

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/form_state.h"
+#include "logic/form/form_state.h"
+#include "logic/money/tasks.h"
 
 namespace banknotes {
 
@@ -17,48 +18,7 @@ namespace banknotes {
 // main window's "Въведи" and "Изведи"; every text the pupil reads is made here.
 // It knows nothing of windows.
 
-// The same numbers for the same seed on every platform.
-using PracticeRandom = std::mt19937;
-
 enum class Exercise { Payment, Split };
-// Amounts from 1 up to 100, 1000 (the default) or 10000.
-enum class PaymentRange { UpTo100, UpTo1000, UpTo10000 };
-// Sums from 5 to 10 (the default) or from 11 to 20.
-enum class SplitRange { From5To10, From11To20 };
-inline constexpr int kPaymentRanges = 3, kSplitRanges = 2;
-inline constexpr std::int32_t kLargestAmounts[kPaymentRanges] = {100, 1000, 10000};
-struct SumRange {
-  std::int32_t smallest, largest;
-};
-inline constexpr SumRange kSumRanges[kSplitRanges] = {{5, 10}, {11, 20}};
-
-// A uniform draw from lo to hi, the same on every standard library.
-std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi);
-std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range);
-std::int32_t DrawSum(PracticeRandom& random, SplitRange range);
-
-// One step of the greedy rule: from what is `left`, the largest banknote that
-// fits, and what `remains`.
-struct GreedyStep {
-  std::int32_t left, banknote, remains;
-  friend bool operator==(const GreedyStep&, const GreedyStep&) = default;
-};
-// The tasks as the pupil reads them: "Изплатете 306 с възможно най-малко
-// банкноти.", "Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1."
-std::string PaymentTask(std::int32_t amount);
-std::string SplitTask(std::int32_t sum);
-
-// One step as the pupil reads it: "87: най-голямата банкнота, която се побира, е
-// 50; остават 37."
-std::string StepText(const GreedyStep& step);
-
-// The steps "Въведи" takes for an amount, one banknote a step, down to 0; none
-// for an amount below 1 or above kLargestExplainedAmount, where a step a
-// banknote would be more than anyone reads.
-inline constexpr std::int32_t kLargestExplainedAmount = 1'000'000;
-std::vector<GreedyStep> GreedySteps(std::int32_t amount);
-// How many banknotes the greedy rule pays an amount with; 0 for an amount below 1.
-std::int64_t FewestBanknotes(std::int32_t amount);
 
 // A pupil's payment: how many of each banknote, 100 first.
 using BanknoteCounts = std::array<int, kDenominations>;
@@ -160,5 +120,9 @@ class Practice {
   int checked_tasks_ = 0;
   SplitHunt hunt_;
 };
+
+// What a screen reader is told after an action: the answer's first line, or the
+// task when a new one is set; empty when nothing is to be said.
+std::string PracticeAnnouncement(const PracticeState& before, const PracticeState& after);
 
 }  // namespace banknotes

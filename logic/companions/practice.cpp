@@ -1,13 +1,12 @@
-#include "logic/practice.h"
+#include "logic/companions/practice.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
-#include "logic/actions.h"
-#include "logic/dispatch.h"
-#include "logic/explore.h"
-#include "logic/number_rules.h"
+#include "logic/form/actions.h"
+#include "logic/form/dispatch.h"
+#include "logic/form/number_rules.h"
 
 namespace banknotes {
 namespace {
@@ -85,47 +84,6 @@ std::int32_t SumOf(const std::string& text) {
 }
 
 }  // namespace
-
-std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
-  const std::uint32_t span = static_cast<std::uint32_t>(hi - lo) + 1;
-  const std::uint32_t fair = static_cast<std::uint32_t>(-span) % span;  // 2^32 mod span
-  std::uint32_t drawn;
-  do drawn = static_cast<std::uint32_t>(random());
-  while (drawn < fair);
-  return lo + static_cast<std::int32_t>(drawn % span);
-}
-
-std::string PaymentTask(std::int32_t amount) {
-  return "Изплатете " + N(amount) + " с възможно най-малко банкноти.";
-}
-
-std::string SplitTask(std::int32_t sum) {
-  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
-}
-
-std::string StepText(const GreedyStep& step) {
-  return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +
-         (step.remains == 1 ? "; остава " : "; остават ") + N(step.remains) + ".";
-}
-
-std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
-  return Uniform(random, 1, kLargestAmounts[static_cast<int>(range)]);
-}
-
-std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {
-  const SumRange sums = kSumRanges[static_cast<int>(range)];
-  return Uniform(random, sums.smallest, sums.largest);
-}
-
-// Largest first, as "Въведи" pays.
-std::vector<GreedyStep> GreedySteps(std::int32_t amount) {
-  if (amount < 1 || amount > kLargestExplainedAmount) return {};
-  return LargestFirstSteps(EuroValues(), amount, amount);
-}
-
-std::int64_t FewestBanknotes(std::int32_t amount) {
-  return amount < 1 ? 0 : LargestFirst(EuroValues(), amount).banknotes;
-}
 
 PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
   PaymentCheck check{PaymentCheck::WrongSum, 0, 0, FewestBanknotes(amount), GreedySteps(amount)};
@@ -284,6 +242,12 @@ void Practice::CheckWayOf(PracticeState& form) {
       break;
   }
   form.found = hunt_.Lines();
+}
+
+std::string PracticeAnnouncement(const PracticeState& before, const PracticeState& after) {
+  if (!after.answer.empty()) return after.answer.substr(0, after.answer.find('\n'));
+  if (after.task != before.task) return after.task;
+  return "";
 }
 
 }  // namespace banknotes

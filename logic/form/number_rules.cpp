@@ -1,12 +1,12 @@
-#include "logic/number_rules.h"
+#include "logic/form/number_rules.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "logic/decimal_text.h"
-#include "logic/outcome.h"
+#include "logic/form/decimal_text.h"
+#include "logic/form/outcome.h"
 
 namespace banknotes {
 namespace {

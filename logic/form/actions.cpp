@@ -1,4 +1,4 @@
-#include "logic/actions.h"
+#include "logic/form/actions.h"
 
 #include <array>
 #include <charconv>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "logic/number_rules.h"
+#include "logic/form/number_rules.h"
 
 namespace banknotes {
 namespace {

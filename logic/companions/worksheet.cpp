@@ -1,12 +1,13 @@
-#include "logic/worksheet.h"
+#include "logic/companions/worksheet.h"
 
 #include <algorithm>
 #include <optional>
 #include <set>
 
-#include "logic/dispatch.h"
-#include "logic/explore.h"
-#include "logic/number_rules.h"
+#include "logic/form/dispatch.h"
+#include "logic/form/number_rules.h"
+#include "logic/money/paying.h"
+#include "logic/money/values.h"
 
 namespace banknotes {
 namespace {

@@ -1,0 +1,159 @@
+#include "logic/companions/explore.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "logic/form/number_rules.h"
+#include "logic/money/duration_text.h"
+#include "logic/money/paying.h"
+#include "logic/money/tasks.h"
+#include "logic/money/ways.h"
+
+namespace banknotes {
+namespace {
+
+std::string N(std::int64_t number) { return IntegerText(number); }
+
+std::string Banknotes(std::int64_t count) {
+  return N(count) + (count == 1 ? " банкнота" : " банкноти");
+}
+
+}  // namespace
+
+namespace {
+
+// The steps, as the practice window words them; past a screenful, how many more.
+std::string StepsText(const ValueSet& values, std::int64_t amount, const Payment& greedy) {
+  constexpr std::int64_t kShownSteps = 120;
+  std::string text;
+  for (const GreedyStep& step : LargestFirstSteps(values, amount, kShownSteps))
+    text.append("\n").append(StepText(step));
+  const std::int64_t steps = greedy.banknotes;
+  if (steps > kShownSteps)
+    text += "\n… и още " + N(steps - kShownSteps) + " стъпки по същото правило.";
+  return text;
+}
+
+std::string LargestFirstText(const ValueSet& values, std::int64_t amount, const Payment& greedy) {
+  std::string text = greedy.paid ? Banknotes(greedy.banknotes) + ": " + AsSum(values, greedy)
+                                 : "Не се изплаща: остава " + N(greedy.left) + ".";
+  return text + StepsText(values, amount, greedy);
+}
+
+std::string FewestText(const ValueSet& values, const Payment& fewest) {
+  return fewest.paid ? Banknotes(fewest.banknotes) + ": " + AsSum(values, fewest)
+                     : "Не може да се изплати.";
+}
+
+std::string Verdict(std::int64_t amount, const Payment& greedy, const Payment& fewest) {
+  if (!fewest.paid) return N(amount) + " не може да се изплати с тези стойности.";
+  if (!greedy.paid)
+    return "Най-големите първо не изплащат " + N(amount) + ": остава " + N(greedy.left) +
+           ". А може с " + Banknotes(fewest.banknotes) + ".";
+  if (greedy.banknotes > fewest.banknotes)
+    return "Най-големите първо дават " + Banknotes(greedy.banknotes) + ", а може и с " +
+           N(fewest.banknotes) + ".";
+  return "Най-големите първо дават най-малко банкноти: " + N(greedy.banknotes) + ".";
+}
+
+std::string AlwaysText(const ValueSet& values, const GreedyCheck& check) {
+  switch (check.kind) {
+    case GreedyCheck::Always:
+      return "Най-големите първо винаги дават най-малко банкноти: проверени са всички суми до " +
+             N(check.checked) + ", а по-нататък не е нужно.";
+    case GreedyCheck::FailsAt:
+      return "Най-малката сума, за която не дават най-малко: " + N(check.amount) + " (" +
+             AsSum(values, LargestFirst(values, check.amount)) + ", а може " +
+             AsSum(values, Fewest(values, check.amount)) + ").";
+    case GreedyCheck::Unpayable:
+      break;
+  }
+  return "С тези стойности не всяка сума може да се изплати: най-малката, която не може, е " +
+         N(check.amount) + ".";
+}
+
+std::string WaysText(const ValueSet& values, std::int64_t sum) {
+  const Trial trial = TryEveryCombination(values, sum);
+  return "Начини да се получи " + N(sum) + ": " + GroupedDigits(CountWays(values, sum).Digits()) +
+         ".\nОпитване на всички комбинации, по един вложен цикъл за стойност: " +
+         GroupedDigits(trial.combinations.Digits()) + " комбинации, " +
+         (trial.estimated
+              ? "около " + DurationText(trial.seconds) + " (оценка по измерената скорост)"
+              : DurationText(trial.seconds) + " (измерено)") +
+         ".\nБроене с динамично програмиране: " +
+         GroupedDigits(N(static_cast<std::int64_t>(CountSteps(values, sum)))) + " стъпки (" +
+         N(sum) + " × " + N(static_cast<std::int64_t>(values.size())) + ").";
+}
+
+// A box's whole number from 1 to `most`, none for an empty box, or what is wrong.
+struct Read {
+  std::optional<std::int64_t> number;
+  std::string wrong;
+};
+Read ReadWhole(const std::string& text, std::int64_t most, const std::string& what) {
+  if (text.empty()) return {};
+  const bool digits =
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!digits || text.size() > 6)
+    return {{}, what + " трябва да е цяло число от 1 до " + GroupedDigits(N(most)) + "."};
+  const std::int64_t number = std::stoll(text);
+  if (number < 1 || number > most)
+    return {{},
+            what + " е " + N(number) + ", а трябва да е от 1 до " + GroupedDigits(N(most)) + "."};
+  return {number, ""};
+}
+
+}  // namespace
+
+void ChooseReadySet(ExploreState& state, int ready_set) {
+  state.ready_set = std::clamp(ready_set, 0, static_cast<int>(kReadySets) - 1);
+  const ValueSet& values = ReadySetValues(state.ready_set);
+  for (std::size_t i = 0; i < kMaxValues; ++i)
+    state.values[i] = i < values.size() ? N(values[i]) : "";
+  Explore(state);
+}
+
+void Explore(ExploreState& state) {
+  ValueSet values;
+  std::string wrong;
+  for (std::size_t i = 0; i < kMaxValues && wrong.empty(); ++i) {
+    const Read value = ReadWhole(state.values[i], kLargestValue,
+                                 "Стойност " + N(static_cast<std::int64_t>(i) + 1));
+    wrong = value.wrong;
+    if (!value.number) continue;
+    if (std::find(values.begin(), values.end(), *value.number) != values.end())
+      wrong = "Стойността " + N(*value.number) + " е въведена два пъти.";
+    values.push_back(static_cast<int>(*value.number));
+  }
+  if (wrong.empty() && values.empty()) wrong = "Въведете поне една стойност.";
+  const Read amount = ReadWhole(state.amount, kLargestExploredAmount, "Сумата за плащане");
+  const Read sum = ReadWhole(state.sum, kLargestExploredAmount, "Сумата за разбиване");
+  if (wrong.empty()) wrong = amount.wrong.empty() ? sum.wrong : amount.wrong;
+  if (!wrong.empty()) {
+    state.message = wrong;
+    return;
+  }
+  state.message.clear();
+  std::sort(values.rbegin(), values.rend());
+  if (amount.number) {
+    const Payment greedy = LargestFirst(values, *amount.number);
+    const Payment fewest = Fewest(values, *amount.number);
+    state.verdict = Verdict(*amount.number, greedy, fewest);
+    state.largest_first = LargestFirstText(values, *amount.number, greedy);
+    state.fewest = FewestText(values, fewest);
+  } else {
+    state.verdict = "Въведете сума за плащане, за да сравните двата начина.";
+    state.largest_first.clear();
+    state.fewest.clear();
+  }
+  state.always = AlwaysText(values, CheckLargestFirst(values));
+  state.ways = sum.number ? WaysText(values, *sum.number)
+                          : "Въведете сума за разбиване, за да преброите начините.";
+}
+
+std::string ExploreAnnouncement(const ExploreState& state) {
+  if (!state.message.empty()) return state.message;
+  return state.verdict + " " + state.always + " " + state.ways.substr(0, state.ways.find('\n'));
+}
+
+}  // namespace banknotes

@@ -1,0 +1,43 @@
+#include "logic/money/tasks.h"
+
+#include "logic/form/number_rules.h"
+
+namespace banknotes {
+namespace {
+
+std::string N(std::int64_t number) { return IntegerText(number); }
+
+}  // namespace
+
+std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
+  const std::uint32_t span = static_cast<std::uint32_t>(hi - lo) + 1;
+  const std::uint32_t fair = static_cast<std::uint32_t>(-span) % span;  // 2^32 mod span
+  std::uint32_t drawn;
+  do drawn = static_cast<std::uint32_t>(random());
+  while (drawn < fair);
+  return lo + static_cast<std::int32_t>(drawn % span);
+}
+
+std::string PaymentTask(std::int32_t amount) {
+  return "Изплатете " + N(amount) + " с възможно най-малко банкноти.";
+}
+
+std::string SplitTask(std::int32_t sum) {
+  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
+}
+
+std::string StepText(const GreedyStep& step) {
+  return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +
+         (step.remains == 1 ? "; остава " : "; остават ") + N(step.remains) + ".";
+}
+
+std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
+  return Uniform(random, 1, kLargestAmounts[static_cast<int>(range)]);
+}
+
+std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {
+  const SumRange sums = kSumRanges[static_cast<int>(range)];
+  return Uniform(random, sums.smallest, sums.largest);
+}
+
+}  // namespace banknotes

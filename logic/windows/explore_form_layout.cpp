@@ -1,0 +1,167 @@
+#include <iterator>
+
+#include "logic/companions/explore.h"
+#include "logic/windows/form_layout.h"
+#include "logic/windows/table_parts.h"
+
+namespace banknotes {
+namespace {
+
+using namespace table;
+using enum ControlKind;
+using enum Align;
+
+// ---- The exploring window.
+
+constexpr auto kValueNames = [] {
+  std::array<Text, kMaxValues> names{};
+  for (std::size_t k = 0; k < kMaxValues; ++k)
+    names[k] = k + 1 < 10 ? Joined({"Стойност ", kDigits[k + 1]}) : Joined({"Стойност 10"});
+  return names;
+}();
+
+// Under the values and the ready-made sets: the two sums and the button, what is
+// wrong with the input, and the answers, each in a box of its own.
+constexpr Control kExploreTail[] = {
+    {.name = "Label2",
+     .index = 0,
+     .text = "Сума за плащане:",
+     .place = {120, 3330, 1845, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .labels = "Text3_0"},
+    {.name = "Text3",
+     .index = 0,
+     .kind = TextBox,
+     .place = {2025, 3330, 900, 405},
+     .align = Centre,
+     .accessible_name = "Сума за плащане",
+     .limit = 5,
+     .digits = true},
+    {.name = "Label2",
+     .index = 1,
+     .text = "Сума за разбиване:",
+     .place = {3045, 3330, 2070, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .labels = "Text3_1"},
+    {.name = "Text3",
+     .index = 1,
+     .kind = TextBox,
+     .place = {5175, 3330, 900, 405},
+     .align = Centre,
+     .accessible_name = "Сума за разбиване",
+     .limit = 5,
+     .digits = true},
+    {.name = "Command1",
+     .index = 0,
+     .kind = Button,
+     .text = "Изчисли",
+     .place = {6195, 3345, 1470, 375},
+     .colour = Rgb{0, 255, 0},
+     .align = Centre,
+     .accessible_name = "Изчисли",
+     .description = "Отговаря на трите въпроса за въведените стойности и суми"},
+    {.name = "Label1",
+     .index = 1,
+     .place = {120, 3855, 7545, 405},
+     .colour = kLabelColour,
+     .align = Centre},
+    {.name = "Label1",
+     .index = 0,
+     .place = {120, 4380, 7545, 405},
+     .colour = kLabelColour,
+     .align = Centre},
+    {.name = "Label3",
+     .index = 0,
+     .text = "Най-големите първо",
+     .place = {120, 4905, 3720, 360},
+     .colour = kMarkColour,
+     .align = Centre,
+     .labels = "Text1"},
+    {.name = "Text1",
+     .kind = Description,
+     .place = {120, 5265, 3720, 1455},
+     .accessible_name = "Най-големите първо",
+     .read_only = true},
+    {.name = "Label3",
+     .index = 1,
+     .text = "Най-малко",
+     .place = {3945, 4905, 3720, 360},
+     .colour = kMarkColour,
+     .align = Centre,
+     .labels = "Text2"},
+    {.name = "Text2",
+     .kind = Description,
+     .place = {3945, 5265, 3720, 1455},
+     .accessible_name = "Най-малко",
+     .read_only = true},
+    {.name = "Text6",
+     .kind = Description,
+     .place = {120, 6840, 7545, 780},
+     .accessible_name = "Винаги ли дават най-малко",
+     .read_only = true},
+    {.name = "Text7",
+     .kind = Description,
+     .place = {120, 7740, 7545, 1230},
+     .accessible_name = "Начини и работа",
+     .read_only = true},
+};
+
+constexpr std::size_t kExploreFormSize = 2 + kMaxValues + kReadySets + std::size(kExploreTail);
+
+// The order the focus takes, labels and frames in their places too, every
+// control once: the table takes its tab indexes from it, so that a control
+// added is one name here and renumbers nothing.
+constexpr std::string_view kExploreFocusOrder[] = {
+    "Frame1",    "Text5_0",   "Text5_1",    "Text5_2",   "Text5_3",  "Text5_4",
+    "Text5_5",   "Text5_6",   "Text5_7",    "Text5_8",   "Text5_9",  "Frame2",
+    "Option1_0", "Option1_1", "Option1_2",  "Option1_3", "Label2_0", "Text3_0",
+    "Label2_1",  "Text3_1",   "Command1_0", "Label1_1",  "Label1_0", "Label3_0",
+    "Text1",     "Label3_1",  "Text2",      "Text6",     "Text7",
+};
+
+constexpr auto kExploreFormControls = InFocusOrder(
+    [] {
+      Controls<kExploreFormSize> controls;
+      // Ten values in two rows of five, then the ready-made sets, one a line.
+      controls.Add({.name = "Frame1",
+                    .kind = Frame,
+                    .text = "Стойности",
+                    .place = {120, 120, 7545, 1290},
+                    .colour = kWindowColour});
+      for (int k = 0; k < static_cast<int>(kMaxValues); ++k)
+        controls.Add({.name = "Text5",
+                      .index = k,
+                      .kind = TextBox,
+                      .container = "Frame1",
+                      .place = {120 + (k % 5) * 1470, 300 + (k / 5) * 465, 1350, 405},
+                      .align = Centre,
+                      .accessible_name = kValueNames[k].view(),
+                      .limit = 5,
+                      .digits = true});
+      controls.Add({.name = "Frame2",
+                    .kind = Frame,
+                    .text = "Готови набори",
+                    .place = {120, 1530, 7545, 1680},
+                    .colour = kWindowColour});
+      for (int j = 0; j < static_cast<int>(kReadySets); ++j)
+        controls.Add({.name = "Option1",
+                      .index = j,
+                      .kind = Option,
+                      .container = "Frame2",
+                      .text = kReadySetCaptions[j],
+                      .place = {120, 300 + j * 345, 7305, 330},
+                      .colour = kMarkColour,
+                      .accessible_name = kReadySetCaptions[j]});
+      controls.Add(kExploreTail);
+      return controls.list;
+    }(),
+    kExploreFocusOrder);
+
+}  // namespace
+
+const FormLayout kExploreForm = {
+    "ExploreForm", {0, 0, 7785, 9090}, kWindowColour, kExploreFormControls};
+
+}  // namespace banknotes
