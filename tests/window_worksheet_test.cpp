@@ -178,13 +178,13 @@ void WindowWorksheetTest::aFullDiskLeavesNoFileAndSaysSo() {
   dialog->close();
 }
 
-// "лист" typed where "лист.pdf" is: the file dialog asks of "лист.pdf", and a
-// "No" leaves it as it was. Qt's own file dialog, on every platform, for the
-// test to drive.
+// "sheet" typed where "sheet.pdf" is: the file dialog asks of "sheet.pdf", and
+// a "No" leaves it as it was. Qt's own file dialog, on every platform, for the
+// test to drive; a Latin name, which Wine under the C locale can write.
 void WindowWorksheetTest::aNameWithoutPdfAsksBeforeReplacingOne() {
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
   QTemporaryDir folder;
-  const QString existing = folder.filePath(QStringLiteral("лист.pdf"));
+  const QString existing = folder.filePath(QStringLiteral("sheet.pdf"));
   {
     QFile file(existing);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -200,7 +200,7 @@ void WindowWorksheetTest::aNameWithoutPdfAsksBeforeReplacingOne() {
     files->setDirectory(folder.path());
     auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     if (!name) return files->reject();
-    name->setText(QStringLiteral("лист"));
+    name->setText(QStringLiteral("sheet"));
     typed = true;
     // The question comes as a message box of its own, over the file dialog.
     QTimer::singleShot(0, [&, files] {
@@ -216,11 +216,11 @@ void WindowWorksheetTest::aNameWithoutPdfAsksBeforeReplacingOne() {
   QTest::mouseClick(test_support::Find<QPushButton>(*dialog, "Command1_1"), Qt::LeftButton);
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
   QVERIFY(typed);
-  QVERIFY2(asked.contains(QStringLiteral("лист.pdf")), qPrintable(asked));
+  QVERIFY2(asked.contains(QStringLiteral("sheet.pdf")), qPrintable(asked));
   QFile file(existing);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), QByteArray("the teacher's own"));
-  QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("лист.pdf")});
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.pdf")});
   dialog->close();
 }
 

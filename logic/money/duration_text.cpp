@@ -16,12 +16,25 @@ struct Figures {
   int exponent;
 };
 
+// 10^power for power >= 0, exact up to 10^22, whatever the C library's pow.
+double PowerOfTen(int power) {
+  double result = 1;
+  for (int i = 0; i < power; ++i) result *= 10;
+  return result;
+}
+
+// value / 10^power by exact powers of ten: 10^-3 has no exact double, and
+// dividing by it rounds differently on different C libraries.
+double Scaled(double value, int power) {
+  return power < 0 ? value * PowerOfTen(-power) : value / PowerOfTen(power);
+}
+
 Figures ToFigures(double value) {
   int exponent = static_cast<int>(std::floor(std::log10(value)));
-  double scaled = std::round(value / std::pow(10.0, exponent - 1));
+  double scaled = std::round(Scaled(value, exponent - 1));
   // log10 can land one off near a power of ten; rounding can reach 100.
-  if (scaled >= 100) scaled = std::round(value / std::pow(10.0, exponent++));
-  if (scaled < 10) scaled = std::round(value / std::pow(10.0, --exponent - 1));
+  if (scaled >= 100) scaled = std::round(Scaled(value, exponent++));
+  if (scaled < 10) scaled = std::round(Scaled(value, --exponent - 1));
   if (scaled >= 100) {
     scaled = 10;
     ++exponent;
@@ -86,7 +99,7 @@ std::string DurationText(double seconds) {
   // Rounded up to the next unit: said in that unit.
   if (u + 1 < std::size(kUnits)) {
     const Figures f = ToFigures(seconds / kUnits[u].seconds);
-    if (f.figures * std::pow(10.0, f.exponent - 1) >= kUnits[u + 1].seconds / kUnits[u].seconds)
+    if (Scaled(f.figures, 1 - f.exponent) >= kUnits[u + 1].seconds / kUnits[u].seconds)
       figures = TwoFigures(seconds / kUnits[++u].seconds);
   }
   return figures + " " + (figures == "1" ? kUnits[u].one : kUnits[u].many);
