@@ -804,6 +804,15 @@ async function loadingAndThemes(browser, url) {
   await wrongSeed.goto(`${url}practice.html?seed=abc`);
   const named = await wrongSeed.getByRole('status').first().textContent();
   await wrongSeed.close();
+  const wrongRange = await context.newPage();
+  await wrongRange.goto(`${url}practice.html?seed=2026&paymentRange=7`);
+  await wrongRange.evaluate(async () => (await import('./loading.js')).whenLoaded(() => true));
+  const rangeSaid = await wrongRange.locator('#Status').textContent();
+  const rangeTask = await wrongRange.locator('#Label1_0').textContent();
+  await wrongRange.close();
+  check('practice.html with a range it does not have says so, and draws from the default',
+        rangeSaid === 'Сумите за плащане се избират така: 0 – до 100, 1 – до 1000, 2 – до 10\u00a0000.' &&
+            rangeTask === 'Изплатете 306 с възможно най-малко банкноти.', `"${rangeSaid}", "${rangeTask}"`);
   check('practice.html?seed=0 repeats its tasks, as every seed does; a seed it does not take is named',
         tasks[0] === tasks[1] && tasks[2] === tasks[3] && tasks[0] !== '' && named.includes('„abc“ не е номер на задачи'),
         `${tasks.join(' | ')} | "${named}"`);

@@ -50,9 +50,12 @@ const valid = given !== null && /^[0-9]{1,10}$/.test(given) && Number(given) <= 
 const seed = valid ? Number(given) : crypto.getRandomValues(new Uint32Array(1))[0];
 if (given !== null && !valid)
   showStatus(`„${given}“ не е номер на задачи: той е цяло число от 0 до 4294967295. Задачите са случайни.`);
+// A range the page does not have is said, as the worksheet says it, and the
+// default stands.
 const range = (name, group) => {
   const text = address.get(name);
   if (text !== null && /^[0-9]$/.test(text) && group[Number(text)]) group[Number(text)].checked = true;
+  else if (text !== null) whenLoaded((logic) => showStatus(logic.worksheetChoiceWrong(name)));
   return chosen(group);
 };
 const paymentRange = range('paymentRange', Option2), splitRange = range('splitRange', Option3);
