@@ -17,6 +17,20 @@ set_dpi() {
 }
 trap 'kill $program 2>/dev/null || true; set_dpi 96; rm -rf "$work"' EXIT
 
+# Ends the program started last and waits until no window of it is left: the
+# next row would otherwise find this one, closing, and fail on it. A window
+# still there after 10 s is killed.
+gone() {
+  kill "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+  local tries
+  for tries in $(seq 50); do
+    xdotool search --onlyvisible --class banknotes >/dev/null 2>&1 || return 0
+    sleep 0.2
+  done
+  xdotool search --onlyvisible --class banknotes windowkill %@ 2>/dev/null || true
+}
+
 # pay_130 DPI: one row of the table.
 pay_130() {
   local dpi=$1 window
@@ -53,8 +67,7 @@ pay_130() {
       -threshold 35% -format '%[fx:int((1-mean)*w*h)]' info:)
     [ "$dark" -gt 10 ] && marks+=1 || marks+=0
   done
-  kill "$program" 2>/dev/null || true
-  wait "$program" 2>/dev/null || true
+  gone
 
   local shot=${SMOKE_SCREENSHOT:-$PWD/exe_smoke}_$dpi.png
   mkdir -p "$(dirname "$shot")"
@@ -83,6 +96,5 @@ for window in "--practice Упражнение" "--explore Изследване"
   }
   eval "$(xdotool getwindowgeometry --shell "$opened")"
   echo "$option: a window '$title' of ${WIDTH}x${HEIGHT} with Wine's frame"
-  kill "$program" 2>/dev/null || true
-  wait "$program" 2>/dev/null || true
+  gone
 done
