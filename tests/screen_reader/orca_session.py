@@ -188,7 +188,12 @@ class OrcaSession:
         """Presses keys one after another and returns what Orca said after them, key echo aside."""
         self.settle(0.3)
         subprocess.run(["xdotool", "key", "--delay", "150", *keys], env=self.env, check=True)
-        return [line for line in self.settle() if not _is_key_echo(line)]
+        said = [line for line in self.settle() if not _is_key_echo(line)]
+        if not said:
+            # A busy machine can keep Orca quiet past the first pause: its
+            # silence is taken only after a longer one.
+            said = [line for line in self.settle(quiet=2.5) if not _is_key_echo(line)]
+        return said
 
     def type(self, text):
         self.settle(0.3)
