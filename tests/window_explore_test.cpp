@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "tests/window_fixture.h"
-#include "window/explore_form.h"
+#include "window/companion_form.h"
 #include "window/form_style.h"
 #include "window/screen_reader.h"
 
@@ -57,11 +57,11 @@ class WindowExploreTest : public test_support::FormTestCase {
                                                      .arg(explore_->ZoomPercent())));
   }
 
-  std::unique_ptr<ExploreForm> explore_;
+  std::unique_ptr<CompanionForm> explore_;
 };
 
 void WindowExploreTest::init() {
-  explore_ = test_support::OpenWindow<ExploreForm>();
+  explore_ = test_support::OpenWindow<CompanionForm>("ExploreForm", Settings{});
   QVERIFY(explore_);
 }
 
@@ -148,13 +148,13 @@ void WindowExploreTest::aReadySetChosenAgainRefillsItsValues() {
 void WindowExploreTest::wrongInputSaysSoAndChangesNothing() {
   TypeInto("Text3_0", "6");
   QTest::keyClick(In<QLineEdit>("Text3_0"), Qt::Key_Return);
-  const ExploreState before = explore_->ReadForm();
+  const WindowContent before = explore_->ReadForm();
   TypeInto("Text5_1", "100");
   QTest::keyClick(In<QLineEdit>("Text5_1"), Qt::Key_Return);
   QCOMPARE(Label("Label1_1"), QStringLiteral("Стойността 100 е въведена два пъти."));
-  ExploreState after = explore_->ReadForm();
-  after.values[1] = before.values[1];
-  after.message = before.message;
+  WindowContent after = explore_->ReadForm();
+  after["Text5_1"] = before["Text5_1"];
+  after["Label1_1"] = before["Label1_1"];
   QCOMPARE(after == before, true);
 }
 

@@ -14,8 +14,8 @@
 #include "logic/companions/practice.h"
 #include "logic/companions/worksheet.h"
 #include "tests/window_fixture.h"
+#include "window/companion_form.h"
 #include "window/form_style.h"
-#include "window/practice_form.h"
 #include "window/screen_reader.h"
 
 namespace banknotes {
@@ -64,11 +64,11 @@ class WindowPracticeTest : public test_support::FormTestCase {
                           .arg(practice_->ZoomPercent())));
   }
 
-  std::unique_ptr<PracticeForm> practice_;
+  std::unique_ptr<CompanionForm> practice_;
 };
 
 void WindowPracticeTest::init() {
-  practice_ = test_support::OpenWindow<PracticeForm>(2026);
+  practice_ = test_support::OpenWindow<CompanionForm>("PracticeForm", Settings{{"seed", "2026"}});
   QVERIFY(practice_);
 }
 
@@ -249,8 +249,8 @@ void WindowPracticeTest::theTaskAndEachAnswerAreSaid() {
 // As --payment-range 0 --split-range 1 open it: those options chosen, and the
 // first tasks those of worksheet 2026 drawn with them.
 void WindowPracticeTest::rangesGivenAtStartAreChosenAndDrawnFrom() {
-  practice_ =
-      test_support::OpenWindow<PracticeForm>(2026, PaymentRange::UpTo100, SplitRange::From11To20);
+  practice_ = test_support::OpenWindow<CompanionForm>(
+      "PracticeForm", Settings{{"seed", "2026"}, {"paymentRange", "0"}, {"splitRange", "1"}});
   QVERIFY(practice_);
   const Worksheet sheet = MakeWorksheet({.payment_range = 0, .split_range = 1}).sheet;
   QVERIFY(In<QRadioButton>("Option2_0")->isChecked());

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "tests/window_fixture.h"
+#include "window/companion_form.h"
 #include "window/form_style.h"
-#include "window/practice_form.h"
 #include "window/screen_reader.h"
 #include "window/worksheet_dialog.h"
 
@@ -48,11 +48,11 @@ class WindowWorksheetTest : public test_support::FormTestCase {
     return QString::fromUtf8(process.readAllStandardOutput());
   }
 
-  std::unique_ptr<PracticeForm> practice_;
+  std::unique_ptr<CompanionForm> practice_;
 };
 
 void WindowWorksheetTest::init() {
-  practice_ = test_support::OpenWindow<PracticeForm>(2026);
+  practice_ = test_support::OpenWindow<CompanionForm>("PracticeForm", Settings{{"seed", "2026"}});
   QVERIFY(practice_);
 }
 
@@ -71,7 +71,7 @@ void WindowWorksheetTest::thePracticeWindowOpensItWithItsNumber() {
   QVERIFY(dialog);
   QVERIFY(QTest::qWaitForWindowExposed(dialog));
   QCOMPARE(dialog->windowTitle(), QStringLiteral("Работен лист"));
-  QCOMPARE(dialog->ReadForm().number, std::string("2026"));
+  QCOMPARE(dialog->ReadForm()["Text1_0"].text, std::string("2026"));
   for (const char* name : {"Command1_0", "Command1_1"})
     QVERIFY(dialog->findChild<QPushButton*>(name));
   QVERIFY(!dialog->findChild<QPushButton*>("Command1_2"));  // the page's own

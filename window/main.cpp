@@ -1,12 +1,35 @@
 #include <QApplication>
-#include <cstdint>
-#include <optional>
-#include <random>
 
 #include "window/application.h"
-#include "window/explore_form.h"
+#include "window/companion_form.h"
 #include "window/main_form.h"
-#include "window/practice_form.h"
+
+namespace {
+
+// The settings after the program's options: "--payment-range 0" is the
+// setting "paymentRange", as a page's address names it.
+banknotes::Settings SettingsOf(const QStringList& arguments) {
+  banknotes::Settings settings;
+  for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+    if (!arguments[i].startsWith(QLatin1String("--")) ||
+        arguments[i + 1].startsWith(QLatin1String("--")))
+      continue;
+    QString name;
+    bool upper = false;
+    for (const QChar c : arguments[i].mid(2)) {
+      if (c == QLatin1Char('-')) {
+        upper = true;
+        continue;
+      }
+      name += upper ? c.toUpper() : c;
+      upper = false;
+    }
+    settings.emplace_back(name.toStdString(), arguments[i + 1].toStdString());
+  }
+  return settings;
+}
+
+}  // namespace
 
 // banknotes: the main window. banknotes --practice [--seed N] [--payment-range K]
 // [--split-range J]: the practice window alone, as the desktop's "Упражнение"
@@ -19,31 +42,12 @@ int main(int argc, char* argv[]) {
   banknotes::EndOpening();
   banknotes::SetUpApplication();
   const QStringList arguments = QApplication::arguments();
-  // The whole number after `option`, if it is there and at most `most`.
-  const auto given = [&](const char* option, std::uint32_t most) -> std::optional<std::uint32_t> {
-    const qsizetype at = arguments.indexOf(QLatin1String(option));
-    bool number = false;
-    const std::uint32_t value =
-        at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toUInt(&number) : 0;
-    return number && value <= most ? std::optional<std::uint32_t>(value) : std::nullopt;
-  };
-  if (arguments.contains(QStringLiteral("--practice"))) {
-    banknotes::PracticeForm practice(
-        given("--seed", UINT32_MAX).value_or(std::random_device{}()),
-        static_cast<banknotes::PaymentRange>(
-            given("--payment-range", banknotes::kPaymentRanges - 1)
-                .value_or(static_cast<std::uint32_t>(banknotes::PaymentRange::UpTo1000))),
-        static_cast<banknotes::SplitRange>(
-            given("--split-range", banknotes::kSplitRanges - 1)
-                .value_or(static_cast<std::uint32_t>(banknotes::SplitRange::From5To10))));
-    practice.show();
-    return QApplication::exec();
-  }
-  if (arguments.contains(QStringLiteral("--explore"))) {
-    banknotes::ExploreForm explore;
-    explore.show();
-    return QApplication::exec();
-  }
+  for (const banknotes::Companion& companion : banknotes::Companions())
+    if (arguments.contains(QLatin1String(companion.option))) {
+      banknotes::CompanionForm window(companion.name, SettingsOf(arguments));
+      window.show();
+      return QApplication::exec();
+    }
   banknotes::MainForm form;
   form.show();
   return QApplication::exec();

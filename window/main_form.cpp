@@ -5,19 +5,17 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <random>
 #include <vector>
 
 #include "generated/product.h"
 #include "logic/form/announcement.h"
 #include "logic/windows/form_layout.h"
-#include "window/explore_form.h"
+#include "window/companion_form.h"
 #include "window/form_builder.h"
 #include "window/form_zoom.h"
 #include "window/hamburger_icon.h"
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
-#include "window/practice_form.h"
 #include "window/qt_text.h"
 #include "window/screen_reader.h"
 
@@ -29,36 +27,26 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent, kFormWindowFlags) {
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kMainForm.client_area);
   BindControls(BuildControls(*this, kMainForm, *zoom_));
-  // The companion windows: F2 the practice, F3 exploring.
-  for (const auto& [key, open] : {std::pair{Qt::Key_F2, &MainForm::OpenPractice},
-                                  std::pair{Qt::Key_F3, &MainForm::OpenExplore}}) {
+  for (const Companion& companion : Companions()) {
     auto* action = new QAction(this);
-    action->setShortcut(QKeySequence(key));
+    action->setShortcut(QKeySequence(companion.key));
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, open);
+    connect(action, &QAction::triggered, this,
+            [this, &companion] { OpenCompanion(companion.name); });
     addAction(action);
   }
 }
 
-void MainForm::OpenPractice() {
-  if (!practice_) {
+void MainForm::OpenCompanion(std::string_view name) {
+  QPointer<CompanionForm>& window = companions_[name];
+  if (!window) {
     // A window of its own, with a session of its own that ends when it closes.
-    practice_ = new PracticeForm(std::random_device()());
-    practice_->setAttribute(Qt::WA_DeleteOnClose);
+    window = new CompanionForm(name, {});
+    window->setAttribute(Qt::WA_DeleteOnClose);
   }
-  practice_->show();
-  practice_->raise();
-  practice_->activateWindow();
-}
-
-void MainForm::OpenExplore() {
-  if (!explore_) {
-    explore_ = new ExploreForm;
-    explore_->setAttribute(Qt::WA_DeleteOnClose);
-  }
-  explore_->show();
-  explore_->raise();
-  explore_->activateWindow();
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 void MainForm::BindControls(const std::vector<QWidget*>& widgets) {

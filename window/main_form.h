@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <string_view>
 #include <vector>
 
 #include "logic/form/dispatch.h"
@@ -16,8 +18,7 @@ class QPushButton;
 namespace banknotes {
 
 class FormZoom;
-class ExploreForm;
-class PracticeForm;
+class CompanionForm;
 class LinesView;
 class ListLinesModel;
 
@@ -34,10 +35,9 @@ class MainForm : public QWidget {
   Outcome Click(std::int16_t index);
 
   int ZoomPercent() const;
-  // Opens the practice window, or brings it to the front (F2).
-  void OpenPractice();
-  // Opens the exploring window, or brings it to the front (F3).
-  void OpenExplore();
+  // Opens the companion window `name` ("PracticeForm"), or brings it to the
+  // front; each by its key (F2 the practice, F3 exploring).
+  void OpenCompanion(std::string_view name);
 
  private:
   // Keeps the controls the form state lives in, and wires the buttons.
@@ -52,8 +52,8 @@ class MainForm : public QWidget {
   LinesView* list1_ = nullptr;
   ListLinesModel* list_lines_ = nullptr;  // the list's content
   FormZoom* zoom_;
-  QPointer<PracticeForm> practice_;  // open while its window is
-  QPointer<ExploreForm> explore_;
+  // The companion windows, each open while its window is.
+  std::map<std::string_view, QPointer<CompanionForm>> companions_;
 };
 
 }  // namespace banknotes

@@ -2,19 +2,16 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <algorithm>
 
 #include "logic/windows/form_layout.h"
-#include "window/form_builder.h"
+#include "logic/windows/worksheet_window.h"
+#include "window/content_binder.h"
 #include "window/form_zoom.h"
 #include "window/hamburger_icon.h"
 #include "window/qt_text.h"
@@ -22,59 +19,50 @@
 #include "window/worksheet_printer.h"
 
 namespace banknotes {
-WorksheetDialog::WorksheetDialog(std::uint32_t number, QWidget* parent) : QDialog(parent) {
+
+WorksheetDialog::WorksheetDialog(std::uint32_t number, QWidget* parent)
+    : QDialog(parent),
+      logic_(MakeWindow(kWorksheetForm.name, {{"number", std::to_string(number)}}, 0).logic) {
   setObjectName(ToQString(kWorksheetForm.name));
   setWindowTitle(QStringLiteral("Работен лист"));
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, kWorksheetForm.client_area);
-  const std::vector<QWidget*> widgets = BuildControls(*this, kWorksheetForm, *zoom_);
-  for (std::size_t i = 0; i < widgets.size(); ++i) {
-    const Control& control = kWorksheetForm.controls[i];
-    QWidget* widget = widgets[i];
-    if (!widget) continue;
-    const auto index = static_cast<std::size_t>(std::max(control.index, 0));
-    if (control.name == "Text1") text1_.at(index) = As<QLineEdit>(widget, control);
-    if (control.name == "Option1") option1_.at(index) = As<QRadioButton>(widget, control);
-    if (control.name == "Option2") option2_.at(index) = As<QRadioButton>(widget, control);
-    if (control.name == "Option3") option3_.at(index) = As<QRadioButton>(widget, control);
-    if (ControlId(control) == "Label1_4") message_ = As<QLabel>(widget, control);
-    if (ControlId(control) == "Command1_0")
-      connect(As<QPushButton>(widget, control), &QPushButton::clicked, this, [this] { Print(); });
-    if (ControlId(control) == "Command1_1")
-      connect(As<QPushButton>(widget, control), &QPushButton::clicked, this,
-              [this] { ChooseAndSave(); });
-  }
-  message_->setWordWrap(true);
-  // The choices a sheet starts with, the number the practice window's own.
-  const WorksheetForm start;
-  text1_[0]->setText(QString::number(number));
-  option1_[static_cast<std::size_t>(start.payment_range)]->setChecked(true);
-  option2_[static_cast<std::size_t>(start.split_range)]->setChecked(true);
-  option3_[static_cast<std::size_t>(start.ready_set)]->setChecked(true);
+  binder_ = new ContentBinder(*this, kWorksheetForm, *zoom_,
+                              [this](std::string_view id, banknotes::Use use) { Use(id, use); });
+  WindowContent content = logic_->Fresh();
+  const Reply reply = logic_->Open(content);
+  Write(content, reply);
 }
 
-WorksheetForm WorksheetDialog::ReadForm() const {
-  WorksheetForm form;
-  form.number = text1_[0]->text().toStdString();
-  form.payments = text1_[1]->text().toStdString();
-  form.splits = text1_[2]->text().toStdString();
-  form.explorations = text1_[3]->text().toStdString();
-  form.payment_range = Chosen(option1_);
-  form.split_range = Chosen(option2_);
-  form.ready_set = Chosen(option3_);
-  return form;
+WorksheetDialog::~WorksheetDialog() = default;
+
+WindowContent WorksheetDialog::ReadForm() const { return binder_->Read(); }
+
+void WorksheetDialog::Write(const WindowContent& content, const Reply& reply) {
+  binder_->Write(content);
+  if (!reply.said.empty()) Announce(*this, QString::fromStdString(reply.said));
 }
 
-void WorksheetDialog::Say(const QString& text) {
-  message_->setText(text);
-  if (!text.isEmpty()) Announce(*this, text);
+void WorksheetDialog::Use(std::string_view id, banknotes::Use use) {
+  WindowContent content = binder_->Read();
+  const Reply reply = logic_->Act(content, id, use);
+  Write(content, reply);
+  if (reply.asks == Asks::Print) Print();
+  if (reply.asks == Asks::SavePdf) ChooseAndSave();
 }
 
 std::optional<Worksheet> WorksheetDialog::Sheet() {
-  WorksheetMade made = MakeWorksheet(ReadForm());
-  Say(QString::fromStdString(made.wrong));
+  WindowContent content = binder_->Read();
+  WorksheetMade made = SheetOf(content);
+  Write(content, {.said = made.wrong, .asks = Asks::Nothing, .number = 0});
   if (!made.wrong.empty()) return std::nullopt;
   return std::move(made.sheet);
+}
+
+void WorksheetDialog::Done(Asks asked, bool done, const QString& where) {
+  WindowContent content = binder_->Read();
+  const Reply reply = logic_->Done(content, asked, done, where.toStdString());
+  Write(content, reply);
 }
 
 void WorksheetDialog::Print() {
@@ -85,17 +73,14 @@ void WorksheetDialog::Print() {
   printer.setDocName(QString::fromStdString(sheet->title));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  Say(PrintWorksheet(*sheet, printer) ? QStringLiteral("Листът е изпратен за печат.")
-                                      : QStringLiteral("Листът не можа да се отпечата."));
+  Done(Asks::Print, PrintWorksheet(*sheet, printer));
 }
 
 bool WorksheetDialog::SavePdf(const QString& path) {
   const std::optional<Worksheet> sheet = Sheet();
   if (!sheet) return false;
   const bool saved = SaveWorksheetPdf(*sheet, path);
-  Say(saved ? QStringLiteral("Листът е записан в „%1“.").arg(QDir::toNativeSeparators(path))
-            : QStringLiteral("Файлът „%1“ не можа да се запише.")
-                  .arg(QDir::toNativeSeparators(path)));
+  Done(Asks::SavePdf, saved, QDir::toNativeSeparators(path));
   return saved;
 }
 

@@ -1,0 +1,68 @@
+#include "window/companion_form.h"
+
+#include <random>
+#include <stdexcept>
+
+#include "generated/product.h"
+#include "window/content_binder.h"
+#include "window/form_builder.h"
+#include "window/form_zoom.h"
+#include "window/hamburger_icon.h"
+#include "window/qt_text.h"
+#include "window/screen_reader.h"
+#include "window/worksheet_dialog.h"
+
+namespace banknotes {
+
+std::span<const Companion> Companions() {
+  static constexpr Companion kCompanions[] = {
+      {"PracticeForm", product::kPracticeName, Qt::Key_F2, "--practice"},
+      {"ExploreForm", product::kExploreName, Qt::Key_F3, "--explore"}};
+  return kCompanions;
+}
+
+CompanionForm::CompanionForm(std::string_view name, const Settings& settings, QWidget* parent)
+    : QWidget(parent, kFormWindowFlags),
+      logic_(MakeWindow(name, settings, std::random_device()()).logic) {
+  if (!logic_) throw std::invalid_argument("no window is named " + std::string(name));
+  const FormLayout& layout = logic_->layout();
+  setObjectName(ToQString(layout.name));
+  for (const Companion& companion : Companions())
+    if (companion.name == name) setWindowTitle(QString::fromUtf8(companion.title));
+  setWindowIcon(HamburgerIcon());
+  zoom_ = new FormZoom(this, layout.client_area);
+  binder_ = new ContentBinder(*this, layout, *zoom_,
+                              [this](std::string_view id, banknotes::Use use) { Use(id, use); });
+  WindowContent content = logic_->Fresh();
+  const Reply reply = logic_->Open(content);
+  Write(content, reply);
+}
+
+CompanionForm::~CompanionForm() = default;
+
+WindowContent CompanionForm::ReadForm() const { return binder_->Read(); }
+
+void CompanionForm::Use(std::string_view id, banknotes::Use use) {
+  WindowContent content = binder_->Read();
+  const Reply reply = logic_->Act(content, id, use);
+  Write(content, reply);
+  if (reply.asks == Asks::Worksheet) {
+    auto* dialog = new WorksheetDialog(reply.number, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+  }
+}
+
+void CompanionForm::Write(const WindowContent& content, const Reply& reply) {
+  binder_->Write(content);
+  // A screen reader reads the heading with the window's name when it opens.
+  const std::string heading = logic_->Heading(content);
+  setAccessibleName(heading.empty()
+                        ? windowTitle()
+                        : windowTitle() + QStringLiteral(". ") + QString::fromStdString(heading));
+  if (!reply.said.empty()) Announce(*this, QString::fromStdString(reply.said));
+}
+
+int CompanionForm::ZoomPercent() const { return zoom_->Percent(); }
+
+}  // namespace banknotes

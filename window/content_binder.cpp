@@ -1,0 +1,117 @@
+#include "window/content_binder.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "window/form_builder.h"
+#include "window/lines_view.h"
+#include "window/list_lines_model.h"
+
+namespace banknotes {
+
+ContentBinder::ContentBinder(QWidget& window, const FormLayout& layout, FormZoom& zoom, Used used)
+    : QObject(&window),
+      layout_(layout),
+      widgets_(BuildControls(window, layout, zoom)),
+      lines_(widgets_.size(), nullptr),
+      used_(std::move(used)) {
+  for (std::size_t i = 0; i < widgets_.size(); ++i)
+    if (widgets_[i]) Bind(i);
+}
+
+void ContentBinder::Bind(std::size_t i) {
+  const Control& control = layout_.controls[i];
+  QWidget* widget = widgets_[i];
+  const std::string id = ControlId(control);
+  switch (control.kind) {
+    case ControlKind::Button:
+      connect(As<QPushButton>(widget, control), &QPushButton::clicked, this,
+              [this, id] { used_(id, Use::Press); });
+      break;
+    case ControlKind::TextBox:
+      connect(As<QLineEdit>(widget, control), &QLineEdit::returnPressed, this,
+              [this, id] { used_(id, Use::Enter); });
+      break;
+    case ControlKind::Description:
+      As<QPlainTextEdit>(widget, control);
+      break;
+    case ControlKind::Label:
+      // A label the window writes into (empty in the table) wraps its lines.
+      As<QLabel>(widget, control)->setWordWrap(control.text.empty());
+      break;
+    case ControlKind::CheckBox:
+      As<QCheckBox>(widget, control);
+      break;
+    case ControlKind::Option: {
+      // A click toggles an option on before it says it was clicked; one that
+      // was chosen already toggles nothing.
+      auto* option = As<QRadioButton>(widget, control);
+      connect(option, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !writing_) just_chosen_ = true;
+      });
+      connect(option, &QRadioButton::clicked, this, [this, id] {
+        const bool chosen = std::exchange(just_chosen_, false);
+        used_(id, chosen ? Use::Choose : Use::ChooseAgain);
+      });
+      break;
+    }
+    case ControlKind::ListBox: {
+      auto* view = As<LinesView>(widget, control);
+      lines_[i] = new ListLinesModel(view);
+      view->setModel(lines_[i]);
+      break;
+    }
+    case ControlKind::Frame:
+      break;
+  }
+}
+
+WindowContent ContentBinder::Read() const {
+  WindowContent content(layout_);
+  for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    QWidget* widget = widgets_[i];
+    if (!widget) continue;
+    ControlContent& into = content.at(i);
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) into.text = box->text().toStdString();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+      into.text = text->toPlainText().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(widget)) into.text = label->text().toStdString();
+    if (HoldsOf(layout_.controls[i].kind) == Holds::Mark)
+      into.mark = static_cast<QAbstractButton*>(widget)->isChecked();
+    if (lines_[i]) into.lines = lines_[i]->lines().lines();
+  }
+  return content;
+}
+
+void ContentBinder::Write(const WindowContent& content) {
+  writing_ = true;
+  for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    QWidget* widget = widgets_[i];
+    if (!widget) continue;
+    const ControlContent& from = content.at(i);
+    const QString text = QString::fromStdString(from.text);
+    if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->text() != text)
+      box->setText(text);
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget); plain && plain->toPlainText() != text)
+      plain->setPlainText(text);
+    if (auto* label = qobject_cast<QLabel*>(widget); label && label->text() != text)
+      label->setText(text);
+    // An option is unmarked by marking another of its group.
+    if (auto* check = qobject_cast<QCheckBox*>(widget)) check->setChecked(from.mark);
+    if (auto* option = qobject_cast<QRadioButton*>(widget); option && from.mark)
+      option->setChecked(true);
+    if (lines_[i] && lines_[i]->lines().lines() != from.lines) {
+      ListBox lines;
+      lines.Assign(from.lines);
+      lines_[i]->Reset(lines);
+    }
+  }
+  writing_ = false;
+}
+
+}  // namespace banknotes
