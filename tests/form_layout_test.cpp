@@ -15,6 +15,13 @@ namespace {
 
 class FormLayouts : public ::testing::TestWithParam<const FormLayout*> {};
 
+}  // namespace
+
+// A window by its name, not its address, which changes from run to run.
+void PrintTo(const FormLayout* layout, std::ostream* out) { *out << layout->name; }
+
+namespace {
+
 // Every control is named once, stands inside its container, and what takes the
 // focus has a name for screen readers and a tab index of its own.
 TEST_P(FormLayouts, ControlsAreWhole) {

@@ -1,13 +1,15 @@
 // The logic as the page sees it, through embind: a click on a form read from the
-// page's controls, the rule of a box's character limit, and a practice session.
-// The page hands its controls' texts in and writes back what it gets; nothing but
-// a practice's session is kept here between calls. What the page's controls could
+// page's controls, the rule of a box's character limit, and a companion window's
+// logic, whose content crosses keyed by control. The page hands its controls'
+// content in and writes back what it gets; nothing but a window's session is
+// kept here between calls. What the page's controls could
 // never hold (a text that is not one, past its box's limit, an option or a
 // button that does not exist) is refused with a JavaScript RangeError that names
 // it, before anything is done; the module goes on working.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <exception>
@@ -16,13 +18,13 @@
 #include <utility>
 #include <vector>
 
-#include "logic/companions/explore.h"
-#include "logic/companions/practice.h"
 #include "logic/companions/worksheet.h"
 #include "logic/form/announcement.h"
 #include "logic/form/character_limit.h"
 #include "logic/form/dispatch.h"
 #include "logic/windows/form_layout.h"
+#include "logic/windows/window_logic.h"
+#include "logic/windows/worksheet_window.h"
 
 namespace banknotes {
 namespace {
@@ -183,133 +185,103 @@ val FitBox(std::u16string text, std::size_t cursor, std::size_t limit, bool digi
   return answer;
 }
 
-// state: {exercise, paymentRange, splitRange (indexes of the chosen options),
-// task, counts: [7 texts], sum, way: [5 texts], answer, tally, found: lines}.
-PracticeState ReadPractice(const val& page) {
-  PracticeState state;
-  state.exercise = static_cast<Exercise>(Whole(page["exercise"], "exercise", 0, 1));
-  state.payment_range =
-      static_cast<PaymentRange>(Whole(page["paymentRange"], "paymentRange", 0, 2));
-  state.split_range = static_cast<SplitRange>(Whole(page["splitRange"], "splitRange", 0, 1));
-  state.task = Text(page["task"], "task");
-  ReadTexts(page["counts"], kPracticeForm, "Text2", state.counts);
-  state.sum = Text(page["sum"], "sum", LimitOf(kPracticeForm, "Text3", 0));
-  ReadTexts(page["way"], kPracticeForm, "Text4", state.way);
-  state.answer = Text(page["answer"], "answer");
-  state.tally = Text(page["tally"], "tally");
-  state.found = SplitLines(Text(page["found"], "found"));
-  return state;
+// A companion window's content as the page's controls hold it, keyed by id: a
+// text for a box or a label, true or false for a mark, the lines of a list as
+// one text. The desktop's own controls keep what `fresh` holds.
+WindowContent ContentOf(const val& page, WindowContent fresh) {
+  const FormLayout& layout = fresh.layout();
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    const Control& control = layout.controls[i];
+    const Holds holds = HoldsOf(control.kind);
+    if (control.where == Where::Desktop || holds == Holds::Nothing) continue;
+    const std::string id = ControlId(control);
+    const val held = page[id];
+    if (holds == Holds::Text) fresh.at(i).text = Text(held, id, control.limit);
+    if (holds == Holds::Lines) fresh.at(i).lines = SplitLines(Text(held, id));
+    if (holds == Holds::Mark) {
+      if (!held.isTrue() && !held.isFalse()) throw Refused(id + " must be true or false");
+      fresh.at(i).mark = held.isTrue();
+    }
+  }
+  return fresh;
 }
 
-// The state after an action, and what is said of it.
-val PracticeAnswer(const PracticeState& before, const PracticeState& state) {
+val PageOf(const WindowContent& content) {
+  const FormLayout& layout = content.layout();
+  val page = val::object();
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    const Control& control = layout.controls[i];
+    const Holds holds = HoldsOf(control.kind);
+    if (control.where == Where::Desktop || holds == Holds::Nothing) continue;
+    const std::string id = ControlId(control);
+    if (holds == Holds::Text) page.set(id, content.at(i).text);
+    if (holds == Holds::Lines) page.set(id, JoinLines(content.at(i).lines));
+    if (holds == Holds::Mark) page.set(id, content.at(i).mark);
+  }
+  return page;
+}
+
+// {content, said, asks}: asks "print" or "" for nothing.
+val Answer(const WindowContent& content, const Reply& reply) {
+  static constexpr const char* kAsks[] = {"", "worksheet", "print", "savePdf"};
   val answer = val::object();
-  answer.set("said", PracticeAnnouncement(before, state));
-  answer.set("exercise", static_cast<int>(state.exercise));
-  answer.set("paymentRange", static_cast<int>(state.payment_range));
-  answer.set("splitRange", static_cast<int>(state.split_range));
-  answer.set("task", state.task);
-  answer.set("counts", Texts(state.counts));
-  answer.set("sum", state.sum);
-  answer.set("way", Texts(state.way));
-  answer.set("answer", state.answer);
-  answer.set("tally", state.tally);
-  answer.set("found", JoinLines(state.found));
+  answer.set("content", PageOf(content));
+  answer.set("said", reply.said);
+  answer.set("asks", std::string(kAsks[static_cast<int>(reply.asks)]));
   return answer;
 }
 
-// The practice window's session; its state crosses as the page's controls hold it.
-class PracticeSession {
+// A companion window's logic for its page: new Window(name, address's query,
+// random). What its controls hold crosses as the page holds it.
+class PageWindow {
  public:
-  PracticeSession(std::uint32_t seed, PaymentRange payment_range, SplitRange split_range)
-      : practice_(seed, payment_range, split_range) {}
-  // new Practice(seed, paymentRange, splitRange), the ranges as the options'
-  // indexes; refused, with nothing made, for a range that is not there.
-  static PracticeSession* Started(std::uint32_t seed, const val& payment_range,
-                                  const val& split_range) {
-    int payments = 0, splits = 0;
+  explicit PageWindow(MadeWindow made) : made_(std::move(made)) {}
+  // Refused, with nothing made, for a name no window has.
+  static PageWindow* Made(const val& name, const val& query, const val& random) {
+    MadeWindow made;
     Checked([&] {
-      payments = Whole(payment_range, "paymentRange", 0, kPaymentRanges - 1);
-      splits = Whole(split_range, "splitRange", 0, kSplitRanges - 1);
+      const std::string window = Text(name, "the window's name");
+      made = MakeWindow(window, SettingsOf(Text(query, "the address")),
+                        static_cast<std::uint32_t>(Whole(random, "random", 0, INT32_MAX)));
+      if (!made.logic) throw Refused("no window is named " + window);
       return val::undefined();
     });
-    return new PracticeSession(seed, static_cast<PaymentRange>(payments),
-                               static_cast<SplitRange>(splits));
+    return new PageWindow(std::move(made));
   }
-  val Show(const val& page) const {
+  // The content as the window's page is written, before it opens.
+  val Fresh() const { return PageOf(made_.logic->Fresh()); }
+  // What is said of a setting the window could not take; empty when none.
+  std::string Wrong() const { return made_.wrong; }
+  val Open(const val& page) {
     return Checked([&] {
-      const PracticeState before = ReadPractice(page);
-      PracticeState state = before;
-      practice_.Show(state);
-      return PracticeAnswer(before, state);
+      WindowContent content = ContentOf(page, made_.logic->Fresh());
+      const Reply reply = made_.logic->Open(content);
+      return Answer(content, reply);
     });
   }
-  val Click(const val& page, const val& button) {
+  val Act(const val& page, const val& id, const val& use) {
     return Checked([&] {
-      const int pressed = Whole(button, "the button", kCheckButton, kShowAllButton);
-      const PracticeState before = ReadPractice(page);
-      PracticeState state = before;
-      practice_.Click(state, pressed);
-      return PracticeAnswer(before, state);
+      static constexpr const char* kUses[] = {"press", "enter", "choose", "chooseAgain"};
+      const std::string control = Text(id, "the control");
+      if (!FindControl(made_.logic->layout(), control))
+        throw Refused("the window has no control " + control);
+      const std::string used = Text(use, "the use");
+      const auto* found = std::find(std::begin(kUses), std::end(kUses), used);
+      if (found == std::end(kUses)) throw Refused("no use is named " + used);
+      WindowContent content = ContentOf(page, made_.logic->Fresh());
+      const Reply reply =
+          made_.logic->Act(content, control, static_cast<Use>(found - std::begin(kUses)));
+      return Answer(content, reply);
     });
+  }
+  val Address(const val& page) const {
+    return Checked(
+        [&] { return val(made_.logic->Address(ContentOf(page, made_.logic->Fresh()))); });
   }
 
  private:
-  Practice practice_;
+  MadeWindow made_;
 };
-
-// state: {values: [10 texts], readySet (the index of the chosen option), amount,
-// sum, message, verdict, largestFirst, fewest, always, ways}.
-ExploreState ReadExplore(const val& page) {
-  ExploreState state;
-  ReadTexts(page["values"], kExploreForm, "Text5", state.values);
-  state.ready_set = Whole(page["readySet"], "readySet", 0, static_cast<int>(kReadySets) - 1);
-  state.amount = Text(page["amount"], "amount", LimitOf(kExploreForm, "Text3", 0));
-  state.sum = Text(page["sum"], "sum", LimitOf(kExploreForm, "Text3", 1));
-  state.message = Text(page["message"], "message");
-  state.verdict = Text(page["verdict"], "verdict");
-  state.largest_first = Text(page["largestFirst"], "largestFirst");
-  state.fewest = Text(page["fewest"], "fewest");
-  state.always = Text(page["always"], "always");
-  state.ways = Text(page["ways"], "ways");
-  return state;
-}
-
-// The state after an action, and what is said of it.
-val ExploreAnswer(const ExploreState& state) {
-  val answer = val::object();
-  answer.set("said", ExploreAnnouncement(state));
-  answer.set("values", Texts(state.values));
-  answer.set("readySet", state.ready_set);
-  answer.set("amount", state.amount);
-  answer.set("sum", state.sum);
-  answer.set("message", state.message);
-  answer.set("verdict", state.verdict);
-  answer.set("largestFirst", state.largest_first);
-  answer.set("fewest", state.fewest);
-  answer.set("always", state.always);
-  answer.set("ways", state.ways);
-  return answer;
-}
-
-// "Изчисли", or Enter in a box.
-val ExploreSums(const val& page) {
-  return Checked([&] {
-    ExploreState state = ReadExplore(page);
-    Explore(state);
-    return ExploreAnswer(state);
-  });
-}
-
-// A ready-made set chosen.
-val ChooseSet(const val& page, const val& ready_set) {
-  return Checked([&] {
-    const int chosen = Whole(ready_set, "the ready-made set", 0, static_cast<int>(kReadySets) - 1);
-    ExploreState state = ReadExplore(page);
-    ChooseReadySet(state, chosen);
-    return ExploreAnswer(state);
-  });
-}
 
 template <typename Strings>
 val Array(const Strings& strings) {
@@ -318,23 +290,16 @@ val Array(const Strings& strings) {
   return array;
 }
 
-// form: {number, payments, paymentRange, splits, splitRange, explorations, readySet}
-// as the worksheet's controls hold them. Answers {wrong} or the sheet:
-// {title, blanks, tasks: [{kind, text, boxes, lines}], keyTitle, answers: [{heading, lines}],
-// onScreen}.
+// The worksheet window's content as its page holds it. Answers {content,
+// wrong} and, when the choices make a sheet, the sheet: {title, blanks, tasks:
+// [{kind, text, boxes, lines}], keyTitle, answers: [{heading, lines}], onScreen}.
 val MakeSheet(const val& page) {
   return Checked([&] {
-    WorksheetForm form;
-    form.number = Text(page["number"], "number", LimitOf(kWorksheetForm, "Text1", 0));
-    form.payments = Text(page["payments"], "payments", LimitOf(kWorksheetForm, "Text1", 1));
-    form.splits = Text(page["splits"], "splits", LimitOf(kWorksheetForm, "Text1", 2));
-    form.explorations =
-        Text(page["explorations"], "explorations", LimitOf(kWorksheetForm, "Text1", 3));
-    form.payment_range = Whole(page["paymentRange"], "paymentRange", 0, 2);
-    form.split_range = Whole(page["splitRange"], "splitRange", 0, 1);
-    form.ready_set = Whole(page["readySet"], "readySet", 0, static_cast<int>(kReadySets) - 1);
-    const WorksheetMade made = MakeWorksheet(form);
+    static const MadeWindow worksheet = MakeWindow(kWorksheetForm.name, {}, 0);
+    WindowContent content = ContentOf(page, worksheet.logic->Fresh());
+    const WorksheetMade made = SheetOf(content);
     val answer = val::object();
+    answer.set("content", PageOf(content));
     answer.set("wrong", made.wrong);
     if (!made.wrong.empty()) return answer;
     const Worksheet& sheet = made.sheet;
@@ -365,34 +330,18 @@ val MakeSheet(const val& page) {
   });
 }
 
-// What is said of the choice `name` (its name in the address) where the address
-// holds what its control cannot: a text past the box's limit, an option that is
-// not there.
-val WorksheetChoiceWrongIn(const val& name) {
-  return Checked([&] {
-    const std::string choice = Text(name, "the choice's name");
-    for (std::size_t i = 0; i < kWorksheetChoices; ++i)
-      if (choice == kWorksheetChoiceNames[i])
-        return val(WorksheetChoiceWrong(static_cast<WorksheetChoice>(i)));
-    throw Refused("no choice is named " + choice);
-  });
-}
-
 }  // namespace
 }  // namespace banknotes
 
 EMSCRIPTEN_BINDINGS(banknotes) {
   emscripten::function("worksheet", &banknotes::MakeSheet);
-  emscripten::function("worksheetChoiceWrong", &banknotes::WorksheetChoiceWrongIn);
-  emscripten::function("explore", &banknotes::ExploreSums);
-  emscripten::function("chooseReadySet", &banknotes::ChooseSet);
   emscripten::function("click", &banknotes::Click);
   emscripten::function("fitToLimit", &banknotes::FitBox);
-  // The practice window's buttons, which the page presses for Enter and a new range.
-  emscripten::constant("checkButton", banknotes::kCheckButton);
-  emscripten::constant("newTaskButton", banknotes::kNewTaskButton);
-  emscripten::class_<banknotes::PracticeSession>("Practice")
-      .constructor(&banknotes::PracticeSession::Started, emscripten::allow_raw_pointers())
-      .function("show", &banknotes::PracticeSession::Show)
-      .function("click", &banknotes::PracticeSession::Click);
+  emscripten::class_<banknotes::PageWindow>("Window")
+      .constructor(&banknotes::PageWindow::Made, emscripten::allow_raw_pointers())
+      .function("fresh", &banknotes::PageWindow::Fresh)
+      .function("wrong", &banknotes::PageWindow::Wrong)
+      .function("open", &banknotes::PageWindow::Open)
+      .function("act", &banknotes::PageWindow::Act)
+      .function("address", &banknotes::PageWindow::Address);
 }

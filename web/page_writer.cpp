@@ -11,6 +11,7 @@
 // stops on a name it does not know. It decides the controls' markup and reading
 // order; the page's scripts bring the behaviour.
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -24,10 +25,9 @@
 #include <vector>
 
 #include "generated/product.h"
-#include "logic/companions/practice.h"
-#include "logic/companions/worksheet.h"
 #include "logic/form/outcome.h"
 #include "logic/windows/form_layout.h"
+#include "logic/windows/window_logic.h"
 
 namespace banknotes {
 namespace {
@@ -296,20 +296,14 @@ class FormWriter {
   std::set<std::string> written_;
 };
 
-// The options a practice starts with, as its state's defaults choose them.
-std::vector<std::string> PracticeChoices() {
-  const PracticeState start;
-  return {Join({"Option1_", std::to_string(static_cast<int>(start.exercise))}),
-          Join({"Option2_", std::to_string(static_cast<int>(start.payment_range))}),
-          Join({"Option3_", std::to_string(static_cast<int>(start.split_range))})};
-}
-
-// The options a worksheet's choices start with, as their defaults choose them.
-std::vector<std::string> WorksheetChoices() {
-  const WorksheetForm start;
-  return {Join({"Option1_", std::to_string(start.payment_range)}),
-          Join({"Option2_", std::to_string(start.split_range)}),
-          Join({"Option3_", std::to_string(start.ready_set)})};
+// The options a companion window starts with chosen, as its logic writes it.
+std::vector<std::string> ChosenAtStart(const FormLayout& layout) {
+  const WindowContent fresh = MakeWindow(layout.name, {}, 0).logic->Fresh();
+  std::vector<std::string> chosen;
+  for (std::size_t i = 0; i < fresh.size(); ++i)
+    if (layout.controls[i].kind == ControlKind::Option && fresh.at(i).mark)
+      chosen.push_back(ControlId(layout.controls[i]));
+  return chosen;
 }
 
 std::string Read(const std::string& file) {
@@ -394,6 +388,9 @@ void WritePage(const std::string& templates, const std::string& out, const std::
                Values values, const std::string& links = "", const std::string& after = "") {
   values["page-name"] = Escape(heading);
   values["form-file"] = form_file;
+  // A window with nothing of its own on the page takes the common script.
+  values["form-script"] =
+      std::filesystem::exists(templates + "/" + form_file + ".js") ? form_file : "window";
   values["links"] = links;
   values["after-form"] = after;
   // A shared piece stands in its page's lines with no line break of its own after it.
@@ -423,17 +420,17 @@ int main(int argc, char* argv[]) {
   WritePage(templates, out, "index.html", "index.html.in", "main-form", main_form,
             kMainFormReadingOrder, product::kTitle, facts);
   Write(out + "/main-form.css", main_form.Stylesheet());
-  FormWriter practice_form(kPracticeForm, PracticeChoices());
+  FormWriter practice_form(kPracticeForm, ChosenAtStart(kPracticeForm));
   WritePage(templates, out, "practice.html", "companion.html.in", "practice-form", practice_form,
             kPracticeFormReadingOrder, product::kPracticeName, facts,
             "<a href=\"worksheet.html\">Работен лист</a>");
   Write(out + "/practice-form.css", practice_form.Stylesheet());
-  FormWriter explore_form(kExploreForm, {"Option1_0"});
+  FormWriter explore_form(kExploreForm, ChosenAtStart(kExploreForm));
   WritePage(templates, out, "explore.html", "companion.html.in", "explore-form", explore_form,
             kExploreFormReadingOrder, product::kExploreName, facts);
   Write(out + "/explore-form.css", explore_form.Stylesheet());
   // The worksheet: its choices, and the sheet they make, which its script draws.
-  FormWriter worksheet_form(kWorksheetForm, WorksheetChoices());
+  FormWriter worksheet_form(kWorksheetForm, ChosenAtStart(kWorksheetForm));
   WritePage(templates, out, "worksheet.html", "companion.html.in", "worksheet-form", worksheet_form,
             kWorksheetFormReadingOrder, "Работен лист", facts,
             Join({"<a href=\"practice.html\">", Escape(product::kPracticeName), "</a>"}),

@@ -1,6 +1,6 @@
 #include "logic/companions/explore.h"
 #include "logic/windows/form_layout.h"
-#include "logic/windows/windows.h"
+#include "logic/windows/window_logic.h"
 
 namespace banknotes {
 

@@ -2,7 +2,6 @@
 #include "logic/companions/worksheet.h"
 #include "logic/windows/form_layout.h"
 #include "logic/windows/window_logic.h"
-#include "logic/windows/windows.h"
 
 namespace banknotes {
 

@@ -1,10 +1,17 @@
-#include "logic/windows/windows.h"
-
 #include <algorithm>
 #include <cctype>
 #include <string>
 
+#include "logic/windows/window_logic.h"
+
 namespace banknotes {
+
+// Each companion window's logic, made in its own file from its settings. A new
+// window is a line here and one in the list below.
+MadeWindow MakePracticeWindow(const Settings& settings, std::uint32_t random);
+MadeWindow MakeExploreWindow(const Settings& settings, std::uint32_t random);
+MadeWindow MakeWorksheetWindow(const Settings& settings, std::uint32_t random);
+
 namespace {
 
 struct Maker {

@@ -1,7 +1,7 @@
 #include "logic/windows/worksheet_window.h"
 
 #include "logic/windows/form_layout.h"
-#include "logic/windows/windows.h"
+#include "logic/windows/window_logic.h"
 
 namespace banknotes {
 
@@ -110,12 +110,13 @@ class WorksheetWindow : public WindowLogic {
   }
 
   // The choices its settings name stand in their controls; the others stay as
-  // they are.
+  // they are. A setting not taken is said in the message.
   Reply Open(WindowContent& content) override {
     WorksheetForm form = StateOf<WorksheetForm>(content);
-    Take(settings_, form);
+    const std::string wrong = Take(settings_, form);
     WriteState(form, content);
-    return {};
+    content[kMessage].text = wrong;
+    return {.said = wrong, .asks = Asks::Nothing, .number = 0};
   }
 
   // "Печат…" and "Запис като PDF…" on the desktop, "Печат" on the page.
@@ -152,9 +153,7 @@ class WorksheetWindow : public WindowLogic {
 }  // namespace
 
 MadeWindow MakeWorksheetWindow(const Settings& settings, std::uint32_t) {
-  WorksheetForm form;
-  std::string wrong = Take(settings, form);
-  return {.logic = std::make_unique<WorksheetWindow>(settings), .wrong = std::move(wrong)};
+  return {.logic = std::make_unique<WorksheetWindow>(settings), .wrong = {}};
 }
 
 }  // namespace banknotes

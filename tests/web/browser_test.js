@@ -744,21 +744,22 @@ async function loadingAndThemes(browser, url) {
     const logic = await (await import('./loading.js')).loaded;
     const form = (sum = '') => ({Text3: ['', '', sum], Text2: Array(7).fill(''), List1: '',
                                  Check1: Array.from({length: 7}, (_, k) => ({Caption: ['100', '50', '20', '10', '5', '2', '1'][k], Value: 0}))});
-    const state = (change) => ({exercise: 0, paymentRange: 1, splitRange: 0, task: '', counts: Array(7).fill(''), sum: '',
-                                way: Array(5).fill(''), answer: '', tally: '', found: '', ...change});
-    const practice = new logic.Practice(1, 1, 0);
+    const practice = new logic.Window('PracticeForm', '?seed=1', 1);
+    const held = (change) => ({...practice.fresh(), ...change});
+    const without = (id) => { const content = held(); delete content[id]; return content; };
     const tries = {
       'button 65537': () => logic.click(65537, form()),
       'button NaN': () => logic.click(NaN, form()),
       'button 1.5': () => logic.click(1.5, form()),
       'a sum of four characters': () => logic.click(2, form('1000')),
       'a count that is no text': () => logic.click(1, {...form(), Text2: Array(7).fill(5)}),
-      'a range that does not exist': () => practice.click(state({paymentRange: 3}), 1),
-      'an exercise of -1': () => practice.click(state({exercise: -1}), 1),
-      'a practice button of 7': () => practice.click(state(), 7),
-      'a practice started in a range of 3': () => new logic.Practice(1, 3, 0),
-      'a practice started in a split range of -1': () => new logic.Practice(1, 0, -1),
-      'a worksheet choice of no name': () => logic.worksheetChoiceWrong('payment'),
+      'an option marked 3': () => practice.act(held({Option2_0: 3}), 'Command1_1', 'press'),
+      'a box missing': () => practice.act(without('Text2_0'), 'Command1_0', 'press'),
+      'a sum past its box': () => practice.act(held({Text3_0: '100'}), 'Command1_2', 'press'),
+      'a practice button of 7': () => practice.act(held(), 'Command1_7', 'press'),
+      'a use of no name': () => practice.act(held(), 'Command1_0', 'hover'),
+      'a window of no name': () => new logic.Window('Nowhere', '', 1),
+      'a worksheet with a list for a box': () => logic.worksheet({...new logic.Window('WorksheetForm', '', 1).fresh(), Text1_0: ['1']}),
     };
     const refused = {};
     for (const [what, attempt] of Object.entries(tries)) {

@@ -1,53 +1,14 @@
 // The worksheet on the page: its choices, kept in the address so that a teacher
 // can share one sheet's link, and the sheet they make, drawn from what the logic
 // answers; "Печат" prints it, the answer key from a new page. A choice out of
-// range is said, and no sheet is shown or printed.
+// range is said, and no sheet is shown or printed. The choices are the
+// window's controls and its logic's, as on the desktop; the sheet is the page's.
 import {announce} from './announce.js';
-import {controls} from './choices.js';
-import {focusFirst} from './focus-order.js';
-import './limits.js';
+import {companionPage} from './companion.js';
 import {whenLoaded} from './loading.js';
 
-const [Number_, Payments, Splits, Explorations] = controls('Text1');
-const choices = (name) => controls(name).map((option) => option.querySelector('input'));
-const Option1 = choices('Option1'), Option2 = choices('Option2'), Option3 = choices('Option3');
-const Message = document.getElementById('Label1_4');
+const root = document.getElementById('WorksheetForm');
 const Sheet = document.getElementById('Sheet');
-const chosen = (options) => Math.max(0, options.findIndex((option) => option.checked));
-
-// The address's names for the choices, and the controls that hold them.
-const boxes = {number: Number_, payments: Payments, splits: Splits, explorations: Explorations};
-const options = {paymentRange: Option1, splitRange: Option2, readySet: Option3};
-
-function readForm() {
-  const form = {};
-  for (const [name, box] of Object.entries(boxes)) form[name] = box.value;
-  for (const [name, group] of Object.entries(options)) form[name] = chosen(group);
-  return form;
-}
-
-// The address holds the choices; a choice it names stands in its control. What
-// no control could hold (a text past its box's limit, an option that is not
-// there) is not put in; its name is kept, to be said until a choice is made.
-let refused = [];
-function fromAddress() {
-  const address = new URLSearchParams(location.search);
-  for (const [name, box] of Object.entries(boxes)) {
-    if (!address.has(name)) continue;
-    const text = address.get(name);
-    if ([...text].length <= Number(box.dataset.limit)) box.value = text;
-    else refused.push(name);
-  }
-  for (const [name, group] of Object.entries(options)) {
-    if (!address.has(name)) continue;
-    const text = address.get(name), index = Number(text);
-    if (/^[0-9]+$/.test(text) && group[index]) group[index].checked = true;
-    else refused.push(name);
-  }
-}
-function toAddress(form) {
-  history.replaceState(null, '', `?${new URLSearchParams(form)}`);
-}
 
 const element = (tag, className, text) => {
   const made = document.createElement(tag);
@@ -98,26 +59,30 @@ function draw(sheet) {
   Sheet.replaceChildren(...parts);
 }
 
-const form = {read: readForm, write: () => {}};
+// What the address held that no control could: said, and no sheet shown,
+// until a choice is made.
+let refused = '';
+let page = null;
 // The sheet of the choices now; what is wrong, said and shown instead.
 function show(then) {
   whenLoaded((logic) => {
-    const choices = readForm();
-    const made = refused.length ? {wrong: logic.worksheetChoiceWrong(refused[0])} : logic.worksheet(choices);
-    Message.textContent = made.wrong;
-    Sheet.hidden = Boolean(made.wrong);
+    Sheet.hidden = true;
+    if (refused) return;
+    const made = logic.worksheet(page.content.read());
+    page.content.write(made.content);
     if (made.wrong) return announce(made.wrong);
-    toAddress(choices);
+    Sheet.hidden = false;
+    history.replaceState(null, '', `?${page.window().address(page.content.read())}`);
     draw(made);
     then?.();
-  }, form);
+  }, page.content);
 }
 
-fromAddress();
-show();
+page = companionPage(root, (answer, opened) => {
+  if (opened) refused = answer.said;
+  if (opened || answer.asks === 'print') show(answer.asks === 'print' ? () => window.print() : undefined);
+});
 // A choice made stands instead of what the address held.
-const chosenNow = () => { refused = []; show(); };
-for (const box of Object.values(boxes)) box.addEventListener('input', chosenNow);
-for (const group of Object.values(options)) for (const option of group) option.addEventListener('change', chosenNow);
-document.getElementById('Command1_2').addEventListener('click', () => show(() => window.print()));
-focusFirst();
+const chosenNow = () => { refused = ''; show(); };
+root.addEventListener('input', chosenNow);
+root.addEventListener('change', chosenNow);

@@ -1,0 +1,60 @@
+// A window's controls on the page, as its writer made them from the window's
+// table: what each holds read and written by its kind, never by its meaning,
+// and what the user does with one reported by its id. It keeps nothing of the
+// window's own: the controls hold it.
+import {showChosen} from './choices.js';
+import {listBox} from './list-box.js';
+
+// How a control of each kind holds its content.
+const kinds = [
+  {match: 'input.box, textarea.description', read: (el) => el.value,
+   write: (el, text) => { if (el.value !== text) el.value = text; }},
+  {match: '.label', read: (el) => el.textContent,
+   write: (el, text) => { if (el.textContent !== text) el.textContent = text; }},
+  {match: 'label.check', read: (el) => el.querySelector('input').checked,
+   write: (el, mark) => { el.querySelector('input').checked = mark; }},
+];
+
+export function windowContent(root) {
+  const held = [];
+  for (const element of root.querySelectorAll('[id]')) {
+    const kind = kinds.find((one) => element.matches(one.match));
+    if (kind) held.push({id: element.id, read: () => kind.read(element), write: (value) => kind.write(element, value)});
+    else if (element.matches('div.list')) {
+      const list = listBox(element);
+      held.push({id: element.id, read: list.text, write: (lines) => { if (lines !== list.text()) list.show(lines); }});
+    }
+  }
+
+  function read() {
+    const content = {};
+    for (const control of held) content[control.id] = control.read();
+    return content;
+  }
+  function write(content) {
+    for (const control of held) if (control.id in content) control.write(content[control.id]);
+    showChosen();
+  }
+
+  // used(id, use): 'press' a button, 'enter' in a box, 'choose' an option or
+  // 'chooseAgain' one chosen already (a click on it changes nothing; Space, a
+  // click or an arrow key on another changes it, after the click).
+  function onUse(used) {
+    for (const button of root.querySelectorAll('button.button[id]'))
+      button.addEventListener('click', () => used(button.id, 'press'));
+    for (const box of root.querySelectorAll('input.box[id]'))
+      box.addEventListener('keydown', (event) => { if (event.key === 'Enter') used(box.id, 'enter'); });
+    for (const option of root.querySelectorAll('label.check[id]')) {
+      const input = option.querySelector('input[type="radio"]');
+      if (!input) continue;
+      let changed = false;
+      input.addEventListener('change', () => { changed = true; used(option.id, 'choose'); });
+      input.addEventListener('click', () => setTimeout(() => {
+        if (!changed) used(option.id, 'chooseAgain');
+        changed = false;
+      }));
+    }
+  }
+
+  return {read, write, onUse};
+}
