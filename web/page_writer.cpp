@@ -32,29 +32,6 @@
 namespace banknotes {
 namespace {
 
-// What a narrow screen shows first comes first: the amount and its button, then
-// the total, the marks and counts, the splitting, and the description last. On a
-// wide screen the controls stand at their places, in the window's tab order.
-constexpr std::string_view kMainFormReadingOrder[] = {
-    "Label1_0", "Label1_1", "Text3_0",  "Command1_1", "Label1_2",   "Text3_1", "Command1_0",
-    "Frame1",   "Frame2",   "Label1_3", "Text3_2",    "Command1_2", "List1_0", "Text1"};
-// The practice window reads as its window: the exercise, its range, the task, the
-// answer's boxes, the buttons, the answer, and the tally or the ways found.
-constexpr std::string_view kPracticeFormReadingOrder[] = {
-    "Frame1",     "Frame2",     "Frame3",     "Label1_0", "Frame4",   "Frame5",
-    "Command1_0", "Command1_1", "Command1_2", "Text1",    "Label1_1", "List1_0"};
-
-// The exploring window reads as its window: the values, the ready-made sets, the
-// sums and the button, what is wrong, and the answers.
-// The worksheet's choices read as their dialog, the sheet after them.
-constexpr std::string_view kWorksheetFormReadingOrder[] = {
-    "Label1_0", "Text1_0",  "Label1_1", "Text1_1", "Frame1",   "Label1_2",  "Text1_2",
-    "Frame2",   "Label1_3", "Text1_3",  "Frame3",  "Label1_4", "Command1_2"};
-
-constexpr std::string_view kExploreFormReadingOrder[] = {
-    "Frame1",   "Frame2",   "Label2_0", "Text3_0",  "Label2_1", "Text3_1", "Command1_0", "Label1_1",
-    "Label1_0", "Label3_0", "Text1",    "Label3_1", "Text2",    "Text6",   "Text7"};
-
 // The window stands at its places from this width on; narrower, in one column.
 constexpr int kWidePixels = 560;
 // Behind the window.
@@ -129,6 +106,8 @@ class FormWriter {
   // `chosen`: the options chosen at start.
   FormWriter(const FormLayout& layout, std::vector<std::string> chosen)
       : layout_(layout), chosen_(std::move(chosen)) {}
+
+  const FormLayout& layout() const { return layout_; }
 
   // The form's element and its controls in `order`, frames holding theirs, with
   // both of the form's orders: the one read on a narrow screen, in which it is
@@ -297,13 +276,22 @@ class FormWriter {
 };
 
 // The options a companion window starts with chosen, as its logic writes it.
-std::vector<std::string> ChosenAtStart(const FormLayout& layout) {
-  const WindowContent fresh = MakeWindow(layout.name, {}, 0).logic->Fresh();
+std::vector<std::string> ChosenAtStart(std::string_view name) {
+  const WindowContent fresh = MakeWindow(name, {}, 0).logic->Fresh();
+  const FormLayout& layout = fresh.layout();
   std::vector<std::string> chosen;
   for (std::size_t i = 0; i < fresh.size(); ++i)
     if (layout.controls[i].kind == ControlKind::Option && fresh.at(i).mark)
       chosen.push_back(ControlId(layout.controls[i]));
   return chosen;
+}
+
+// The links to the windows the main window opens, one a page.
+std::string CompanionLinks() {
+  std::string links;
+  for (const product::Companion& companion : product::kCompanions)
+    links += Join({"<a href=\"", companion.page, ".html\">", Escape(companion.title), "</a>"});
+  return links;
 }
 
 std::string Read(const std::string& file) {
@@ -345,8 +333,7 @@ Values Facts() {
   return {
       {"title", Escape(product::kTitle)},
       {"name", Escape(product::kName)},
-      {"practice-name", Escape(product::kPracticeName)},
-      {"explore-name", Escape(product::kExploreName)},
+      {"companion-links", CompanionLinks()},
       {"summary", Escape(product::kSummary)},
       {"policy", std::string(kSecurityPolicy)},
       {"theme-colour", colour},
@@ -384,8 +371,8 @@ std::string HtaccessFile() {
 // `links` to other pages, and what stands `after` the form.
 void WritePage(const std::string& templates, const std::string& out, const std::string& page,
                const std::string& frame, const std::string& form_file, FormWriter& form,
-               std::span<const std::string_view> reading_order, std::string_view heading,
-               Values values, const std::string& links = "", const std::string& after = "") {
+               std::string_view heading, Values values, const std::string& links = "",
+               const std::string& after = "") {
   values["page-name"] = Escape(heading);
   values["form-file"] = form_file;
   // A window with nothing of its own on the page takes the common script.
@@ -401,7 +388,7 @@ void WritePage(const std::string& templates, const std::string& out, const std::
   };
   values["head"] = piece("head.html.in");
   values["below"] = piece("below.html.in");
-  values["form"] = form.Markup(reading_order, heading);
+  values["form"] = form.Markup(form.layout().reading_order, heading);
   Write(out + "/" + page, Filled(templates, frame, values));
 }
 
@@ -417,22 +404,24 @@ int main(int argc, char* argv[]) {
   const std::string templates = argv[1], out = argv[2];
   const Values facts = Facts();
   FormWriter main_form(kMainForm, {});
-  WritePage(templates, out, "index.html", "index.html.in", "main-form", main_form,
-            kMainFormReadingOrder, product::kTitle, facts);
+  WritePage(templates, out, "index.html", "index.html.in", "main-form", main_form, product::kTitle,
+            facts);
   Write(out + "/main-form.css", main_form.Stylesheet());
-  FormWriter practice_form(kPracticeForm, ChosenAtStart(kPracticeForm));
-  WritePage(templates, out, "practice.html", "companion.html.in", "practice-form", practice_form,
-            kPracticeFormReadingOrder, product::kPracticeName, facts,
-            "<a href=\"worksheet.html\">Работен лист</a>");
-  Write(out + "/practice-form.css", practice_form.Stylesheet());
-  FormWriter explore_form(kExploreForm, ChosenAtStart(kExploreForm));
-  WritePage(templates, out, "explore.html", "companion.html.in", "explore-form", explore_form,
-            kExploreFormReadingOrder, product::kExploreName, facts);
-  Write(out + "/explore-form.css", explore_form.Stylesheet());
+  // The windows the main window opens, a page each; the practice's links its
+  // worksheet.
+  for (const product::Companion& companion : product::kCompanions) {
+    const std::string page = companion.page;
+    FormWriter form(MakeWindow(companion.table, {}, 0).logic->layout(),
+                    ChosenAtStart(companion.table));
+    WritePage(templates, out, page + ".html", "companion.html.in", page + "-form", form,
+              companion.title, facts,
+              page == "practice" ? "<a href=\"worksheet.html\">Работен лист</a>" : "");
+    Write(out + "/" + page + "-form.css", form.Stylesheet());
+  }
   // The worksheet: its choices, and the sheet they make, which its script draws.
-  FormWriter worksheet_form(kWorksheetForm, ChosenAtStart(kWorksheetForm));
+  FormWriter worksheet_form(kWorksheetForm, ChosenAtStart(kWorksheetForm.name));
   WritePage(templates, out, "worksheet.html", "companion.html.in", "worksheet-form", worksheet_form,
-            kWorksheetFormReadingOrder, "Работен лист", facts,
+            "Работен лист", facts,
             Join({"<a href=\"practice.html\">", Escape(product::kPracticeName), "</a>"}),
             "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Листът\"></section>");
   Write(out + "/worksheet-form.css", worksheet_form.Stylesheet());

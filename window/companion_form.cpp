@@ -14,11 +14,13 @@
 
 namespace banknotes {
 
-std::span<const Companion> Companions() {
-  static constexpr Companion kCompanions[] = {
-      {"PracticeForm", product::kPracticeName, Qt::Key_F2, "--practice"},
-      {"ExploreForm", product::kExploreName, Qt::Key_F3, "--explore"}};
-  return kCompanions;
+std::vector<Companion> Companions() {
+  std::vector<Companion> companions;
+  for (const product::Companion& facts : product::kCompanions)
+    companions.push_back({facts.table, QString::fromUtf8(facts.title),
+                          static_cast<Qt::Key>(Qt::Key_F1 + facts.function_key - 1),
+                          QStringLiteral("--") + QLatin1String(facts.page)});
+  return companions;
 }
 
 CompanionForm::CompanionForm(std::string_view name, const Settings& settings, QWidget* parent)
@@ -28,7 +30,7 @@ CompanionForm::CompanionForm(std::string_view name, const Settings& settings, QW
   const FormLayout& layout = logic_->layout();
   setObjectName(ToQString(layout.name));
   for (const Companion& companion : Companions())
-    if (companion.name == name) setWindowTitle(QString::fromUtf8(companion.title));
+    if (companion.name == name) setWindowTitle(companion.title);
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, layout.client_area);
   binder_ = new ContentBinder(*this, layout, *zoom_,

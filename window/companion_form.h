@@ -2,8 +2,8 @@
 
 #include <QWidget>
 #include <memory>
-#include <span>
 #include <string_view>
+#include <vector>
 
 #include "logic/windows/window_logic.h"
 
@@ -12,15 +12,15 @@ namespace banknotes {
 class ContentBinder;
 class FormZoom;
 
-// The companion windows the main window opens, each by its key, and the
-// program alone by its option ("banknotes --practice").
+// The windows the main window opens, each by its function key, and the program
+// alone by its option ("banknotes --practice"), as the build's facts list them.
 struct Companion {
   std::string_view name;  // its table's: "PracticeForm"
-  const char* title;
+  QString title;
   Qt::Key key;
-  const char* option;
+  QString option;
 };
-std::span<const Companion> Companions();
+std::vector<Companion> Companions();
 
 // A companion window on the desktop: its table's controls, bound to its
 // content, and its logic. On every use of a control it reads the content,

@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
   banknotes::SetUpApplication();
   const QStringList arguments = QApplication::arguments();
   for (const banknotes::Companion& companion : banknotes::Companions())
-    if (arguments.contains(QLatin1String(companion.option))) {
+    if (arguments.contains(companion.option)) {
       banknotes::CompanionForm window(companion.name, SettingsOf(arguments));
       window.show();
       return QApplication::exec();

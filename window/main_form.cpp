@@ -32,7 +32,7 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent, kFormWindowFlags) {
     action->setShortcut(QKeySequence(companion.key));
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this,
-            [this, &companion] { OpenCompanion(companion.name); });
+            [this, name = companion.name] { OpenCompanion(name); });
     addAction(action);
   }
 }

@@ -159,9 +159,18 @@ constexpr auto kExploreFormControls = InFocusOrder(
     }(),
     kExploreFocusOrder);
 
+// The page's reading order, as the window reads: the values, the ready-made
+// sets, the sums and the button, what is wrong, and the answers.
+constexpr std::string_view kExploreFormReadingOrder[] = {
+    "Frame1",   "Frame2",   "Label2_0", "Text3_0",  "Label2_1", "Text3_1", "Command1_0", "Label1_1",
+    "Label1_0", "Label3_0", "Text1",    "Label3_1", "Text2",    "Text6",   "Text7"};
+
 }  // namespace
 
-const FormLayout kExploreForm = {
-    "ExploreForm", {0, 0, 7785, 9090}, kWindowColour, kExploreFormControls};
+const FormLayout kExploreForm = {"ExploreForm",
+                                 {0, 0, 7785, 9090},
+                                 kWindowColour,
+                                 kExploreFormControls,
+                                 kExploreFormReadingOrder};
 
 }  // namespace banknotes

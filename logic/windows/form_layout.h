@@ -85,6 +85,9 @@ struct FormLayout {
   Twips client_area;
   Rgb background;
   std::span<const Control> controls;
+  // The order its page reads in, where the page's flow differs from the window's
+  // places: frames and controls of the window, each frame read with what is in it.
+  std::span<const std::string_view> reading_order = {};
 };
 
 // A control's id, by which the window, the page, their tests and a screen

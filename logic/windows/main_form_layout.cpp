@@ -169,8 +169,17 @@ constexpr auto kMainFormControls = InFocusOrder(
     }(),
     kMainFocusOrder);
 
+// The page's reading order: what a narrow screen shows first comes first, the
+// amount and its button, then the total, the marks and counts, the splitting,
+// and the description last. On a wide screen the controls stand at their
+// places, in the window's tab order.
+constexpr std::string_view kMainFormReadingOrder[] = {
+    "Label1_0", "Label1_1", "Text3_0",  "Command1_1", "Label1_2",   "Text3_1", "Command1_0",
+    "Frame1",   "Frame2",   "Label1_3", "Text3_2",    "Command1_2", "List1_0", "Text1"};
+
 }  // namespace
 
-const FormLayout kMainForm = {"MainForm", {0, 0, 7785, 5850}, kWindowColour, kMainFormControls};
+const FormLayout kMainForm = {
+    "MainForm", {0, 0, 7785, 5850}, kWindowColour, kMainFormControls, kMainFormReadingOrder};
 
 }  // namespace banknotes

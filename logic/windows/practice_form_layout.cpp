@@ -253,9 +253,19 @@ constexpr auto kPracticeFormControls = InFocusOrder(
     }(),
     kPracticeFocusOrder);
 
+// The page's reading order, as the window reads: the exercise, its range, the
+// task, the answer's boxes, the buttons, the answer, and the tally or the ways
+// found.
+constexpr std::string_view kPracticeFormReadingOrder[] = {
+    "Frame1",     "Frame2",     "Frame3",     "Label1_0", "Frame4",   "Frame5",
+    "Command1_0", "Command1_1", "Command1_2", "Text1",    "Label1_1", "List1_0"};
+
 }  // namespace
 
-const FormLayout kPracticeForm = {
-    "PracticeForm", {0, 0, 7785, 7200}, kWindowColour, kPracticeFormControls};
+const FormLayout kPracticeForm = {"PracticeForm",
+                                  {0, 0, 7785, 7200},
+                                  kWindowColour,
+                                  kPracticeFormControls,
+                                  kPracticeFormReadingOrder};
 
 }  // namespace banknotes

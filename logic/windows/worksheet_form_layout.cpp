@@ -207,9 +207,18 @@ constexpr auto kWorksheetFormControls = InFocusOrder(
     }(),
     kWorksheetFocusOrder);
 
+// The page's reading order: the choices as their dialog reads, the sheet after
+// them.
+constexpr std::string_view kWorksheetFormReadingOrder[] = {
+    "Label1_0", "Text1_0",  "Label1_1", "Text1_1", "Frame1",   "Label1_2",  "Text1_2",
+    "Frame2",   "Label1_3", "Text1_3",  "Frame3",  "Label1_4", "Command1_2"};
+
 }  // namespace
 
-const FormLayout kWorksheetForm = {
-    "WorksheetForm", {0, 0, 7785, 5340}, kWindowColour, kWorksheetFormControls};
+const FormLayout kWorksheetForm = {"WorksheetForm",
+                                   {0, 0, 7785, 5340},
+                                   kWindowColour,
+                                   kWorksheetFormControls,
+                                   kWorksheetFormReadingOrder};
 
 }  // namespace banknotes
