@@ -112,8 +112,17 @@ class FormWriter {
   // The form's element and its controls in `order`, frames holding theirs, with
   // both of the form's orders: the one read on a narrow screen, in which it is
   // written, and the window's tab order, in which the page's script puts it
-  // where the window is seen whole.
+  // where the window is seen whole. A window with no reading order of its own
+  // reads in its tab order.
   std::string Markup(std::span<const std::string_view> order, std::string_view heading) {
+    std::vector<const Control*> own;
+    for (const Control& control : layout_.controls)
+      if (control.container.empty() && control.where != Where::Desktop) own.push_back(&control);
+    std::ranges::sort(own, {}, &Control::tab_index);
+    std::vector<std::string> ids;
+    for (const Control* control : own) ids.push_back(ControlId(*control));
+    const std::vector<std::string_view> tab_order(ids.begin(), ids.end());
+    if (order.empty()) order = tab_order;
     std::string reading;
     for (const std::string_view id : order) reading += Join({reading.empty() ? "" : " ", id});
     std::string html = Join({"<main id=\"", layout_.name, "\" class=\"form\" data-reading-order=\"",
