@@ -39,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         DurationRow{"SecondsWithAFraction", 3.44, "3,4 с"},
         DurationRow{"AWholeSecond", 1.02, "1 с"}, DurationRow{"AlmostAMinute", 59.99, "1 мин"},
         DurationRow{"FiftyNineSeconds", 59.4, "59 с"}, DurationRow{"AlmostAnHour", 3599.9, "1 ч"},
+        DurationRow{"MinutesRoundedToAnHour", 3576, "1 ч"},
         DurationRow{"AlmostADay", 86399, "1 ден"}, DurationRow{"TwoDays", 2 * 86400, "2 дни"},
         DurationRow{"AYear", kYear, "1 година"},
         DurationRow{"YearsGrouped", 41978 * kYear, "42" + nbsp + "000 години"},
@@ -51,9 +52,8 @@ TEST(TwoFigures, RoundsAtEveryPowerOfTen) {
   const struct {
     double value;
     std::string text;
-  } rows[] = {{0.000999, "0,001"}, {0.0995, "0,1"},           {9.96, "10"},
-              {99.5, "100"},       {995, "1" + nbsp + "000"}, {1234, "1" + nbsp + "200"},
-              {1e7, "1 × 10⁷"},    {1.05e36, "1,1 × 10³⁶"}};
+  } rows[] = {{0.000999, "0,001"}, {0.0995, "0,1"}, {9.96, "10"},     {99.5, "100"},
+              {995, "1000"},       {1234, "1200"},  {1e7, "1 × 10⁷"}, {1.05e36, "1,1 × 10³⁶"}};
   for (const auto& row : rows) EXPECT_EQ(TwoFigures(row.value), row.text) << row.value;
 }
 

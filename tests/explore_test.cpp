@@ -168,13 +168,13 @@ TEST(ExploreInput, WrongInputChangesNothing) {
        {"12000"},
        "",
        "",
-       "Стойност 1 е 12000, а трябва да е от 1 до 10\u00a0000."},
+       "Стойност 1 е 12\u00a0000, а трябва да е от 1 до 10\u00a0000."},
       {"no value", {}, "", "", "Въведете поне една стойност."},
       {"an amount past its limit",
        {"1"},
        "10001",
        "",
-       "Сумата за плащане е 10001, а трябва да е от 1 до 10\u00a0000."},
+       "Сумата за плащане е 10\u00a0001, а трябва да е от 1 до 10\u00a0000."},
       {"a sum past its limit",
        {"1"},
        "",
@@ -208,8 +208,7 @@ TEST(ExploreWays, TheCountAndTheWork) {
   state.sum = "99";
   Explore(state);
   const std::string nbsp = "\u00a0";
-  EXPECT_EQ(state.ways.substr(0, state.ways.find('\n')),
-            "Начини да се получи 99: 3" + nbsp + "950.");
+  EXPECT_EQ(state.ways.substr(0, state.ways.find('\n')), "Начини да се получи 99: 3950.");
   EXPECT_NE(state.ways.find("5" + nbsp + "000" + nbsp + "000 комбинации"), std::string::npos)
       << state.ways;
   EXPECT_NE(state.ways.find("(измерено)"), std::string::npos) << state.ways;

@@ -269,7 +269,7 @@ TEST(PracticeSession, PaymentAnswersAndTheTally) {
             "37: най-голямата банкнота, която се побира, е 20; остават 17.\n"
             "17: най-голямата банкнота, която се побира, е 10; остават 7.\n"
             "7: най-голямата банкнота, която се побира, е 5; остават 2.\n"
-            "2: най-голямата банкнота, която се побира, е 2; остават 0.");
+            "2: най-голямата банкнота, която се побира, е 2; не остава нищо.");
 
   Pay(form, {0, 1, 1, 1, 1, 1, 0});
   practice.Click(form, kCheckButton);
@@ -304,7 +304,7 @@ TEST(PracticeSession, OneBanknoteAndOneRemainingReadAsOne) {
   EXPECT_EQ(form.answer,
             "Сборът е верен, но с 3 банкноти. Може и с 2.\n"
             "3: най-голямата банкнота, която се побира, е 2; остава 1.\n"
-            "1: най-голямата банкнота, която се побира, е 1; остават 0.");
+            "1: най-голямата банкнота, която се побира, е 1; не остава нищо.");
 }
 
 TEST(PracticeSession, SplitAnswersAndAllFound) {
@@ -319,23 +319,29 @@ TEST(PracticeSession, SplitAnswersAndAllFound) {
   };
   EXPECT_EQ(check({0, 0, 1, 2, 0}), "Сборът е 9, а трябва да е 10.");
   EXPECT_EQ(form.task, "Намерете всички начини да разбиете 10 на 20, 10, 5, 2 и 1.");
-  EXPECT_EQ(check({0, 1, 0, 0, 0}), "Нов начин! Намерени 1 от 11.");
+  EXPECT_EQ(check({0, 1, 0, 0, 0}), "Нов начин! Намерен е 1 от 11 начина.");
   EXPECT_EQ(check({0, 1, 0, 0, 0}), "Този начин вече е намерен.");
   EXPECT_EQ(form.found, (std::vector<std::string>{"20*0 + 10*1 + 5*0 + 2*0 + 1*0 = 10"}));
   const Way rest[] = {{0, 0, 2, 0, 0}, {0, 0, 0, 5, 0}, {0, 0, 1, 2, 1},
                       {0, 0, 0, 4, 2}, {0, 0, 1, 1, 3}, {0, 0, 0, 3, 4},
                       {0, 0, 1, 0, 5}, {0, 0, 0, 2, 6}, {0, 0, 0, 1, 8}};
+  EXPECT_EQ(check(rest[0]), "Нов начин! Намерени са 2 от 11 начина.");
   for (const Way& way : rest) check(way);
   EXPECT_EQ(check({0, 0, 0, 0, 10}), "Браво! Намерени са всички 11 начина.");
   EXPECT_EQ(form.found.size(), 11u);
 
   // A sum of the pupil's own starts a new hunt; "Покажи всички" shows the rest.
   form.sum = "5";
-  EXPECT_EQ(check({0, 0, 1, 0, 0}), "Нов начин! Намерени 1 от 4.");
+  EXPECT_EQ(check({0, 0, 1, 0, 0}), "Нов начин! Намерен е 1 от 4 начина.");
   practice.Click(form, kShowAllButton);
   EXPECT_EQ(form.answer, "Показани са всички 4 начина; намерени от вас: 1.");
   EXPECT_EQ(form.found.size(), 4u);
   EXPECT_EQ(check({0, 0, 0, 0, 5}), "Този начин вече е показан.");
+
+  // A sum of one way has no "всички".
+  form.sum = "1";
+  practice.Click(form, kShowAllButton);
+  EXPECT_EQ(form.answer, "Показан е единственият начин; намерени от вас: 0.");
 }
 
 // A sum of the pupil's own is read by the main window's rules (blanks go, &H is

@@ -109,7 +109,7 @@ void WindowPracticeTest::paymentIsCheckedAndExplained() {
                         "206: най-голямата банкнота, която се побира, е 100; остават 106.",
                         "106: най-голямата банкнота, която се побира, е 100; остават 6.",
                         "6: най-голямата банкнота, която се побира, е 5; остава 1.",
-                        "1: най-голямата банкнота, която се побира, е 1; остават 0."}));
+                        "1: най-голямата банкнота, която се побира, е 1; не остава нищо."}));
   Shot("payment_not_fewest");
 
   TypeInto("Text2_5", "");
@@ -141,7 +141,7 @@ void WindowPracticeTest::waysAreHuntedAndShown() {
   TypeInto("Text4_3", "2");
   TypeInto("Text4_4", "1");
   QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Return);
-  QCOMPARE(Answer(), QStringLiteral("Нов начин! Намерени 1 от 4."));
+  QCOMPARE(Answer(), QStringLiteral("Нов начин! Намерен е 1 от 4 начина."));
   QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Return);
   QCOMPARE(Answer(), QStringLiteral("Този начин вече е намерен."));
   QCOMPARE(test_support::ListedLines(*practice_),

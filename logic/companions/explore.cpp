@@ -5,6 +5,7 @@
 
 #include "logic/form/number_rules.h"
 #include "logic/money/duration_text.h"
+#include "logic/money/number_text.h"
 #include "logic/money/paying.h"
 #include "logic/money/tasks.h"
 #include "logic/money/ways.h"
@@ -12,11 +13,9 @@
 namespace banknotes {
 namespace {
 
-std::string N(std::int64_t number) { return IntegerText(number); }
+std::string N(std::int64_t number) { return Quantity(number); }
 
-std::string Banknotes(std::int64_t count) {
-  return N(count) + (count == 1 ? " банкнота" : " банкноти");
-}
+std::string Banknotes(std::int64_t count) { return Counted(count, Noun::Banknote); }
 
 }  // namespace
 
@@ -30,7 +29,7 @@ std::string StepsText(const ValueSet& values, std::int64_t amount, const Payment
     text.append("\n").append(StepText(step));
   const std::int64_t steps = greedy.banknotes;
   if (steps > kShownSteps)
-    text += "\n… и още " + N(steps - kShownSteps) + " стъпки по същото правило.";
+    text += "\n… и още " + Counted(steps - kShownSteps, Noun::Step) + " по същото правило.";
   return text;
 }
 
@@ -74,15 +73,16 @@ std::string AlwaysText(const ValueSet& values, const GreedyCheck& check) {
 
 std::string WaysText(const ValueSet& values, std::int64_t sum) {
   const Trial trial = TryEveryCombination(values, sum);
-  return "Начини да се получи " + N(sum) + ": " + GroupedDigits(CountWays(values, sum).Digits()) +
+  return "Начини да се получи " + N(sum) + ": " +
+         QuantityOfDigits(CountWays(values, sum).Digits()) +
          ".\nОпитване на всички комбинации, по един вложен цикъл за стойност: " +
-         GroupedDigits(trial.combinations.Digits()) + " комбинации, " +
+         CountedOfDigits(trial.combinations.Digits(), Noun::Combination) + ", " +
          (trial.estimated
               ? "около " + DurationText(trial.seconds) + " (оценка по измерената скорост)"
               : DurationText(trial.seconds) + " (измерено)") +
          ".\nБроене с динамично програмиране: " +
-         GroupedDigits(N(static_cast<std::int64_t>(CountSteps(values, sum)))) + " стъпки (" +
-         N(sum) + " × " + N(static_cast<std::int64_t>(values.size())) + ").";
+         Counted(static_cast<std::int64_t>(CountSteps(values, sum)), Noun::Step) + " (" + N(sum) +
+         " × " + N(static_cast<std::int64_t>(values.size())) + ").";
 }
 
 // A box's whole number from 1 to `most`, none for an empty box, or what is wrong.
@@ -95,11 +95,10 @@ Read ReadWhole(const std::string& text, std::int64_t most, const std::string& wh
   const bool digits =
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!digits || text.size() > 6)
-    return {{}, what + " трябва да е цяло число от 1 до " + GroupedDigits(N(most)) + "."};
+    return {{}, what + " трябва да е цяло число от 1 до " + N(most) + "."};
   const std::int64_t number = std::stoll(text);
   if (number < 1 || number > most)
-    return {{},
-            what + " е " + N(number) + ", а трябва да е от 1 до " + GroupedDigits(N(most)) + "."};
+    return {{}, what + " е " + N(number) + ", а трябва да е от 1 до " + N(most) + "."};
   return {number, ""};
 }
 

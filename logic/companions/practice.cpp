@@ -7,17 +7,16 @@
 #include "logic/form/actions.h"
 #include "logic/form/dispatch.h"
 #include "logic/form/number_rules.h"
+#include "logic/money/number_text.h"
 
 namespace banknotes {
 namespace {
 
 // ---- Every text the pupil reads.
 
-std::string N(std::int64_t number) { return IntegerText(number); }
+std::string N(std::int64_t number) { return Quantity(number); }
 
-std::string Banknotes(std::int64_t count) {
-  return N(count) + (count == 1 ? " банкнота" : " банкноти");
-}
+std::string Banknotes(std::int64_t count) { return Counted(count, Noun::Banknote); }
 
 std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
   return "Сборът е " + N(sum) + ", а трябва да е " + N(wanted) + ".";
@@ -40,8 +39,9 @@ std::string Tally(int right, int all) {
 }
 
 std::string NewWay(std::size_t found, std::size_t ways) {
-  return "Нов начин! Намерени " + N(static_cast<std::int64_t>(found)) + " от " +
-         N(static_cast<std::int64_t>(ways)) + ".";
+  return (found == 1 ? "Нов начин! Намерен е 1 от "
+                     : "Нов начин! Намерени са " + N(static_cast<std::int64_t>(found)) + " от ") +
+         Counted(static_cast<std::int64_t>(ways), Noun::Way) + ".";
 }
 
 std::string AllFound(std::size_t ways) {
@@ -50,8 +50,9 @@ std::string AllFound(std::size_t ways) {
 }
 
 std::string AllShown(std::size_t ways, std::size_t found) {
-  return "Показани са всички " + N(static_cast<std::int64_t>(ways)) +
-         " начина; намерени от вас: " + N(static_cast<std::int64_t>(found)) + ".";
+  return (ways == 1 ? std::string("Показан е единственият начин")
+                    : "Показани са всички " + Counted(static_cast<std::int64_t>(ways), Noun::Way)) +
+         "; намерени от вас: " + N(static_cast<std::int64_t>(found)) + ".";
 }
 
 constexpr std::string_view kRepeated = "Този начин вече е намерен.";

@@ -6,6 +6,7 @@
 
 #include "logic/form/dispatch.h"
 #include "logic/form/number_rules.h"
+#include "logic/money/number_text.h"
 #include "logic/money/paying.h"
 #include "logic/money/values.h"
 
@@ -52,9 +53,7 @@ std::string Named(const ValueSet& values) {
   return named;
 }
 
-std::string Ways(std::size_t ways) {
-  return N(static_cast<std::int64_t>(ways)) + (ways == 1 ? " начин" : " начина");
-}
+std::string Ways(std::size_t ways) { return Counted(static_cast<std::int64_t>(ways), Noun::Way); }
 
 // Draws of one kind for a sheet, none repeated while the range, `kinds` amounts
 // in all, has some not yet drawn.
@@ -181,8 +180,7 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
     sheet.tasks.push_back(paying);
     const Payment fewest = LargestFirst(EuroValues(), amount);
     WorksheetAnswer answer{Numbered(task, N(amount) + " = " + AsSum(EuroValues(), fewest) + ": " +
-                                              N(fewest.banknotes) +
-                                              (fewest.banknotes == 1 ? " банкнота" : " банкноти")),
+                                              Counted(fewest.banknotes, Noun::Banknote)),
                            {}};
     for (const GreedyStep& step : GreedySteps(amount)) answer.lines.push_back(StepText(step));
     sheet.answers.push_back(answer);

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <iterator>
 
+#include "logic/money/number_text.h"
+
 namespace banknotes {
 namespace {
-
-constexpr const char* kNbsp = "\u00a0";
 
 // A value as two significant figures: figures × 10^(exponent - 1), figures
 // from 10 to 99.
@@ -58,21 +58,12 @@ std::string OneWholeDigit(int figures) {
 
 }  // namespace
 
-std::string GroupedDigits(const std::string& digits) {
-  std::string grouped;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += kNbsp;
-    grouped += digits[i];
-  }
-  return grouped;
-}
-
 std::string TwoFigures(double value) {
   if (!(value > 0) || !std::isfinite(value)) return "0";
   const Figures f = ToFigures(value);
   if (f.exponent >= 7) return OneWholeDigit(f.figures) + " × 10" + Superscript(f.exponent);
   if (f.exponent >= 1)
-    return GroupedDigits(
+    return QuantityOfDigits(
         std::to_string(f.figures).append(static_cast<std::size_t>(f.exponent - 1), '0'));
   if (f.exponent == 0) return OneWholeDigit(f.figures);
   std::string text = "0,";
@@ -96,11 +87,17 @@ std::string DurationText(double seconds) {
   std::size_t u = 0;
   while (u + 1 < std::size(kUnits) && seconds >= kUnits[u + 1].seconds) ++u;
   std::string figures = TwoFigures(seconds / kUnits[u].seconds);
-  // Rounded up to the next unit: said in that unit.
+  // Rounded up to the next unit: said in that unit, as the rounded value is
+  // (59,6 min is 60 min, and so 1 ч, not 0,99 ч).
   if (u + 1 < std::size(kUnits)) {
     const Figures f = ToFigures(seconds / kUnits[u].seconds);
-    if (Scaled(f.figures, 1 - f.exponent) >= kUnits[u + 1].seconds / kUnits[u].seconds)
-      figures = TwoFigures(seconds / kUnits[++u].seconds);
+    const double rounded = f.exponent >= 1 ? f.figures * PowerOfTen(f.exponent - 1)
+                                           : f.figures / PowerOfTen(1 - f.exponent);
+    const double next = kUnits[u + 1].seconds / kUnits[u].seconds;
+    if (rounded >= next) {
+      figures = TwoFigures(rounded / next);
+      ++u;
+    }
   }
   return figures + " " + (figures == "1" ? kUnits[u].one : kUnits[u].many);
 }

@@ -4,14 +4,11 @@
 
 namespace banknotes {
 
-// Measured and estimated quantities as a Bulgarian text writes them: digits in
-// groups of three, two significant figures, a decimal comma and powers of ten
+// Measured and estimated quantities as a Bulgarian text writes them: digits
+// grouped as number_text.h groups them, two significant figures, a decimal comma and powers of ten
 // as 10⁷. Done in whole numbers, so that no locale can change a character.
 
-// "5 000 000": digits in groups of three, a no-break space between them.
-std::string GroupedDigits(const std::string& digits);
-
-// A positive quantity to two significant figures: "0,0072", "3,4", "42 000",
+// A positive quantity to two significant figures: "0,0072", "3,4", "1200", "42 000",
 // "1,2 × 10⁷" from ten million on; a trailing ",0" is dropped.
 std::string TwoFigures(double value);
 

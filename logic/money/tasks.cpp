@@ -1,11 +1,11 @@
 #include "logic/money/tasks.h"
 
-#include "logic/form/number_rules.h"
+#include "logic/money/number_text.h"
 
 namespace banknotes {
 namespace {
 
-std::string N(std::int64_t number) { return IntegerText(number); }
+std::string N(std::int64_t number) { return Quantity(number); }
 
 }  // namespace
 
@@ -28,7 +28,9 @@ std::string SplitTask(std::int32_t sum) {
 
 std::string StepText(const GreedyStep& step) {
   return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +
-         (step.remains == 1 ? "; остава " : "; остават ") + N(step.remains) + ".";
+         (step.remains == 0   ? std::string("; не остава нищо.")
+          : step.remains == 1 ? "; остава 1."
+                              : "; остават " + N(step.remains) + ".");
 }
 
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {

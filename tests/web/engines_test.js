@@ -390,7 +390,7 @@ async function practicePage(engine, url, width) {
   await tab.screenshot(shot(engine, `practice-${width}-split`));
   check(engine.name, `the practice page at ${width} px${where}: both exercises answered, the task whole, no sideways scrolling`,
         task === 'Изплатете 306 с възможно най-малко банкноти.' && answer === 'Сборът е 300, а трябва да е 306.' &&
-            way === 'Нов начин! Намерени 1 от 4.' &&
+            way === 'Нов начин! Намерен е 1 от 4 начина.' &&
             [start, paying, splitting].every((fit) => fit.sideways <= 0 && !fit.taskCut),
         `"${answer}", "${way}", ${JSON.stringify([start, paying, splitting])}`);
   await tab.close();

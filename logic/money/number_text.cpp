@@ -1,0 +1,50 @@
+#include "logic/money/number_text.h"
+
+namespace banknotes {
+
+std::string QuantityOfDigits(const std::string& digits) {
+  // Four digits stand together, as textbooks write them: 1000, 9999.
+  if (digits.size() < 5) return digits;
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += "\u00a0";
+    grouped += digits[i];
+  }
+  return grouped;
+}
+
+std::string Quantity(std::int64_t number) {
+  const std::uint64_t magnitude =
+      number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+  std::string text = number < 0 ? "-" : "";
+  text += QuantityOfDigits(std::to_string(magnitude));
+  return text;
+}
+
+const char* NounForm(Noun noun, bool one) {
+  switch (noun) {
+    case Noun::Banknote:
+      return one ? "банкнота" : "банкноти";
+    case Noun::Way:
+      return one ? "начин" : "начина";
+    case Noun::Step:
+      return one ? "стъпка" : "стъпки";
+    case Noun::Combination:
+      return one ? "комбинация" : "комбинации";
+    case Noun::Day:
+      return one ? "ден" : "дни";
+    case Noun::Year:
+      return one ? "година" : "години";
+  }
+  return "";
+}
+
+std::string Counted(std::int64_t count, Noun noun) {
+  return Quantity(count) + " " + NounForm(noun, count == 1);
+}
+
+std::string CountedOfDigits(const std::string& digits, Noun noun) {
+  return QuantityOfDigits(digits) + " " + NounForm(noun, digits == "1");
+}
+
+}  // namespace banknotes
