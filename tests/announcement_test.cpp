@@ -40,12 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PracticeAnnouncements, TheAnswersFirstLineOrANewTask) {
   PracticeState before, after;
-  before.task = after.task = "Изплатете 5 с възможно най-малко банкноти.";
+  before.task = after.task = "Изплатете 5\u00a0€ с възможно най-малко банкноти и монети.";
   EXPECT_EQ(PracticeAnnouncement(before, after), "");
   after.answer = "Сборът е верен, но с 3 банкноти. Може и с 1.\n5: най-голямата банкнота";
   EXPECT_EQ(PracticeAnnouncement(before, after), "Сборът е верен, но с 3 банкноти. Може и с 1.");
   after.answer.clear();
-  after.task = "Изплатете 6 с възможно най-малко банкноти.";
+  after.task = "Изплатете 6\u00a0€ с възможно най-малко банкноти и монети.";
   EXPECT_EQ(PracticeAnnouncement(before, after), after.task);
 }
 

@@ -253,27 +253,27 @@ void Pay(PracticeState& form, const BanknoteCounts& counts) {
 TEST(PracticeSession, PaymentAnswersAndTheTally) {
   Practice practice(3);
   PracticeState form = StateAsking(practice, 87);
-  EXPECT_EQ(form.task, "Изплатете 87 с възможно най-малко банкноти.");
+  EXPECT_EQ(form.task, "Изплатете 87\u00a0€ с възможно най-малко банкноти и монети.");
   EXPECT_EQ(form.tally, "Верни от първия път: 0 от 0");
 
   Pay(form, {0, 1, 1, 1, 1, 0, 0});
   practice.Click(form, kCheckButton);
-  EXPECT_EQ(form.answer, "Сборът е 85, а трябва да е 87.");
+  EXPECT_EQ(form.answer, "Сумата е 85\u00a0€, а трябва да е 87\u00a0€.");
   EXPECT_EQ(form.tally, "Верни от първия път: 0 от 1");
 
   Pay(form, {0, 1, 1, 1, 0, 3, 1});
   practice.Click(form, kCheckButton);
   EXPECT_EQ(form.answer,
-            "Сборът е верен, но с 7 банкноти. Може и с 5.\n"
-            "87: най-голямата банкнота, която се побира, е 50; остават 37.\n"
-            "37: най-голямата банкнота, която се побира, е 20; остават 17.\n"
-            "17: най-голямата банкнота, която се побира, е 10; остават 7.\n"
-            "7: най-голямата банкнота, която се побира, е 5; остават 2.\n"
-            "2: най-голямата банкнота, която се побира, е 2; не остава нищо.");
+            "Сумата е вярна, но с 3 банкноти и 4 монети. Може и с 4 банкноти и 1 монета:\n"
+            "87 : 50 = 1, остатък 37 → 1 банкнота от 50\u00a0€\n"
+            "37 : 20 = 1, остатък 17 → 1 банкнота от 20\u00a0€\n"
+            "17 : 10 = 1, остатък 7 → 1 банкнота от 10\u00a0€\n"
+            "7 : 5 = 1, остатък 2 → 1 банкнота от 5\u00a0€\n"
+            "2 : 2 = 1, остатък 0 → 1 монета от 2\u00a0€");
 
   Pay(form, {0, 1, 1, 1, 1, 1, 0});
   practice.Click(form, kCheckButton);
-  EXPECT_EQ(form.answer, "Вярно! 5 банкноти, по-малко не може.");
+  EXPECT_EQ(form.answer, "Вярно! 4 банкноти и 1 монета – по-малко не може.");
   EXPECT_EQ(form.tally, "Верни от първия път: 0 от 1");  // right, but not at the first check
 
   // A new task empties the boxes; right at once counts.
@@ -296,15 +296,15 @@ TEST(PracticeSession, OneBanknoteAndOneRemainingReadAsOne) {
   PracticeState form = StateAsking(practice, 100);
   Pay(form, {1, 0, 0, 0, 0, 0, 0});
   practice.Click(form, kCheckButton);
-  EXPECT_EQ(form.answer, "Вярно! 1 банкнота, по-малко не може.");
+  EXPECT_EQ(form.answer, "Вярно! 1 банкнота – по-малко не може.");
 
   form = StateAsking(practice, 3);
   Pay(form, {0, 0, 0, 0, 0, 0, 3});
   practice.Click(form, kCheckButton);
   EXPECT_EQ(form.answer,
-            "Сборът е верен, но с 3 банкноти. Може и с 2.\n"
-            "3: най-голямата банкнота, която се побира, е 2; остава 1.\n"
-            "1: най-голямата банкнота, която се побира, е 1; не остава нищо.");
+            "Сумата е вярна, но с 3 монети. Може и с 2 монети:\n"
+            "3 : 2 = 1, остатък 1 → 1 монета от 2\u00a0€\n"
+            "1 : 1 = 1, остатък 0 → 1 монета от 1\u00a0€");
 }
 
 TEST(PracticeSession, SplitAnswersAndAllFound) {
@@ -317,7 +317,7 @@ TEST(PracticeSession, SplitAnswersAndAllFound) {
     practice.Click(form, kCheckButton);
     return form.answer;
   };
-  EXPECT_EQ(check({0, 0, 1, 2, 0}), "Сборът е 9, а трябва да е 10.");
+  EXPECT_EQ(check({0, 0, 1, 2, 0}), "Сумата е 9\u00a0€, а трябва да е 10\u00a0€.");
   EXPECT_EQ(form.task, "Намерете всички начини да разбиете 10 на 20, 10, 5, 2 и 1.");
   EXPECT_EQ(check({0, 1, 0, 0, 0}), "Нов начин! Намерен е 1 от 11 начина.");
   EXPECT_EQ(check({0, 1, 0, 0, 0}), "Този начин вече е намерен.");
@@ -348,7 +348,7 @@ TEST(PracticeSession, SplitAnswersAndAllFound) {
 // hexadecimal); one that is no whole number from 1 to 99 says so.
 TEST(PracticeSession, ASumOfThePupilsOwn) {
   const std::string not_a_sum = "Сумата трябва да е цяло число от 1 до 99.";
-  const std::string short_of_10 = "Сборът е 0, а трябва да е 10.";
+  const std::string short_of_10 = "Сумата е 0\u00a0€, а трябва да е 10\u00a0€.";
   const struct {
     const char* sum;
     const std::string& answer;

@@ -90,33 +90,32 @@ void WindowPracticeTest::everyControlHasAName() {
 
 void WindowPracticeTest::paymentIsCheckedAndExplained() {
   const QString task = In<QLabel>("Label1_0")->text();
-  QCOMPARE(task, QStringLiteral("Изплатете 306 с възможно най-малко банкноти."));
+  QCOMPARE(task, QStringLiteral("Изплатете 306\u00a0€ с възможно най-малко банкноти и монети."));
   Shot("payment_task");
 
   // 306 as 3 x 100 and 3 x 2 is short by 0 but not fewest; first a wrong sum.
   TypeInto("Text2_0", "3");
   TypeInto("Text2_5", "2");
   QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
-  QCOMPARE(Answer(), QStringLiteral("Сборът е 304, а трябва да е 306."));
+  QCOMPARE(Answer(), QStringLiteral("Сумата е 304\u00a0€, а трябва да е 306\u00a0€."));
   Shot("payment_wrong_sum");
 
   TypeInto("Text2_5", "3");
   QTest::keyClick(In<QLineEdit>("Text2_5"), Qt::Key_Return);  // Enter checks too
   QCOMPARE(Answer().split('\n').first(),
-           QStringLiteral("Сборът е верен, но с 6 банкноти. Може и с 5."));
+           QStringLiteral(
+               "Сумата е вярна, но с 3 банкноти и 3 монети. Може и с 4 банкноти и 1 монета:"));
   QCOMPARE(Answer().split('\n').mid(1),
-           QStringList({"306: най-голямата банкнота, която се побира, е 100; остават 206.",
-                        "206: най-голямата банкнота, която се побира, е 100; остават 106.",
-                        "106: най-голямата банкнота, която се побира, е 100; остават 6.",
-                        "6: най-голямата банкнота, която се побира, е 5; остава 1.",
-                        "1: най-голямата банкнота, която се побира, е 1; не остава нищо."}));
+           QStringList({"306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€",
+                        "6 : 5 = 1, остатък 1 → 1 банкнота от 5\u00a0€",
+                        "1 : 1 = 1, остатък 0 → 1 монета от 1\u00a0€"}));
   Shot("payment_not_fewest");
 
   TypeInto("Text2_5", "");
   TypeInto("Text2_4", "1");
   TypeInto("Text2_6", "1");
   QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
-  QCOMPARE(Answer(), QStringLiteral("Вярно! 5 банкноти, по-малко не може."));
+  QCOMPARE(Answer(), QStringLiteral("Вярно! 4 банкноти и 1 монета – по-малко не може."));
   QCOMPARE(In<QLabel>("Label1_1")->text(), QStringLiteral("Верни от първия път: 0 от 1"));
   Shot("payment_fewest");
 
@@ -137,7 +136,7 @@ void WindowPracticeTest::waysAreHuntedAndShown() {
 
   TypeInto("Text4_4", "4");
   QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
-  QCOMPARE(Answer(), QStringLiteral("Сборът е 4, а трябва да е 5."));
+  QCOMPARE(Answer(), QStringLiteral("Сумата е 4\u00a0€, а трябва да е 5\u00a0€."));
   TypeInto("Text4_3", "2");
   TypeInto("Text4_4", "1");
   QTest::keyClick(In<QLineEdit>("Text4_4"), Qt::Key_Return);
@@ -208,7 +207,7 @@ void WindowPracticeTest::theKeyboardAloneReachesEverything() {
   QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2_0"));
   QTest::keyClicks(QApplication::focusWidget(), "3");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  QCOMPARE(Answer(), QStringLiteral("Сборът е 300, а трябва да е 306."));
+  QCOMPARE(Answer(), QStringLiteral("Сумата е 300\u00a0€, а трябва да е 306\u00a0€."));
 }
 
 void WindowPracticeTest::f2OpensItFromTheMainWindow() {
@@ -226,8 +225,9 @@ void WindowPracticeTest::f2OpensItFromTheMainWindow() {
 // The task is read with the window's name when it opens; each answer, and each
 // new task, is announced where the pupil is.
 void WindowPracticeTest::theTaskAndEachAnswerAreSaid() {
-  QCOMPARE(QAccessible::queryAccessibleInterface(practice_.get())->text(QAccessible::Name),
-           QStringLiteral("Упражнение. Изплатете 306 с възможно най-малко банкноти."));
+  QCOMPARE(
+      QAccessible::queryAccessibleInterface(practice_.get())->text(QAccessible::Name),
+      QStringLiteral("Упражнение. Изплатете 306\u00a0€ с възможно най-малко банкноти и монети."));
   if (!test_support::AccessibilityEvents::Listening())
     QSKIP("no screen reader listens, so Qt sends nothing");
   test_support::AccessibilityEvents events;
@@ -238,9 +238,12 @@ void WindowPracticeTest::theTaskAndEachAnswerAreSaid() {
   QTest::keyClick(In<QLineEdit>("Text2_5"), Qt::Key_Return);  // the same answer is said again
   QTest::mouseClick(In<QPushButton>("Command1_1"), Qt::LeftButton);
   const QString task = In<QLabel>("Label1_0")->text();
-  QCOMPARE(events.announced(), QStringList({"Сборът е 300, а трябва да е 306.",
-                                            "Сборът е верен, но с 6 банкноти. Може и с 5.",
-                                            "Сборът е верен, но с 6 банкноти. Може и с 5.", task}));
+  QCOMPARE(
+      events.announced(),
+      QStringList(
+          {"Сумата е 300\u00a0€, а трябва да е 306\u00a0€.",
+           "Сумата е вярна, но с 3 банкноти и 3 монети. Може и с 4 банкноти и 1 монета:",
+           "Сумата е вярна, но с 3 банкноти и 3 монети. Може и с 4 банкноти и 1 монета:", task}));
   QVERIFY(QAccessible::queryAccessibleInterface(practice_.get())
               ->text(QAccessible::Name)
               .endsWith(task));

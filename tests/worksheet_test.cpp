@@ -28,10 +28,10 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
   EXPECT_EQ(sheet.blanks, (std::vector<std::string>{"Име:", "Клас:", "Дата:"}));
   EXPECT_EQ(Texts(sheet),
             (std::vector<std::string>{
-                "1. Изплатете 306 с възможно най-малко банкноти.",
-                "2. Изплатете 899 с възможно най-малко банкноти.",
-                "3. Изплатете 337 с възможно най-малко банкноти.",
-                "4. Изплатете 422 с възможно най-малко банкноти.",
+                "1. Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.",
+                "2. Изплатете 899\u00a0€ с възможно най-малко банкноти и монети.",
+                "3. Изплатете 337\u00a0€ с възможно най-малко банкноти и монети.",
+                "4. Изплатете 422\u00a0€ с възможно най-малко банкноти и монети.",
                 "5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.",
                 "6. Намерете всички начини да разбиете 10 на 20, 10, 5, 2 и 1.",
                 "7. Платете 4 със стойностите 4, 3 и 1. Колко банкноти дават най-големите първо и "
@@ -42,10 +42,14 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
   EXPECT_EQ(sheet.tasks[4].lines, 11);  // as many as 10, the largest sum of the range, has ways
   EXPECT_EQ(sheet.key_title, "Отговори — работен лист № 2026");
   ASSERT_EQ(sheet.answers.size(), 7u);
-  EXPECT_EQ(sheet.answers[0].heading, "1. 306 = 100 + 100 + 100 + 5 + 1: 5 банкноти");
-  EXPECT_EQ(sheet.answers[0].lines.front(),
-            "306: най-голямата банкнота, която се побира, е 100; остават 206.");
-  EXPECT_EQ(sheet.answers[1].heading, "2. 899 = 8 × 100 + 50 + 20 + 20 + 5 + 2 + 2: 14 банкноти");
+  EXPECT_EQ(sheet.answers[0].heading,
+            "1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета");
+  EXPECT_EQ(sheet.answers[0].lines,
+            (std::vector<std::string>{"306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€",
+                                      "6 : 5 = 1, остатък 1 → 1 банкнота от 5\u00a0€",
+                                      "1 : 1 = 1, остатък 0 → 1 монета от 1\u00a0€"}));
+  EXPECT_EQ(sheet.answers[1].heading,
+            "2. 899\u00a0€ = 8 × 100 + 50 + 20 + 20 + 5 + 2 + 2: 12 банкноти и 2 монети");
   EXPECT_EQ(sheet.answers[4].heading, "5. 5: 4 начина");
   EXPECT_EQ(sheet.answers[4].lines,
             (std::vector<std::string>{
@@ -137,7 +141,11 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
     BanknoteCounts counts{};
     for (std::size_t k = 0; k < kDenominations; ++k) counts[k] = static_cast<int>(fewest.counts[k]);
     EXPECT_EQ(CheckPayment(amount, counts).verdict, PaymentCheck::Fewest) << text;
-    EXPECT_EQ(made.sheet.answers[i].lines.size(), static_cast<std::size_t>(fewest.banknotes));
+    // A line a value paid with.
+    EXPECT_EQ(
+        made.sheet.answers[i].lines.size(),
+        static_cast<std::size_t>(std::count_if(fewest.counts.begin(), fewest.counts.end(),
+                                               [](std::int64_t count) { return count > 0; })));
   }
   for (int i = 10; i < 20; ++i) {
     const std::string& text = made.sheet.tasks[i].text;

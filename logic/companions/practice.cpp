@@ -8,6 +8,9 @@
 #include "logic/form/dispatch.h"
 #include "logic/form/number_rules.h"
 #include "logic/money/number_text.h"
+#include "logic/money/paying.h"
+#include "logic/money/tasks.h"
+#include "logic/money/values.h"
 
 namespace banknotes {
 namespace {
@@ -16,23 +19,21 @@ namespace {
 
 std::string N(std::int64_t number) { return Quantity(number); }
 
-std::string Banknotes(std::int64_t count) { return Counted(count, Noun::Banknote); }
+std::string Euro(std::int64_t amount) { return N(amount) + "\u00a0€"; }
 
 std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
-  return "Сборът е " + N(sum) + ", а трябва да е " + N(wanted) + ".";
+  return "Сумата е " + Euro(sum) + ", а трябва да е " + Euro(wanted) + ".";
 }
 
-std::string NotFewest(std::int64_t banknotes, std::int64_t fewest,
-                      const std::vector<GreedyStep>& steps) {
-  std::string text =
-      "Сборът е верен, но с " + Banknotes(banknotes) + ". Може и с " + N(fewest) + ".";
-  for (const GreedyStep& step : steps) text.append("\n").append(StepText(step));
+// What was paid against the fewest, and how largest first pays it.
+std::string NotFewest(const std::string& paid, std::int32_t amount) {
+  std::string text = "Сумата е вярна, но с " + paid + ". Може и с " +
+                     PiecesOf(LargestFirst(EuroValues(), amount).counts) + ":";
+  for (const std::string& line : DivisionLines(amount)) text.append("\n").append(line);
   return text;
 }
 
-std::string Fewest(std::int64_t banknotes) {
-  return "Вярно! " + Banknotes(banknotes) + ", по-малко не може.";
-}
+std::string Fewest(const std::string& paid) { return "Вярно! " + paid + " – по-малко не може."; }
 
 std::string Tally(int right, int all) {
   return "Верни от първия път: " + N(right) + " от " + N(all);
@@ -198,15 +199,17 @@ void Practice::CheckPaymentOf(PracticeState& form) {
     if (check.verdict == PaymentCheck::Fewest) ++right_first_time_;
   }
   form.tally = Tally(right_first_time_, checked_tasks_);
+  std::array<std::int64_t, kDenominations> paid{};
+  std::copy(counts.begin(), counts.end(), paid.begin());
   switch (check.verdict) {
     case PaymentCheck::WrongSum:
       form.answer = WrongSum(check.sum, amount_);
       break;
     case PaymentCheck::NotFewest:
-      form.answer = NotFewest(check.banknotes, check.fewest, check.steps);
+      form.answer = NotFewest(PiecesOf(paid), amount_);
       break;
     case PaymentCheck::Fewest:
-      form.answer = Fewest(check.banknotes);
+      form.answer = Fewest(PiecesOf(paid));
       break;
   }
 }

@@ -8,6 +8,7 @@
 #include "logic/form/number_rules.h"
 #include "logic/money/number_text.h"
 #include "logic/money/paying.h"
+#include "logic/money/tasks.h"
 #include "logic/money/values.h"
 
 namespace banknotes {
@@ -179,10 +180,9 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
     for (const char* caption : kDenominationCaptions) paying.boxes.push_back(caption);
     sheet.tasks.push_back(paying);
     const Payment fewest = LargestFirst(EuroValues(), amount);
-    WorksheetAnswer answer{Numbered(task, N(amount) + " = " + AsSum(EuroValues(), fewest) + ": " +
-                                              Counted(fewest.banknotes, Noun::Banknote)),
-                           {}};
-    for (const GreedyStep& step : GreedySteps(amount)) answer.lines.push_back(StepText(step));
+    WorksheetAnswer answer{Numbered(task, N(amount) + "\u00a0€ = " + AsSum(EuroValues(), fewest) +
+                                              ": " + PiecesOf(fewest.counts)),
+                           DivisionLines(amount)};
     sheet.answers.push_back(answer);
   }
   // As many lines as the largest sum of the range has ways.

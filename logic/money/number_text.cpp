@@ -25,6 +25,8 @@ const char* NounForm(Noun noun, bool one) {
   switch (noun) {
     case Noun::Banknote:
       return one ? "банкнота" : "банкноти";
+    case Noun::Coin:
+      return one ? "монета" : "монети";
     case Noun::Way:
       return one ? "начин" : "начина";
     case Noun::Step:

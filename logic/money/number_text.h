@@ -11,7 +11,7 @@ namespace banknotes {
 // банкнота", "2 банкноти", "1 начин", "21 начина"). Identifiers (a sheet's
 // number, a seed) are not quantities and are written as they are typed.
 
-enum class Noun { Banknote, Way, Step, Combination, Day, Year };
+enum class Noun { Banknote, Coin, Way, Step, Combination, Day, Year };
 
 // A whole number grouped from 10 000 up; a minus sign before a negative one.
 std::string Quantity(std::int64_t number);

@@ -1,6 +1,7 @@
 #include "logic/money/tasks.h"
 
 #include "logic/money/number_text.h"
+#include "logic/money/values.h"
 
 namespace banknotes {
 namespace {
@@ -19,7 +20,36 @@ std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
 }
 
 std::string PaymentTask(std::int32_t amount) {
-  return "Изплатете " + N(amount) + " с възможно най-малко банкноти.";
+  return "Изплатете " + N(amount) + "\u00a0€ с възможно най-малко банкноти и монети.";
+}
+
+std::string Pieces(std::int64_t banknotes, std::int64_t coins) {
+  if (banknotes == 0 && coins == 0) return "0 банкноти и монети";
+  if (coins == 0) return Counted(banknotes, Noun::Banknote);
+  if (banknotes == 0) return Counted(coins, Noun::Coin);
+  return Counted(banknotes, Noun::Banknote) + " и " + Counted(coins, Noun::Coin);
+}
+
+std::string PiecesOf(std::span<const std::int64_t> counts) {
+  std::int64_t banknotes = 0, coins = 0;
+  for (std::size_t k = 0; k < counts.size() && k < EuroValues().size(); ++k)
+    (EuroValues()[k] <= kLargestCoin ? coins : banknotes) += counts[k];
+  return Pieces(banknotes, coins);
+}
+
+std::vector<std::string> DivisionLines(std::int32_t amount) {
+  std::vector<std::string> lines;
+  std::int64_t left = amount;
+  for (const int value : EuroValues()) {
+    const std::int64_t count = left / value;
+    if (count == 0) continue;
+    const bool coin = value <= kLargestCoin;
+    lines.push_back(N(left) + " : " + N(value) + " = " + N(count) + ", остатък " + N(left % value) +
+                    " → " + Counted(count, coin ? Noun::Coin : Noun::Banknote) +
+                    (count == 1 ? " от " : " по ") + N(value) + "\u00a0€");
+    left %= value;
+  }
+  return lines;
 }
 
 std::string SplitTask(std::int32_t sum) {

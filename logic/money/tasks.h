@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <random>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "logic/money/paying.h"
 
@@ -31,10 +33,21 @@ std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi);
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range);
 std::int32_t DrawSum(PracticeRandom& random, SplitRange range);
 
-// The tasks as the pupil reads them: "Изплатете 306 с възможно най-малко
-// банкноти.", "Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1."
+// The tasks as the pupil reads them: "Изплатете 306 € с възможно най-малко
+// банкноти и монети.", "Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1."
 std::string PaymentTask(std::int32_t amount);
 std::string SplitTask(std::int32_t sum);
+
+// The euro's banknotes and coins counted: "3 банкноти и 1 монета", "2 монети",
+// "1 банкнота"; none is "0 банкноти и монети".
+std::string Pieces(std::int64_t banknotes, std::int64_t coins);
+// The same for a count of each euro value, largest first.
+std::string PiecesOf(std::span<const std::int64_t> counts);
+
+// Largest first with the euro's values as a pupil works it, by division with a
+// remainder: one line a value used, "306 : 100 = 3, остатък 6 → 3 банкноти по
+// 100 €", "1 : 1 = 1, остатък 0 → 1 монета от 1 €".
+std::vector<std::string> DivisionLines(std::int32_t amount);
 
 // One step as the pupil reads it: "87: най-голямата банкнота, която се побира, е
 // 50; остават 37."

@@ -14,6 +14,8 @@ using ValueSet = std::vector<int>;
 
 // The main window's: the euro's 100, 50, 20, 10, 5, 2 and 1.
 const ValueSet& EuroValues();
+// The euro's 2 and 1 are coins; from 5 up, banknotes.
+inline constexpr int kLargestCoin = 2;
 
 // The ready-made sets, as their options name them, and their values.
 inline constexpr std::size_t kReadySets = 4;

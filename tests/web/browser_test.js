@@ -278,10 +278,10 @@ async function practiceRow(browser, url, screen) {
   const tally = await page.locator('#Label1_1').textContent();
   const [wrong, notFewest, fewest] = answers;
   check(`${row}: paying 306, each of the three answers, said as shown`,
-        task === 'Изплатете 306 с възможно най-малко банкноти.' &&
-            wrong[0] === 'Сборът е 304, а трябва да е 306.' &&
-            notFewest[0].startsWith('Сборът е верен, но с 6 банкноти. Може и с 5.\n306: най-голямата банкнота, която се побира, е 100; остават 206.') &&
-            fewest[0] === 'Вярно! 5 банкноти, по-малко не може.' &&
+        task === 'Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.' &&
+            wrong[0] === 'Сумата е 304\u00a0€, а трябва да е 306\u00a0€.' &&
+            notFewest[0].startsWith('Сумата е вярна, но с 3 банкноти и 3 монети. Може и с 4 банкноти и 1 монета:\n306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€') &&
+            fewest[0] === 'Вярно! 4 банкноти и 1 монета – по-малко не може.' &&
             answers.every(([answer, said]) => said === answer.split('\n')[0]) &&
             tally === 'Верни от първия път: 0 от 1',
         `${task} | ${answers.map(([a]) => a.split('\n')[0]).join(' | ')} | ${tally}`);
@@ -438,14 +438,17 @@ async function worksheetRow(browser, url) {
   for (let p = 1; p <= count; ++p) pages.push(text(['-f', String(p), '-l', String(p)]));
   const keyPage = pages.findIndex((one) => one.includes('Отговори'));
   const tasks = pages.slice(0, Math.max(keyPage, 0)).join('\n'), key = pages.slice(Math.max(keyPage, 0)).join('\n');
-  const wanted = ['Работен лист № 2026', 'Име:', 'Клас:', 'Дата:', '1. Изплатете 306 с възможно най-малко банкноти.',
-                  '4. Изплатете 422 с възможно най-малко банкноти.',
+  const wanted = ['Работен лист № 2026', 'Име:', 'Клас:', 'Дата:', '1. Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.',
+                  '4. Изплатете 422\u00a0€ с възможно най-малко банкноти и монети.',
                   '5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.', 'Брой начини',
                   '7. Платете 4 със стойностите 4, 3 и 1.'];
-  const answers = ['Отговори — работен лист № 2026', '1. 306 = 100 + 100 + 100 + 5 + 1: 5 банкноти',
-                   '306: най-голямата банкнота, която се побира, е 100; остават 206.', '5. 5: 4 начина',
+  const answers = ['Отговори — работен лист № 2026', '1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета',
+                   '306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€', '5. 5: 4 начина',
                    '20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5'];
-  const missing = [...wanted.filter((one) => !tasks.includes(one)), ...answers.filter((one) => !key.includes(one))];
+  // pdftotext gives a no-break space back as a space.
+  const spaced = (text) => text.replace(/\u00a0/g, ' ');
+  const missing = [...wanted.map(spaced).filter((one) => !tasks.includes(one)),
+                   ...answers.map(spaced).filter((one) => !key.includes(one))];
   const fonts = require('child_process').execFileSync('pdffonts', [pdf], {encoding: 'utf8'}).trim().split('\n').slice(2);
   const unembedded = fonts.filter((font) => !font.split(/\s+/).includes('yes'));
   require('child_process').execFileSync('pdftoppm', ['-r', '60', '-gray', '-png', pdf, path.join(screenshots, 'worksheet-2026-grey')]);
@@ -813,7 +816,7 @@ async function loadingAndThemes(browser, url) {
   await wrongRange.close();
   check('practice.html with a range it does not have says so, and draws from the default',
         rangeSaid === 'Сумите за плащане се избират така: 0 – до 100, 1 – до 1000, 2 – до 10\u00a0000.' &&
-            rangeTask === 'Изплатете 306 с възможно най-малко банкноти.', `"${rangeSaid}", "${rangeTask}"`);
+            rangeTask === 'Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.', `"${rangeSaid}", "${rangeTask}"`);
   check('practice.html?seed=0 repeats its tasks, as every seed does; a seed it does not take is named',
         tasks[0] === tasks[1] && tasks[2] === tasks[3] && tasks[0] !== '' && named.includes('„abc“ не е номер на задачи'),
         `${tasks.join(' | ')} | "${named}"`);

@@ -389,7 +389,7 @@ async function practicePage(engine, url, width) {
   const splitting = await fits();
   await tab.screenshot(shot(engine, `practice-${width}-split`));
   check(engine.name, `the practice page at ${width} px${where}: both exercises answered, the task whole, no sideways scrolling`,
-        task === 'Изплатете 306 с възможно най-малко банкноти.' && answer === 'Сборът е 300, а трябва да е 306.' &&
+        task === 'Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.' && answer === 'Сумата е 300\u00a0€, а трябва да е 306\u00a0€.' &&
             way === 'Нов начин! Намерен е 1 от 4 начина.' &&
             [start, paying, splitting].every((fit) => fit.sideways <= 0 && !fit.taskCut),
         `"${answer}", "${way}", ${JSON.stringify([start, paying, splitting])}`);
@@ -461,7 +461,7 @@ async function offline(engine, server, site) {
     return Banknotes.whenLoaded(() => document.getElementById('Label1_0').textContent);
   }).catch((error) => error.message);
   check(engine.name, 'with the server gone, the page reloads from its service worker and pays; the practice page opens',
-        works === '5' && practice === 'Изплатете 306 с възможно най-малко банкноти.', `total "${works}", task "${practice}"`);
+        works === '5' && practice === 'Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.', `total "${works}", task "${practice}"`);
   await tab.close();
 }
 
