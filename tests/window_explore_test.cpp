@@ -77,13 +77,13 @@ void WindowExploreTest::everyControlHasAName() {
   for (const char* name :
        {"Стойност 1", "Стойност 10", "Евро: 100, 50, 20, 10, 5, 2, 1",
         "Центове на САЩ: 25, 10, 5, 1", "Стари британски пенита: 30, 24, 12, 6, 3, 1", "4, 3, 1",
-        "Сума за плащане", "Сума за разбиване", "Изчисли", "Най-големите първо", "Най-малко",
+        "Сума за плащане", "Сума за разбиване", "Изчисли", "Алчен алгоритъм", "Най-малко",
         "Винаги ли дават най-малко", "Начини и работа"})
     QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(", ")));
   // The main window's set, answered at start.
   QVERIFY(In<QRadioButton>("Option1_0")->isChecked());
   QCOMPARE(In<QLineEdit>("Text5_0")->text(), QStringLiteral("100"));
-  QVERIFY(Read("Text6", "Винаги ли дават най-малко").startsWith("Най-големите първо винаги"));
+  QVERIFY(Read("Text6", "Винаги ли дават най-малко").startsWith("Алчният алгоритъм винаги"));
 }
 
 void WindowExploreTest::aReadySetIsAnswered() {
@@ -94,15 +94,16 @@ void WindowExploreTest::aReadySetIsAnswered() {
   TypeInto("Text3_1", "10");
   test_support::AccessibilityEvents events;
   QTest::keyClick(In<QLineEdit>("Text3_1"), Qt::Key_Return);
-  QCOMPARE(Label("Label1_0"), QStringLiteral("Най-големите първо дават 3 банкноти, а може и с 2."));
-  QCOMPARE(Read("Text1", "Най-големите първо").split('\n').first(),
-           QStringLiteral("3 банкноти: 4 + 1 + 1"));
-  QCOMPARE(Read("Text1", "Най-големите първо").split('\n').at(1),
-           QStringLiteral("6: най-голямата банкнота, която се побира, е 4; остават 2."));
-  QCOMPARE(Read("Text2", "Най-малко"), QStringLiteral("2 банкноти: 3 + 3"));
+  QCOMPARE(Label("Label1_0"),
+           QStringLiteral("Алчният алгоритъм дава 3 монети, а може и с 2 монети."));
+  QCOMPARE(Read("Text1", "Алчен алгоритъм").split('\n').first(),
+           QStringLiteral("3 монети: 4 + 1 + 1"));
+  QCOMPARE(Read("Text1", "Алчен алгоритъм").split('\n').at(1),
+           QStringLiteral("6 : 4 = 1, остатък 2 → 1 монета от 4"));
+  QCOMPARE(Read("Text2", "Най-малко"), QStringLiteral("2 монети: 3 + 3"));
   QCOMPARE(Read("Text6", "Винаги ли дават най-малко"),
-           QStringLiteral(
-               "Най-малката сума, за която не дават най-малко: 6 (4 + 1 + 1, а може 3 + 3)."));
+           QStringLiteral("Най-малката сума, за която алчният алгоритъм не дава най-малко: 6 (4 + "
+                          "1 + 1, а може 3 + 3)."));
   QVERIFY(
       Read("Text7", "Начини и работа").startsWith(QStringLiteral("Начини да се получи 10: 8.")));
   if (test_support::AccessibilityEvents::Listening()) {
@@ -124,7 +125,7 @@ void WindowExploreTest::aTypedSetIsAnswered() {
   TypeInto("Text3_0", "99");
   TypeInto("Text3_1", "99");
   QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
-  QCOMPARE(Label("Label1_0"), QStringLiteral("Най-големите първо дават най-малко банкноти: 8."));
+  QCOMPARE(Label("Label1_0"), QStringLiteral("Алчният алгоритъм дава най-малко: 8 монети."));
   const QString ways = Read("Text7", "Начини и работа");
   QCOMPARE(ways.split('\n').first(), QStringLiteral("Начини да се получи 99: 3950."));
   QVERIFY2(ways.contains(QStringLiteral("5\u00a0000\u00a0000 комбинации")), qPrintable(ways));

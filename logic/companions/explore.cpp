@@ -15,54 +15,53 @@ namespace {
 
 std::string N(std::int64_t number) { return Quantity(number); }
 
-std::string Banknotes(std::int64_t count) { return Counted(count, Noun::Banknote); }
-
 }  // namespace
 
 namespace {
 
-// The steps, as the practice window words them; past a screenful, how many more.
-std::string StepsText(const ValueSet& values, std::int64_t amount, const Payment& greedy) {
-  constexpr std::int64_t kShownSteps = 120;
+// How largest first pays, a line a value it uses.
+std::string StepsText(const ValueSet& values, std::int64_t amount) {
   std::string text;
-  for (const GreedyStep& step : LargestFirstSteps(values, amount, kShownSteps))
-    text.append("\n").append(StepText(step));
-  const std::int64_t steps = greedy.banknotes;
-  if (steps > kShownSteps)
-    text += "\n… и още " + Counted(steps - kShownSteps, Noun::Step) + " по същото правило.";
+  for (const std::string& line : DivisionLinesWith(values, amount)) text.append("\n").append(line);
   return text;
 }
 
 std::string LargestFirstText(const ValueSet& values, std::int64_t amount, const Payment& greedy) {
-  std::string text = greedy.paid ? Banknotes(greedy.banknotes) + ": " + AsSum(values, greedy)
+  std::string text = greedy.paid ? PiecesWith(values, greedy) + ": " + AsSum(values, greedy)
                                  : "Не се изплаща: остава " + N(greedy.left) + ".";
-  return text + StepsText(values, amount, greedy);
+  return text + StepsText(values, amount);
 }
 
 std::string FewestText(const ValueSet& values, const Payment& fewest) {
-  return fewest.paid ? Banknotes(fewest.banknotes) + ": " + AsSum(values, fewest)
+  return fewest.paid ? PiecesWith(values, fewest) + ": " + AsSum(values, fewest)
                      : "Не може да се изплати.";
 }
 
-std::string Verdict(std::int64_t amount, const Payment& greedy, const Payment& fewest) {
+// "банкноти и монети" for the euro, "монети" for any other set.
+std::string PiecesNamed(const ValueSet& values) {
+  return values == EuroValues() ? "банкноти и монети" : "монети";
+}
+
+std::string Verdict(const ValueSet& values, std::int64_t amount, const Payment& greedy,
+                    const Payment& fewest) {
   if (!fewest.paid) return N(amount) + " не може да се изплати с тези стойности.";
   if (!greedy.paid)
-    return "Най-големите първо не изплащат " + N(amount) + ": остава " + N(greedy.left) +
-           ". А може с " + Banknotes(fewest.banknotes) + ".";
+    return "Алчният алгоритъм не изплаща " + N(amount) + ": остава " + N(greedy.left) +
+           ". А може с " + PiecesWith(values, fewest) + ".";
   if (greedy.banknotes > fewest.banknotes)
-    return "Най-големите първо дават " + Banknotes(greedy.banknotes) + ", а може и с " +
-           N(fewest.banknotes) + ".";
-  return "Най-големите първо дават най-малко банкноти: " + N(greedy.banknotes) + ".";
+    return "Алчният алгоритъм дава " + PiecesWith(values, greedy) + ", а може и с " +
+           PiecesWith(values, fewest) + ".";
+  return "Алчният алгоритъм дава най-малко: " + PiecesWith(values, greedy) + ".";
 }
 
 std::string AlwaysText(const ValueSet& values, const GreedyCheck& check) {
   switch (check.kind) {
     case GreedyCheck::Always:
-      return "Най-големите първо винаги дават най-малко банкноти: проверени са всички суми до " +
-             N(check.checked) + ", а по-нататък не е нужно.";
+      return "Алчният алгоритъм винаги дава най-малко " + PiecesNamed(values) +
+             ": проверени са всички суми до " + N(check.checked) + ", а по-нататък не е нужно.";
     case GreedyCheck::FailsAt:
-      return "Най-малката сума, за която не дават най-малко: " + N(check.amount) + " (" +
-             AsSum(values, LargestFirst(values, check.amount)) + ", а може " +
+      return "Най-малката сума, за която алчният алгоритъм не дава най-малко: " + N(check.amount) +
+             " (" + AsSum(values, LargestFirst(values, check.amount)) + ", а може " +
              AsSum(values, Fewest(values, check.amount)) + ").";
     case GreedyCheck::Unpayable:
       break;
@@ -137,7 +136,7 @@ void Explore(ExploreState& state) {
   if (amount.number) {
     const Payment greedy = LargestFirst(values, *amount.number);
     const Payment fewest = Fewest(values, *amount.number);
-    state.verdict = Verdict(*amount.number, greedy, fewest);
+    state.verdict = Verdict(values, *amount.number, greedy, fewest);
     state.largest_first = LargestFirstText(values, *amount.number, greedy);
     state.fewest = FewestText(values, fewest);
   } else {

@@ -96,7 +96,7 @@ std::string WorksheetChoiceWrong(WorksheetChoice choice) {
     case WorksheetChoice::Splits:
       return "Броят на задачите за разбиване" + counts;
     case WorksheetChoice::Explorations:
-      return "Броят на задачите за най-големите първо" + counts;
+      return "Броят на задачите за алчния алгоритъм" + counts;
     case WorksheetChoice::PaymentRange:
       return "Сумите за плащане се избират така: 0 – до 100, 1 – до 1000, 2 – до 10\u00a0000.";
     case WorksheetChoice::SplitRange:
@@ -198,17 +198,18 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
         {WorksheetTask::LargestFirst,
          Numbered(++task,
                   "Платете " + N(amount) + " със стойностите " + Named(values) +
-                      ". Колко банкноти дават най-големите първо и колко е най-малкият брой?"),
-         {"Най-големите първо", "Най-малко"},
+                      ". Колко на брой дава алчният алгоритъм (първо най-голямата стойност, "
+                      "която не е по-голяма от остатъка) и колко е най-малкият брой?"),
+         {"Алчен алгоритъм", "Най-малко"},
          0});
     const Payment greedy = LargestFirst(values, amount), fewest = Fewest(values, amount);
-    const auto paid = [&](const Payment& payment) {
-      return payment.paid ? N(payment.banknotes) + " (" + AsSum(values, payment) + ")"
-                          : "не изплащат";
+    const auto paid = [&](const Payment& payment, const char* unpaid) {
+      return payment.paid ? N(payment.banknotes) + " (" + AsSum(values, payment) + ")" : unpaid;
     };
-    sheet.answers.push_back({Numbered(task, N(amount) + ": най-големите първо " + paid(greedy) +
-                                                ", най-малко " + paid(fewest) + "."),
-                             {}});
+    sheet.answers.push_back(
+        {Numbered(task, N(amount) + ": алчният алгоритъм " + paid(greedy, "не изплаща сумата") +
+                            ", най-малко " + paid(fewest, "– не може да се изплати") + "."),
+         {}});
   }
   sheet.on_screen = "Същите първи задачи на екрана: страницата " +
                     PracticeAddress(*number, payment_range, split_range) +

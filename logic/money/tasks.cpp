@@ -23,6 +23,10 @@ std::string PaymentTask(std::int32_t amount) {
   return "Изплатете " + N(amount) + "\u00a0€ с възможно най-малко банкноти и монети.";
 }
 
+std::string SplitTask(std::int32_t sum) {
+  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
+}
+
 std::string Pieces(std::int64_t banknotes, std::int64_t coins) {
   if (banknotes == 0 && coins == 0) return "0 банкноти и монети";
   if (coins == 0) return Counted(banknotes, Noun::Banknote);
@@ -37,30 +41,28 @@ std::string PiecesOf(std::span<const std::int64_t> counts) {
   return Pieces(banknotes, coins);
 }
 
-std::vector<std::string> DivisionLines(std::int32_t amount) {
+std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t amount) {
+  const bool euro = values == EuroValues();
   std::vector<std::string> lines;
   std::int64_t left = amount;
-  for (const int value : EuroValues()) {
+  for (const int value : values) {
     const std::int64_t count = left / value;
     if (count == 0) continue;
-    const bool coin = value <= kLargestCoin;
+    const bool coin = !euro || value <= kLargestCoin;
     lines.push_back(N(left) + " : " + N(value) + " = " + N(count) + ", остатък " + N(left % value) +
                     " → " + Counted(count, coin ? Noun::Coin : Noun::Banknote) +
-                    (count == 1 ? " от " : " по ") + N(value) + "\u00a0€");
+                    (count == 1 ? " от " : " по ") + N(value) + (euro ? "\u00a0€" : ""));
     left %= value;
   }
   return lines;
 }
 
-std::string SplitTask(std::int32_t sum) {
-  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
+std::vector<std::string> DivisionLines(std::int32_t amount) {
+  return DivisionLinesWith(EuroValues(), amount);
 }
 
-std::string StepText(const GreedyStep& step) {
-  return N(step.left) + ": най-голямата банкнота, която се побира, е " + N(step.banknote) +
-         (step.remains == 0   ? std::string("; не остава нищо.")
-          : step.remains == 1 ? "; остава 1."
-                              : "; остават " + N(step.remains) + ".");
+std::string PiecesWith(const ValueSet& values, const Payment& payment) {
+  return values == EuroValues() ? PiecesOf(payment.counts) : Counted(payment.banknotes, Noun::Coin);
 }
 
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {

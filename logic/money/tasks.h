@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "logic/money/paying.h"
+#include "logic/money/values.h"
 
 namespace banknotes {
 
@@ -49,8 +50,12 @@ std::string PiecesOf(std::span<const std::int64_t> counts);
 // 100 €", "1 : 1 = 1, остатък 0 → 1 монета от 1 €".
 std::vector<std::string> DivisionLines(std::int32_t amount);
 
-// One step as the pupil reads it: "87: най-голямата банкнота, която се побира, е
-// 50; остават 37."
-std::string StepText(const GreedyStep& step);
+// Largest first with any set of values, as the exploring window shows it: "87 :
+// 4 = 21, остатък 3 → 21 монети по 4"; the euro's as DivisionLines writes them.
+// Values that are not the euro's are coins. What is left unpaid has no line.
+std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t amount);
+// What a payment with `values` pays with: the euro's banknotes and coins, any
+// other set's coins ("3 монети").
+std::string PiecesWith(const ValueSet& values, const Payment& payment);
 
 }  // namespace banknotes

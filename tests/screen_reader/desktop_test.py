@@ -88,13 +88,13 @@ def explore_window(orca, checks):
     checks.check("Tab to the amount, after the values and the chosen set", orca.key("Tab"), "Сума за плащане text")
     orca.type("6")
     checks.check("Enter answers, and the answers are said", orca.key("Return"),
-                 "Най-големите първо дават най-малко банкноти: 2.",
+                 "Алчният алгоритъм дава най-малко: 1 банкнота и 1 монета.",
                  absent=("Сума за разбиване",))
     orca.key("shift+Tab")
     orca.key("Down", "Down")
     checks.check("choosing 4, 3, 1 says its answers", orca.key("Down"), "4, 3, 1",
-                 "Най-големите първо дават 3 банкноти, а може и с 2.",
-                 "Най-малката сума, за която не дават най-малко: 6 (4 + 1 + 1, а може 3 + 3).")
+                 "Алчният алгоритъм дава 3 монети, а може и с 2 монети.",
+                 "Най-малката сума, за която алчният алгоритъм не дава най-малко: 6 (4 + 1 + 1, а може 3 + 3).")
 
 
 def main():

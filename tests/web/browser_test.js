@@ -333,7 +333,7 @@ async function exploreRow(browser, url, screen) {
   const missing = [];
   for (const [role, name] of [['textbox', 'Стойност 1'], ['textbox', 'Стойност 10'], ['radio', '4, 3, 1'],
                               ['radio', 'Евро: 100, 50, 20, 10, 5, 2, 1'], ['textbox', 'Сума за плащане'],
-                              ['textbox', 'Сума за разбиване'], ['button', 'Изчисли'], ['textbox', 'Най-големите първо'],
+                              ['textbox', 'Сума за разбиване'], ['button', 'Изчисли'], ['textbox', 'Алчен алгоритъм'],
                               ['textbox', 'Най-малко'], ['textbox', 'Винаги ли дават най-малко'],
                               ['textbox', 'Начини и работа']])
     if (!(await page.getByRole(role, {name, exact: true}).count())) missing.push(`${role} ${name}`);
@@ -343,7 +343,7 @@ async function exploreRow(browser, url, screen) {
 
   const answers = async () => ({
     verdict: await page.locator('#Label1_0').textContent(),
-    largestFirst: (await visit.box('Най-големите първо').inputValue()).split('\n')[0],
+    largestFirst: (await visit.box('Алчен алгоритъм').inputValue()).split('\n')[0],
     fewest: await visit.box('Най-малко').inputValue(),
     always: await visit.box('Винаги ли дават най-малко').inputValue(),
     ways: (await visit.box('Начини и работа').inputValue()).split('\n'),
@@ -358,9 +358,9 @@ async function exploreRow(browser, url, screen) {
   const said = await visit.said();
   await visit.shot(`${shot}-ready-set`);
   check(`${row}: 4, 3, 1 pays 6 with 3 banknotes where 2 will do, fails first at 6, and makes 10 in 8 ways`,
-        ready.verdict === 'Най-големите първо дават 3 банкноти, а може и с 2.' &&
-            ready.largestFirst === '3 банкноти: 4 + 1 + 1' && ready.fewest === '2 банкноти: 3 + 3' &&
-            ready.always === 'Най-малката сума, за която не дават най-малко: 6 (4 + 1 + 1, а може 3 + 3).' &&
+        ready.verdict === 'Алчният алгоритъм дава 3 монети, а може и с 2 монети.' &&
+            ready.largestFirst === '3 монети: 4 + 1 + 1' && ready.fewest === '2 монети: 3 + 3' &&
+            ready.always === 'Най-малката сума, за която алчният алгоритъм не дава най-малко: 6 (4 + 1 + 1, а може 3 + 3).' &&
             ready.ways[0] === 'Начини да се получи 10: 8.' && said.startsWith(ready.verdict),
         `${JSON.stringify(ready)} | said "${said}"`);
 
