@@ -74,11 +74,11 @@ void WindowExploreTest::everyControlHasAName() {
   QCOMPARE(explore_->windowTitle(), QStringLiteral("Изследване"));
   const QStringList names = test_support::AccessibleNames(*explore_);
   QVERIFY2(!names.join('|').contains(QStringLiteral("(no name")), qPrintable(names.join(", ")));
-  for (const char* name :
-       {"Стойност 1", "Стойност 10", "Евро: 100, 50, 20, 10, 5, 2, 1",
-        "Центове на САЩ: 25, 10, 5, 1", "Стари британски пенита: 30, 24, 12, 6, 3, 1", "4, 3, 1",
-        "Сума за плащане", "Сума за разбиване", "Изчисли", "Алчен алгоритъм", "Най-малко",
-        "Винаги ли дават най-малко", "Начини и работа"})
+  for (const char* name : {"Стойност 1", "Стойност 10", "Евро: 100, 50, 20, 10, 5, 2, 1",
+                           "Монети на САЩ в центове: 25, 10, 5, 1",
+                           "Стари британски монети в пенса: 30, 24, 12, 6, 3, 1", "4, 3, 1",
+                           "Сума за плащане", "Сума за разбиване", "Изчисли", "Алчен алгоритъм",
+                           "Най-малко", "Винаги ли дават най-малко", "Начини и работа"})
     QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(", ")));
   // The main window's set, answered at start.
   QVERIFY(In<QRadioButton>("Option1_0")->isChecked());

@@ -20,8 +20,8 @@ inline constexpr int kLargestCoin = 2;
 // The ready-made sets, as their options name them, and their values.
 inline constexpr std::size_t kReadySets = 4;
 inline constexpr const char* kReadySetCaptions[kReadySets] = {
-    "Евро: 100, 50, 20, 10, 5, 2, 1", "Центове на САЩ: 25, 10, 5, 1",
-    "Стари британски пенита: 30, 24, 12, 6, 3, 1", "4, 3, 1"};
+    "Евро: 100, 50, 20, 10, 5, 2, 1", "Монети на САЩ в центове: 25, 10, 5, 1",
+    "Стари британски монети в пенса: 30, 24, 12, 6, 3, 1", "4, 3, 1"};
 const ValueSet& ReadySetValues(int ready_set);
 
 }  // namespace banknotes

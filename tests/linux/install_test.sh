@@ -24,7 +24,7 @@ expect_files() {
   local prefix=$1 size file
   [ -x "$prefix/bin/banknotes" ] || fail "no bin/banknotes under $prefix"
   for file in "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
-    share/doc/banknotes/copyright share/man/man1/banknotes.1.gz; do
+    share/doc/banknotes/copyright share/man/man1/banknotes.1.gz share/man/bg/man1/banknotes.1.gz; do
     [ -f "$prefix/$file" ] || fail "no $file under $prefix"
   done
   for size in 16 24 32 48 64 128 256; do
