@@ -432,7 +432,7 @@ int main(int argc, char* argv[]) {
   WritePage(templates, out, "worksheet.html", "companion.html.in", "worksheet-form", worksheet_form,
             "Работен лист", facts,
             Join({"<a href=\"practice.html\">", Escape(product::kPracticeName), "</a>"}),
-            "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Листът\"></section>");
+            "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Работният лист\"></section>");
   Write(out + "/worksheet-form.css", worksheet_form.Stylesheet());
   // One stylesheet for every page, from its parts by what they style.
   std::string page_css;

@@ -239,7 +239,7 @@ async function practiceRow(browser, url, screen) {
   await main.press(main.page.getByRole('link', {name: 'Към банкнотите'}));
   await main.page.waitForURL(url);
   check(`${row}: the link "Упражнение" opens the practice page, and its link leads back`,
-        title === 'Упражнение' && (await main.page.title()) === 'Математика - минимален брой банкноти', title);
+        title === 'Упражнение – Банкноти' && (await main.page.title()) === 'Математика - минимален брой банкноти', title);
   await main.page.close();
 
   const visit = await Visit.open(context, `${url}practice.html?seed=2026`, screen.touch);
@@ -339,7 +339,7 @@ async function exploreRow(browser, url, screen) {
     if (!(await page.getByRole(role, {name, exact: true}).count())) missing.push(`${role} ${name}`);
   const atStart = await visit.box('Стойност 1').inputValue();
   check(`${row}: every control has its name, and the main window's set stands at start`,
-        !missing.length && atStart === '100' && (await page.title()) === 'Изследване', missing.join(', '));
+        !missing.length && atStart === '100' && (await page.title()) === 'Изследване – Банкноти', missing.join(', '));
 
   const answers = async () => ({
     verdict: await page.locator('#Label1_0').textContent(),
