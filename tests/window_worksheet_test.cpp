@@ -131,7 +131,7 @@ void WindowWorksheetTest::thePdfHoldsTheTasksAndTheKeyFromPageTwo() {
        {"Име:", "Клас:", "Дата:", "1. Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.",
         "4. Изплатете 422\u00a0€ с възможно най-малко банкноти и монети.",
         "5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.", "Брой начини",
-        "7. Платете 4 със стойностите 4, 3 и 1."})
+        "7. Платете 34 със стойностите 4, 3 и 1."})
     QVERIFY2(tasks.contains(Spaced(text)), qPrintable(tasks));
   QVERIFY2(pages[key_page].trimmed().startsWith(QStringLiteral("Отговори — работен лист № 2026")),
            qPrintable(pages[key_page]));

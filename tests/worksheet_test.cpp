@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,7 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
                 "4. Изплатете 422\u00a0€ с възможно най-малко банкноти и монети.",
                 "5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.",
                 "6. Намерете всички начини да разбиете 10 на 20, 10, 5, 2 и 1.",
-                "7. Платете 4 със стойностите 4, 3 и 1. Колко на брой дава алчният алгоритъм "
+                "7. Платете 34 със стойностите 4, 3 и 1. Колко на брой дава алчният алгоритъм "
                 "(първо най-голямата стойност, която не е по-голяма от остатъка) и колко е "
                 "най-малкият брой?"}));
   EXPECT_EQ(sheet.tasks[0].boxes,
@@ -56,7 +57,8 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
             (std::vector<std::string>{
                 "20*0 + 10*0 + 5*1 + 2*0 + 1*0 = 5", "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5",
                 "20*0 + 10*0 + 5*0 + 2*1 + 1*3 = 5", "20*0 + 10*0 + 5*0 + 2*0 + 1*5 = 5"}));
-  EXPECT_EQ(sheet.answers[6].heading, "7. 4: алчният алгоритъм 1 (4), най-малко 1 (4).");
+  EXPECT_EQ(sheet.answers[6].heading,
+            "7. 34: алчният алгоритъм 10 (8 × 4 + 1 + 1), най-малко 9 (7 × 4 + 3 + 3).");
   EXPECT_EQ(sheet.on_screen,
             "Същите първи задачи на екрана: страницата "
             "practice.html?seed=2026&paymentRange=1&splitRange=0 или програмата: banknotes "
@@ -157,6 +159,35 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
     EXPECT_EQ(made.sheet.tasks[i].lines, 41);  // the ways of 20
     EXPECT_EQ(made.sheet.answers[i].lines.size(), SplitHunt(sum).ways()) << text;
   }
+}
+
+// Largest first's tasks teach: where it and the fewest differ, at most one
+// where they agree, no amount twice; with the euro, where they always agree,
+// as with the cents of the USA, every task agrees and still none repeats.
+TEST(Worksheet, LargestFirstTasksAreWhereItFails) {
+  const struct {
+    int ready_set;
+    int most_agreeing;
+  } rows[] = {{3, 1}, {2, 1}, {1, kMostTasks}, {0, kMostTasks}};
+  for (const auto& row : rows)
+    for (int number = 1; number <= 40; ++number) {
+      WorksheetForm form;
+      form.number = std::to_string(number);
+      form.payments = form.splits = "0";
+      form.explorations = "10";
+      form.ready_set = row.ready_set;
+      const WorksheetMade made = MakeWorksheet(form);
+      ASSERT_EQ(made.sheet.tasks.size(), 10u);
+      const ValueSet& values = ReadySetValues(row.ready_set);
+      std::set<std::int32_t> amounts;
+      int agreeing = 0;
+      for (const WorksheetTask& task : made.sheet.tasks) {
+        const std::int32_t amount = std::stoi(task.text.substr(task.text.find("Платете ") + 14));
+        EXPECT_TRUE(amounts.insert(amount).second) << task.text;
+        agreeing += LargestFirst(values, amount).banknotes == Fewest(values, amount).banknotes;
+      }
+      EXPECT_LE(agreeing, row.most_agreeing) << "set " << row.ready_set << ", sheet " << number;
+    }
 }
 
 TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {

@@ -14,6 +14,9 @@
 namespace banknotes {
 namespace {
 
+// The largest amount a "largest first" task asks to pay.
+constexpr std::int32_t kMostExploredAmount = 1000;
+
 std::string N(std::int64_t number) { return IntegerText(number); }
 
 std::string Numbered(std::size_t task, const std::string& text) {
@@ -164,11 +167,30 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
   while (sums.size() < *splits) sums.Add([&] { return DrawSum(random, split_range); });
   amounts.resize(*payments);
   sums.resize(*splits);
-  // Amounts up to where largest first can first fail with the set.
-  const std::int32_t explored_most = values.size() < 2 ? 10 : values[0] + values[1] - 1;
+  // Tasks that teach: amounts where largest first and the fewest differ, with
+  // at most one where they agree; never one twice. A set where they always
+  // agree has only such amounts to ask.
+  const std::int32_t explored_most =
+      std::min<std::int32_t>(kMostExploredAmount, std::max(10, 10 * values.front()));
+  GreedyAmounts pools = SortedByGreedy(values, explored_most);
+  int agreeing = pools.differ.empty() ? *explorations : std::min(*explorations / 2, 1);
+  agreeing = std::max(agreeing, *explorations - static_cast<int>(pools.differ.size()));
   Distinct explored(explored_most);
-  while (explored.size() < *explorations)
-    explored.Add([&] { return Uniform(random, 1, explored_most); });
+  const auto take = [&](std::vector<std::int32_t>& pool) {
+    // A set that pays none of these amounts: any, said unpaid in the key.
+    if (pool.empty()) return explored.Add([&] { return Uniform(random, 1, explored_most); });
+    const auto at =
+        static_cast<std::size_t>(Uniform(random, 0, static_cast<std::int32_t>(pool.size()) - 1));
+    explored.Add(pool[at]);
+    pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(at));
+  };
+  // The agreeing one stands where the draw puts it among the others.
+  const int agreeing_at = *explorations > 0 ? Uniform(random, 0, *explorations - 1) : 0;
+  for (int task = 0; task < *explorations; ++task) {
+    const bool agree =
+        agreeing >= *explorations || (agreeing > 0 && task == agreeing_at) || pools.differ.empty();
+    take(agree ? pools.agree : pools.differ);
+  }
 
   Worksheet& sheet = made.sheet;
   sheet.title = "Работен лист № " + N(*number);

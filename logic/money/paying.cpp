@@ -70,6 +70,18 @@ Payment Fewest(const ValueSet& values, std::int64_t amount) {
   return FewestFrom(FewestUpTo(values, std::max<std::int64_t>(amount, 0)), values, amount);
 }
 
+GreedyAmounts SortedByGreedy(const ValueSet& values, std::int32_t most) {
+  GreedyAmounts sorted;
+  const FewestTable table = FewestUpTo(values, std::max(most, 0));
+  for (std::int32_t amount = 1; amount <= most; ++amount) {
+    const int fewest = table.banknotes[static_cast<std::size_t>(amount)];
+    if (fewest == kNone) continue;
+    const Payment greedy = LargestFirst(values, amount);
+    (greedy.paid && greedy.banknotes == fewest ? sorted.agree : sorted.differ).push_back(amount);
+  }
+  return sorted;
+}
+
 GreedyCheck CheckLargestFirst(const ValueSet& values) {
   GreedyCheck check;
   if (values.empty() || values.back() != 1) {

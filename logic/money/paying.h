@@ -36,6 +36,12 @@ std::vector<GreedyStep> LargestFirstSteps(const ValueSet& values, std::int64_t a
 // The fewest there are, by dynamic programming over the amounts up to `amount`;
 // among payments as few, the one with the most of the largest values.
 Payment Fewest(const ValueSet& values, std::int64_t amount);
+// The amounts from 1 to `most` where largest first pays with more than the
+// fewest, or cannot pay what can be paid; and those where the two agree.
+struct GreedyAmounts {
+  std::vector<std::int32_t> differ, agree;
+};
+GreedyAmounts SortedByGreedy(const ValueSet& values, std::int32_t most);
 
 // A payment as a sum, largest first, with many of one value as a product:
 // "4 + 1 + 1", "10000 + 9998 × 1".
