@@ -74,12 +74,14 @@ std::string WaysText(const ValueSet& values, std::int64_t sum) {
   const Trial trial = TryEveryCombination(values, sum);
   return "Начини да се получи " + N(sum) + ": " +
          QuantityOfDigits(CountWays(values, sum).Digits()) +
-         ".\nОпитване на всички комбинации, по един вложен цикъл за стойност: " +
+         ".\nОпитване на всички комбинации (за всяка стойност по един цикъл, вложен в цикъла на "
+         "предишната): " +
          CountedOfDigits(trial.combinations.Digits(), Noun::Combination) + ", " +
          (trial.estimated
               ? "около " + DurationText(trial.seconds) + " (оценка по измерената скорост)"
               : DurationText(trial.seconds) + " (измерено)") +
-         ".\nБроене с динамично програмиране: " +
+         ".\nБроене с динамично програмиране (начините за всяка сума се получават от вече "
+         "преброените за по-малките суми): " +
          Counted(static_cast<std::int64_t>(CountSteps(values, sum)), Noun::Step) + " (" + N(sum) +
          " × " + N(static_cast<std::int64_t>(values.size())) + ").";
 }
