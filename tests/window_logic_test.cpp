@@ -75,9 +75,10 @@ TEST(PracticeWindow, SettingsItCannotTakeAreSaidAndTheDefaultsStand) {
   } rows[] = {
       {"AllTaken", "seed=2026&paymentRange=0&splitRange=1", "", 0},
       {"NoSeed", "seed=abc",
-       "„abc“ не е номер на задачи: той е цяло число от 0 до 4294967295. Задачите са случайни.", 1},
+       "„abc“ не е номер на задачи: той е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295. Задачите са случайни.", 1},
       {"SeedPastItsRange", "seed=4294967296",
-       "„4294967296“ не е номер на задачи: той е цяло число от 0 до 4294967295. Задачите са "
+       "„4294967296“ не е номер на задачи: той е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295. "
+       "Задачите са "
        "случайни.",
        1},
       {"RangeNotThere", "paymentRange=3", range, 1},

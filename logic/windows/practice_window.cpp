@@ -1,5 +1,6 @@
 #include "logic/companions/practice.h"
 #include "logic/companions/worksheet.h"
+#include "logic/money/number_text.h"
 #include "logic/windows/form_layout.h"
 #include "logic/windows/window_logic.h"
 
@@ -103,8 +104,8 @@ MadeWindow MakePracticeWindow(const Settings& settings, std::uint32_t random) {
         seed = static_cast<std::uint32_t>(std::stoull(value));
       else
         made.wrong = "„" + value +
-                     "“ не е номер на задачи: той е цяло число от 0 до 4294967295. Задачите са "
-                     "случайни.";
+                     "“ не е номер на задачи: той е цяло число от 0 до " + Quantity(UINT32_MAX) +
+                     ". Задачите са случайни.";
     }
     for (std::size_t r = 0; r < std::size(kRangeChoices); ++r) {
       if (name != kWorksheetChoiceNames[static_cast<std::size_t>(kRangeChoices[r])]) continue;

@@ -1,0 +1,168 @@
+// Every text of ours the logic makes, read by the rules of how we write
+// Bulgarian: no hyphen between spaces, numbers of five digits or more grouped,
+// no "1" before a plural noun, no Latin letter inside a Cyrillic word, and
+// „…“ rather than straight quotes. The main window's own captions and its
+// description box are the original program's and are not ours to mend.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "logic/companions/explore.h"
+#include "logic/companions/practice.h"
+#include "logic/companions/worksheet.h"
+#include "logic/money/duration_text.h"
+#include "logic/money/values.h"
+#include "logic/windows/form_layout.h"
+#include "logic/windows/window_logic.h"
+
+namespace banknotes {
+namespace {
+
+// What a rule finds wrong in `text`, or nothing.
+std::string Broken(const std::string& text) {
+  static const std::wregex kNumber(L"(^|[^0-9\u00a0])[0-9]{5,}");
+  static const std::wregex kOneBeforePlural(
+      L"(^|[^0-9\u00a0])1 (банкноти|монети|начина|стъпки|комбинации|дни|години|задачи)");
+  static const std::wregex kMixedWord(L"[а-яА-Я][a-zA-Z]|[a-zA-Z][а-яА-Я]");
+  std::wstring wide;
+  // UTF-8 to code points, enough for the rules' letters.
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    wchar_t point = length == 1 ? byte : byte & (0x3F >> (length - 1));
+    for (int k = 1; k < length && i + k < text.size(); ++k)
+      point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    wide += point;
+    i += static_cast<std::size_t>(length);
+  }
+  // What the user typed, quoted back, is theirs.
+  for (std::size_t open = wide.find(L'„'); open != std::wstring::npos; open = wide.find(L'„')) {
+    const std::size_t close = wide.find(L'“', open);
+    wide.erase(open, close == std::wstring::npos ? std::wstring::npos : close - open + 1);
+  }
+  if (wide.find(L" - ") != std::wstring::npos) return "a hyphen between spaces";
+  if (std::regex_search(wide, kNumber)) return "a number of five digits or more, not grouped";
+  if (std::regex_search(wide, kOneBeforePlural)) return "1 before a plural noun";
+  if (std::regex_search(wide, kMixedWord)) return "a Latin letter inside a Cyrillic word";
+  if (wide.find(L'"') != std::wstring::npos) return "a straight quote";
+  return "";
+}
+
+TEST(TextRules, CatchWhatTheyAreFor) {
+  const struct {
+    const char* text;
+    bool broken;
+  } rows[] = {{"Банкноти - Упражнение", true},
+              {"Банкноти – Упражнение", false},
+              {"до 10000", true},
+              {"до 10\u00a0000", false},
+              {"до 1000", false},
+              {"1 банкноти", true},
+              {"21 банкноти", false},
+              {"11 начина", false},
+              {"1 начин", false},
+              {"Cтойност", true},
+              {"\"Изведи\"", true},
+              {"„Изведи“", false},
+              {"practice.html?seed=2026", false},
+              {"11\u00a0001 начина", false},
+              {"„99999999999“ не е номер", false}};
+  for (const auto& row : rows) EXPECT_EQ(!Broken(row.text).empty(), row.broken) << row.text;
+}
+
+// What the windows' tables say: captions, names and descriptions.
+std::vector<std::string> TableTexts() {
+  std::vector<std::string> texts;
+  for (const FormLayout* layout : {&kMainForm, &kPracticeForm, &kExploreForm, &kWorksheetForm})
+    for (const Control& control : layout->controls) {
+      if (layout != &kMainForm) texts.emplace_back(control.text);
+      texts.emplace_back(control.accessible_name);
+      texts.emplace_back(control.description);
+    }
+  return texts;
+}
+
+// What the companions answer to a pupil's and a teacher's tries.
+std::vector<std::string> AnsweredTexts() {
+  std::vector<std::string> texts;
+  const auto add = [&](const std::string& text) { texts.push_back(text); };
+  // Practice: each exercise, each button, answers wrong, right and not fewest.
+  for (const std::uint32_t seed : {1u, 2026u, 99u}) {
+    Practice practice(seed, PaymentRange::UpTo10000, SplitRange::From11To20);
+    PracticeState state;
+    practice.Show(state);
+    add(state.task);
+    for (const char* count : {"", "1", "99", "100"}) {
+      for (std::string& box : state.counts) box = count;
+      practice.Click(state, kCheckButton);
+      add(state.answer);
+      add(state.tally);
+    }
+    state.exercise = Exercise::Split;
+    for (const char* sum : {"1", "2", "11", "99"}) {
+      state.sum = sum;
+      practice.Click(state, kShowAllButton);
+      add(state.answer);
+      add(state.task);
+      state.way = {"0", "0", "0", "0", sum};
+      practice.Click(state, kCheckButton);
+      add(state.answer);
+    }
+  }
+  // Exploring: every ready set, amounts and sums to its edges, and wrong input.
+  for (int set = 0; set < static_cast<int>(kReadySets); ++set)
+    for (const char* amount : {"1", "6", "48", "9999", "10000", "10001", "0", "x"}) {
+      ExploreState state;
+      ChooseReadySet(state, set);
+      state.amount = amount;
+      state.sum = amount;
+      Explore(state);
+      for (const std::string& text : {state.message, state.verdict, state.largest_first,
+                                      state.fewest, state.always, state.ways})
+        add(text);
+    }
+  // Worksheets: the most of every task, every choice wrong.
+  for (int set = 0; set < static_cast<int>(kReadySets); ++set) {
+    WorksheetForm form;
+    form.payments = form.splits = form.explorations = "10";
+    form.ready_set = set;
+    form.payment_range = static_cast<int>(PaymentRange::UpTo10000);
+    const Worksheet sheet = MakeWorksheet(form).sheet;
+    add(sheet.title);
+    add(sheet.key_title);
+    add(sheet.on_screen);
+    for (const WorksheetTask& task : sheet.tasks) {
+      add(task.text);
+      for (const std::string& box : task.boxes) add(box);
+    }
+    for (const WorksheetAnswer& answer : sheet.answers) {
+      add(answer.heading);
+      for (const std::string& line : answer.lines) add(line);
+    }
+  }
+  for (std::size_t i = 0; i < kWorksheetChoices; ++i)
+    add(WorksheetChoiceWrong(static_cast<WorksheetChoice>(i)));
+  for (const char* query : {"seed=abc", "seed=99999999999", "paymentRange=9", "splitRange=x"})
+    add(MakeWindow("PracticeForm", SettingsOf(query), 7).wrong);
+  for (const double seconds : {0.0004, 1.0, 3576.0, 86399.0, 1e9, 1e20}) add(DurationText(seconds));
+  return texts;
+}
+
+TEST(TextRules, HoldForEveryTextOfOurs) {
+  std::vector<std::string> texts = TableTexts();
+  const std::vector<std::string> answered = AnsweredTexts();
+  texts.insert(texts.end(), answered.begin(), answered.end());
+  std::size_t read = 0;
+  for (const std::string& text : texts) {
+    if (text.empty()) continue;
+    ++read;
+    const std::string broken = Broken(text);
+    EXPECT_EQ(broken, "") << text;
+  }
+  EXPECT_GT(read, 500u);
+}
+
+}  // namespace
+}  // namespace banknotes
