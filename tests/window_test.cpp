@@ -343,7 +343,7 @@ void WindowTest::overflowShowsAMessageAndChangesNothing() {
   QVERIFY(test_support::ShownMessage());
   QCOMPARE(form_->ReadForm(), before);  // and so it stays while the message is up
   const QString shown = test_support::CloseMessage();
-  QVERIFY2(shown.startsWith(QStringLiteral("Препълване")), qPrintable(shown));
+  QVERIFY2(shown.startsWith(QStringLiteral("Числото е твърде голямо.")), qPrintable(shown));
   QVERIFY(shown.contains(QStringLiteral("Нищо не е променено")));
   QVERIFY(!test_support::ShownMessage());
   QCOMPARE(form_->ReadForm(), before);

@@ -14,7 +14,7 @@ inline constexpr std::string_view kFailureTitle = "Грешка";
 constexpr std::string_view FailureText(Outcome outcome) {
   switch (outcome) {
     case Outcome::Overflow:
-      return "Препълване: числото е\nизвън допустимия обхват.\nНищо не е променено.";
+      return "Числото е твърде голямо.\nНищо не е променено.";
     case Outcome::DivisionByZero:
       return "Деление на нула.\nНищо не е променено.";
     case Outcome::Success:

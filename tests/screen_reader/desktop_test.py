@@ -50,7 +50,7 @@ def main_window(orca, checks):
     orca.type("1E9")
     orca.key("Tab")
     checks.check("a failed payment shows its message", orca.key("Tab", "Return"), "Грешка",
-                 "Препълване: числото е", "Добре")
+                 "Числото е твърде голямо", "Добре")
     checks.check("Enter closes it, back on Въведи", orca.key("Return"), "Въведи push button")
 
 

@@ -48,7 +48,7 @@ def main_page(orca, checks):
     orca.key(*["shift+Tab"] * 6)
     orca.type("1E9")
     orca.key("Tab")
-    checks.check("a failed payment speaks its message", orca.key("Tab", "Return"), "Грешка", "Препълване",
+    checks.check("a failed payment speaks its message", orca.key("Tab", "Return"), "Грешка", "Числото е твърде голямо",
                  "Добре")
     # The focus does not move, so nothing is said, but nothing of the browser either.
     checks.check("Tab stays in the message", orca.key("Tab"), absent=("Tab search", "Chromium", "Въведи"))

@@ -288,7 +288,7 @@ async function mainPage(engine, url) {
                                              total: document.getElementById('Text3_1').value,
                                              focus: document.activeElement.id}));
   check(engine.name, '1E9 shows the overflow message, found by its role, holding the focus; Enter closes it and nothing changed',
-        message.open && message.focusInside && /Препълване/.test(message.text) && dialogFound === 'FailureMessage' &&
+        message.open && message.focusInside && /Числото е твърде голямо/.test(message.text) && dialogFound === 'FailureMessage' &&
             !closed.open && closed.total === '205' && closed.focus === 'Command1_1',
         `${JSON.stringify(message)} → ${JSON.stringify(closed)}`);
 
