@@ -81,8 +81,8 @@ void WindowPracticeTest::everyControlHasAName() {
   QCOMPARE(practice_->windowTitle(), QStringLiteral("Упражнение"));
   const QStringList names = test_support::AccessibleNames(*practice_);
   QVERIFY2(!names.join('|').contains(QStringLiteral("(no name")), qPrintable(names.join(", ")));
-  for (const char* name : {"Плащане", "Разбиване", "Суми до 1000", "брой банкноти 100",
-                           "брой банкноти 1", "Сума за разбиване", "брой по 20", "брой по 1",
+  for (const char* name : {"Плащане", "Разбиване", "Суми до 1000", "Брой банкноти от 100 евро",
+                           "Брой монети от 1 евро", "Сума за разбиване", "Брой по 20", "Брой по 1",
                            "Провери", "Нова задача", "Покажи всички", "Отговор", "Намерени начини"})
     QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(", ")));
   QVERIFY(In<QRadioButton>("Option2_1")->isChecked());  // up to 1000 unless chosen

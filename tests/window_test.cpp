@@ -173,7 +173,8 @@ void WindowTest::fieldBehaviour_data() {
   for (int k = 0; k < 7; ++k) {
     const QString d = QString::fromLatin1(kDenominationNames[k]);
     QTest::newRow(qPrintable("count " + d))
-        << QStringLiteral("Text2_%1").arg(k) << centred << true << 0 << "брой банкноти " + d;
+        << QStringLiteral("Text2_%1").arg(k) << centred << true << 0
+        << (k < 5 ? "Брой банкноти от " : "Брой монети от ") + d + " евро";
   }
 }
 

@@ -23,7 +23,7 @@ inline constexpr Rgb kMarkColour{128, 128, 255};
 
 // A short text of its own storage.
 struct Text {
-  char chars[48]{};
+  char chars[96]{};
   std::size_t size = 0;
   constexpr std::string_view view() const { return {chars, size}; }
 };
@@ -60,10 +60,24 @@ inline constexpr auto kSplitCaptions = [] {
   return captions;
 }();
 
-inline constexpr auto kMarkNames = Each("Вид купюр ", kDenominationCaptions);
-inline constexpr auto kCountNames = Each("брой банкноти ", kDenominationCaptions);
+// The names screen readers say: the euro's 2 and 1 are coins, the rest banknotes.
+inline constexpr std::size_t kFirstCoin = kDenominations - 2;
+inline constexpr auto kMarkNames = [] {
+  std::array<Text, kDenominations> names{};
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    names[k] = Joined({k < kFirstCoin ? "В плащането: банкнота от " : "В плащането: монета от ",
+                       kDenominationCaptions[k], " евро"});
+  return names;
+}();
+inline constexpr auto kCountNames = [] {
+  std::array<Text, kDenominations> names{};
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    names[k] = Joined({k < kFirstCoin ? "Брой банкноти от " : "Брой монети от ",
+                       kDenominationCaptions[k], " евро"});
+  return names;
+}();
 inline constexpr auto kCountCaptions = Each("", kDenominationCaptions, "* ");
-inline constexpr auto kWayNames = Each("брой по ", kSplitCaptions);
+inline constexpr auto kWayNames = Each("Брой по ", kSplitCaptions);
 inline constexpr auto kWayCaptions = Each("", kSplitCaptions, "* ");
 inline constexpr auto kText2Ids = Ids<kDenominations>("Text2");
 inline constexpr auto kText4Ids = Ids<kSplitValues>("Text4");

@@ -21,13 +21,19 @@ def fewest(amount):
     return counts
 
 
+def count_name(banknote):
+    """A count box's name: the euro's 2 and 1 are coins."""
+    return f"Брой {'банкноти' if banknote > 2 else 'монети'} от {banknote} евро"
+
+
 def main_window(orca, checks):
-    checks.check("the window opens on the mark of 100", orca.wait_for("Вид купюр 100"), "Вид купюр 100 check box")
+    checks.check("the window opens on the mark of 100", orca.wait_for("банкнота от 100 евро"),
+                 "В плащането: банкнота от 100 евро check box")
     orca.key(*["Tab"] * 7)
     # Each count box, on its first focus, by its name, not its label's "100* ".
     for banknote in DENOMINATIONS:
         checks.check(f"Tab to the count of {banknote}, first time", orca.key("Tab"),
-                     f"брой банкноти {banknote} read only text", absent=("*",))
+                     f"{count_name(banknote)} read only text", absent=("*",))
     checks.check("Tab to the amount, first time", orca.key("Tab"), "Сума за плащане text")
     orca.type("130")
     orca.key("Tab", "Tab")
@@ -62,7 +68,7 @@ def practice_window(orca, checks):
                  "Плащане")
     checks.check("Tab enters the range at the chosen option", orca.key("Tab"), "Суми до 1000",
                  "selected radio button", absent=("not selected",))
-    checks.check("Tab to the count of 100, first time", orca.key("Tab"), "брой банкноти 100 text")
+    checks.check("Tab to the count of 100, first time", orca.key("Tab"), "Брой банкноти от 100 евро text")
     if not task:
         checks.check("the task names an amount", said, "Изплатете ")
         return

@@ -19,14 +19,16 @@ def free_port():
 
 
 def main_page(orca, checks):
-    said = orca.wait_for("Вид купюр 100", 60)
-    checks.check("the page opens with the focus on the mark of 100", said, "Вид купюр 100")
+    said = orca.wait_for("банкнота от 100 евро", 60)
+    checks.check("the page opens with the focus on the mark of 100", said, "В плащането: банкнота от 100 евро")
     # The first Tabs follow the window's order, whatever Orca read first.
     for banknote in [50, 20, 10, 5, 2, 1]:
-        checks.check(f"Tab to the mark of {banknote}", orca.key("Tab"), f"Вид купюр {banknote}")
+        checks.check(f"Tab to the mark of {banknote}", orca.key("Tab"),
+                     f"В плащането: {'банкнота' if banknote > 2 else 'монета'} от {banknote} евро")
     checks.check("Tab to the description", orca.key("Tab"), "Описание")
     for banknote in [100, 50, 20, 10, 5, 2, 1]:
-        checks.check(f"Tab to the count of {banknote}", orca.key("Tab"), f"брой банкноти {banknote}")
+        checks.check(f"Tab to the count of {banknote}", orca.key("Tab"),
+                     f"Брой {'банкноти' if banknote > 2 else 'монети'} от {banknote} евро")
     checks.check("Tab to the amount", orca.key("Tab"), "Сума за плащане")
     orca.type("130")
     checks.check("Tab to Чисти, then Въведи", orca.key("Tab", "Tab"), "Въведи")

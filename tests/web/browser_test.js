@@ -57,7 +57,10 @@ class Visit {
   ready() { return this.page.evaluate(async () => (await import('./loading.js')).whenLoaded(() => true)); }
   box(name) { return this.page.getByRole('textbox', {name, exact: true}); }
   button(name) { return this.page.getByRole('button', {name, exact: true}); }
-  mark(denomination) { return this.page.getByRole('checkbox', {name: `Вид купюр ${denomination}`, exact: true}); }
+  mark(denomination) {
+    const name = `В плащането: ${Number(denomination) > 2 ? 'банкнота' : 'монета'} от ${denomination} евро`;
+    return this.page.getByRole('checkbox', {name, exact: true});
+  }
   list() { return this.page.getByRole('listbox', {name: 'Начини на разбиване'}); }
   async press(locator) {
     if (this.touch) await locator.tap();
@@ -246,7 +249,7 @@ async function practiceRow(browser, url, screen) {
   const page = visit.page;
   const missing = [];
   for (const [role, name] of [['radio', 'Плащане'], ['radio', 'Разбиване'], ['radio', 'Суми до 1000'],
-                              ['textbox', 'брой банкноти 100'], ['textbox', 'брой банкноти 1'],
+                              ['textbox', 'Брой банкноти от 100 евро'], ['textbox', 'Брой монети от 1 евро'],
                               ['button', 'Провери'], ['button', 'Нова задача'], ['textbox', 'Отговор']])
     if (!(await page.getByRole(role, {name, exact: true}).count())) missing.push(`${role} ${name}`);
   check(`${row}: every control has its name`, !missing.length, missing.join(', '));
@@ -272,9 +275,9 @@ async function practiceRow(browser, url, screen) {
     answers.push([answer, await page.locator('#Announcement').textContent()]);
     await visit.shot(`${shot}-${answers.length}`);
   };
-  await checkWith([['брой банкноти 100', '3'], ['брой банкноти 2', '2']]);
-  await checkWith([['брой банкноти 2', '3']]);
-  await checkWith([['брой банкноти 2', ''], ['брой банкноти 5', '1'], ['брой банкноти 1', '1']]);
+  await checkWith([['Брой банкноти от 100 евро', '3'], ['Брой монети от 2 евро', '2']]);
+  await checkWith([['Брой монети от 2 евро', '3']]);
+  await checkWith([['Брой монети от 2 евро', ''], ['Брой банкноти от 5 евро', '1'], ['Брой монети от 1 евро', '1']]);
   const tally = await page.locator('#Label1_1').textContent();
   const [wrong, notFewest, fewest] = answers;
   check(`${row}: paying 306, each of the three answers, said as shown`,
@@ -287,14 +290,14 @@ async function practiceRow(browser, url, screen) {
         `${task} | ${answers.map(([a]) => a.split('\n')[0]).join(' | ')} | ${tally}`);
   await visit.axe(`${row}, with an answer`);
 
-  await visit.type('брой банкноти 50', '1a2-');
-  const digits = await visit.box('брой банкноти 50').inputValue();
+  await visit.type('Брой банкноти от 50 евро', '1a2-');
+  const digits = await visit.box('Брой банкноти от 50 евро').inputValue();
   check(`${row}: a count box takes digits only`, digits === '12', digits);
 
   await visit.press(page.getByRole('radio', {name: 'Разбиване'}));
   const splitTask = await page.locator('#Label1_0').textContent();
-  await visit.type('брой по 2', '2');
-  await visit.type('брой по 1', '1');
+  await visit.type('Брой по 2', '2');
+  await visit.type('Брой по 1', '1');
   await visit.press(visit.button('Провери'));
   const found = await visit.box('Отговор').inputValue();
   const list = page.getByRole('listbox', {name: 'Намерени начини'});

@@ -254,7 +254,8 @@ async function mainPage(engine, url) {
   const missing = [];
   const controls = [['button', 'Въведи'], ['button', 'Изведи'], ['button', 'Чисти'], ['textbox', 'Сума за плащане'],
                     ['textbox', 'Обща сума'], ['textbox', 'Сума за разбиване'], ['listbox', 'Начини на разбиване'],
-                    ['checkbox', 'Вид купюр 100'], ['checkbox', 'Вид купюр 1'], ['textbox', 'брой банкноти 100'],
+                    ['checkbox', 'В плащането: банкнота от 100 евро'], ['checkbox', 'В плащането: монета от 1 евро'],
+                    ['textbox', 'Брой банкноти от 100 евро'],
                     ['textbox', 'Описание'], ['link', 'Упражнение']];
   const ids = {};
   for (const [role, name] of controls) {
