@@ -133,7 +133,7 @@ void WindowWorksheetTest::thePdfHoldsTheTasksAndTheKeyFromPageTwo() {
         "5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.", "Брой начини",
         "7. Платете 34 със стойностите 4, 3 и 1."})
     QVERIFY2(tasks.contains(Spaced(text)), qPrintable(tasks));
-  QVERIFY2(pages[key_page].trimmed().startsWith(QStringLiteral("Отговори — работен лист № 2026")),
+  QVERIFY2(pages[key_page].trimmed().startsWith(QStringLiteral("Отговори – работен лист № 2026")),
            qPrintable(pages[key_page]));
   for (const char* text : {"1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета",
                            "306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€", "5. 5: 4 начина",

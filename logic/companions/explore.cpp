@@ -99,7 +99,7 @@ Read ReadWhole(const std::string& text, std::int64_t most, const std::string& wh
     return {{}, what + " трябва да е цяло число от 1 до " + N(most) + "."};
   const std::int64_t number = std::stoll(text);
   if (number < 1 || number > most)
-    return {{}, what + " е " + N(number) + ", а трябва да е от 1 до " + N(most) + "."};
+    return {{}, what + " не може да е " + N(number) + ": въведете число от 1 до " + N(most) + "."};
   return {number, ""};
 }
 

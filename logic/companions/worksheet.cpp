@@ -195,7 +195,7 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
   Worksheet& sheet = made.sheet;
   sheet.title = "Работен лист № " + N(*number);
   sheet.blanks = {"Име:", "Клас:", "Дата:"};
-  sheet.key_title = "Отговори — работен лист № " + N(*number);
+  sheet.key_title = "Отговори – работен лист № " + N(*number);
   std::size_t task = 0;
   for (const std::int32_t amount : amounts.drawn()) {
     WorksheetTask paying{WorksheetTask::Payment, Numbered(++task, PaymentTask(amount)), {}, 0};
@@ -220,8 +220,8 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
         {WorksheetTask::LargestFirst,
          Numbered(++task,
                   "Платете " + N(amount) + " със стойностите " + Named(values) +
-                      ". Колко на брой дава алчният алгоритъм (първо най-голямата стойност, "
-                      "която не е по-голяма от остатъка) и колко е най-малкият брой?"),
+                      ". Алчният алгоритъм взима всеки път най-голямата стойност, която не е "
+                      "повече от остатъка. Колко на брой взима той и колко е най-малкият брой?"),
          {"Алчен алгоритъм", "Най-малко"},
          0});
     const Payment greedy = LargestFirst(values, amount), fewest = Fewest(values, amount);

@@ -85,7 +85,7 @@ struct Worksheet {
   std::string title;                // "Работен лист № 2026"
   std::vector<std::string> blanks;  // "Име:", "Клас:", "Дата:"
   std::vector<WorksheetTask> tasks;
-  std::string key_title;  // "Отговори — Работен лист № 2026", on a page of its own
+  std::string key_title;  // "Отговори – работен лист № 2026", on a page of its own
   std::vector<WorksheetAnswer> answers;
   // Under the answers, for the teacher: where the pupils get the same first tasks.
   std::string on_screen;

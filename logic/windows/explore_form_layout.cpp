@@ -67,44 +67,62 @@ constexpr Control kExploreTail[] = {
      .place = {120, 3855, 7545, 405},
      .colour = kLabelColour,
      .align = Centre},
+    // The three questions the window answers, each over its answer.
+    {.name = "Label4",
+     .index = 0,
+     .text = "1. Дава ли алчният алгоритъм най-малко за сумата за плащане?",
+     .place = {120, 4350, 7545, 330},
+     .colour = kWindowColour},
     {.name = "Label1",
      .index = 0,
-     .place = {120, 4380, 7545, 405},
+     .place = {120, 4740, 7545, 405},
      .colour = kLabelColour,
      .align = Centre},
     {.name = "Label3",
      .index = 0,
      .text = "Алчен алгоритъм",
-     .place = {120, 4905, 3720, 360},
+     .place = {120, 5265, 3720, 360},
      .colour = kMarkColour,
      .align = Centre,
      .labels = "Text1"},
     {.name = "Text1",
      .kind = Description,
-     .place = {120, 5265, 3720, 1455},
+     .place = {120, 5625, 3720, 1455},
      .accessible_name = "Алчен алгоритъм",
      .read_only = true},
     {.name = "Label3",
      .index = 1,
      .text = "Най-малко",
-     .place = {3945, 4905, 3720, 360},
+     .place = {3945, 5265, 3720, 360},
      .colour = kMarkColour,
      .align = Centre,
      .labels = "Text2"},
     {.name = "Text2",
      .kind = Description,
-     .place = {3945, 5265, 3720, 1455},
+     .place = {3945, 5625, 3720, 1455},
      .accessible_name = "Най-малко",
      .read_only = true},
+    {.name = "Label4",
+     .index = 1,
+     .text = "2. Дава ли алчният алгоритъм най-малко за всяка сума?",
+     .place = {120, 7200, 7545, 330},
+     .colour = kWindowColour,
+     .labels = "Text6"},
     {.name = "Text6",
      .kind = Description,
-     .place = {120, 6840, 7545, 780},
-     .accessible_name = "Винаги ли дават най-малко",
+     .place = {120, 7590, 7545, 780},
+     .accessible_name = "2. Дава ли алчният алгоритъм най-малко за всяка сума?",
      .read_only = true},
+    {.name = "Label4",
+     .index = 2,
+     .text = "3. По колко начина се разбива сумата и колко работа иска това?",
+     .place = {120, 8490, 7545, 330},
+     .colour = kWindowColour,
+     .labels = "Text7"},
     {.name = "Text7",
      .kind = Description,
-     .place = {120, 7740, 7545, 1230},
-     .accessible_name = "Начини и работа",
+     .place = {120, 8880, 7545, 1230},
+     .accessible_name = "3. По колко начина се разбива сумата и колко работа иска това?",
      .read_only = true},
 };
 
@@ -114,11 +132,11 @@ constexpr std::size_t kExploreFormSize = 2 + kMaxValues + kReadySets + std::size
 // control once: the table takes its tab indexes from it, so that a control
 // added is one name here and renumbers nothing.
 constexpr std::string_view kExploreFocusOrder[] = {
-    "Frame1",    "Text5_0",   "Text5_1",    "Text5_2",   "Text5_3",  "Text5_4",
-    "Text5_5",   "Text5_6",   "Text5_7",    "Text5_8",   "Text5_9",  "Frame2",
-    "Option1_0", "Option1_1", "Option1_2",  "Option1_3", "Label2_0", "Text3_0",
-    "Label2_1",  "Text3_1",   "Command1_0", "Label1_1",  "Label1_0", "Label3_0",
-    "Text1",     "Label3_1",  "Text2",      "Text6",     "Text7",
+    "Frame1",    "Text5_0",   "Text5_1",  "Text5_2",  "Text5_3",  "Text5_4",   "Text5_5",
+    "Text5_6",   "Text5_7",   "Text5_8",  "Text5_9",  "Frame2",   "Option1_0", "Option1_1",
+    "Option1_2", "Option1_3", "Label2_0", "Text3_0",  "Label2_1", "Text3_1",   "Command1_0",
+    "Label1_1",  "Label4_0",  "Label1_0", "Label3_0", "Text1",    "Label3_1",  "Text2",
+    "Label4_1",  "Text6",     "Label4_2", "Text7",
 };
 
 constexpr auto kExploreFormControls = InFocusOrder(
@@ -160,15 +178,16 @@ constexpr auto kExploreFormControls = InFocusOrder(
     kExploreFocusOrder);
 
 // The page's reading order, as the window reads: the values, the ready-made
-// sets, the sums and the button, what is wrong, and the answers.
+// sets, the sums and the button, what is wrong, and each question with its answer.
 constexpr std::string_view kExploreFormReadingOrder[] = {
-    "Frame1",   "Frame2",   "Label2_0", "Text3_0",  "Label2_1", "Text3_1", "Command1_0", "Label1_1",
-    "Label1_0", "Label3_0", "Text1",    "Label3_1", "Text2",    "Text6",   "Text7"};
+    "Frame1",     "Frame2",   "Label2_0", "Text3_0",  "Label2_1", "Text3_1",
+    "Command1_0", "Label1_1", "Label4_0", "Label1_0", "Label3_0", "Text1",
+    "Label3_1",   "Text2",    "Label4_1", "Text6",    "Label4_2", "Text7"};
 
 }  // namespace
 
 const FormLayout kExploreForm = {"ExploreForm",
-                                 {0, 0, 7785, 9090},
+                                 {0, 0, 7785, 10230},
                                  kWindowColour,
                                  kExploreFormControls,
                                  kExploreFormReadingOrder};

@@ -337,8 +337,8 @@ async function exploreRow(browser, url, screen) {
   for (const [role, name] of [['textbox', 'Стойност 1'], ['textbox', 'Стойност 10'], ['radio', '4, 3, 1'],
                               ['radio', 'Евро: 100, 50, 20, 10, 5, 2, 1'], ['textbox', 'Сума за плащане'],
                               ['textbox', 'Сума за разбиване'], ['button', 'Изчисли'], ['textbox', 'Алчен алгоритъм'],
-                              ['textbox', 'Най-малко'], ['textbox', 'Винаги ли дават най-малко'],
-                              ['textbox', 'Начини и работа']])
+                              ['textbox', 'Най-малко'], ['textbox', '2. Дава ли алчният алгоритъм най-малко за всяка сума?'],
+                              ['textbox', '3. По колко начина се разбива сумата и колко работа иска това?']])
     if (!(await page.getByRole(role, {name, exact: true}).count())) missing.push(`${role} ${name}`);
   const atStart = await visit.box('Стойност 1').inputValue();
   check(`${row}: every control has its name, and the main window's set stands at start`,
@@ -348,8 +348,8 @@ async function exploreRow(browser, url, screen) {
     verdict: await page.locator('#Label1_0').textContent(),
     largestFirst: (await visit.box('Алчен алгоритъм').inputValue()).split('\n')[0],
     fewest: await visit.box('Най-малко').inputValue(),
-    always: await visit.box('Винаги ли дават най-малко').inputValue(),
-    ways: (await visit.box('Начини и работа').inputValue()).split('\n'),
+    always: await visit.box('2. Дава ли алчният алгоритъм най-малко за всяка сума?').inputValue(),
+    ways: (await visit.box('3. По колко начина се разбива сумата и колко работа иска това?').inputValue()).split('\n'),
     message: await page.locator('#Label1_1').textContent(),
   });
   await visit.press(page.getByRole('radio', {name: '4, 3, 1', exact: true}));
@@ -445,7 +445,7 @@ async function worksheetRow(browser, url) {
                   '4. Изплатете 422\u00a0€ с възможно най-малко банкноти и монети.',
                   '5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.', 'Брой начини',
                   '7. Платете 34 със стойностите 4, 3 и 1.'];
-  const answers = ['Отговори — работен лист № 2026', '1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета',
+  const answers = ['Отговори – работен лист № 2026', '1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета',
                    '306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€', '5. 5: 4 начина',
                    '20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5'];
   // pdftotext gives a no-break space back as a space.
@@ -999,7 +999,7 @@ async function measuredTwice(browser, url) {
   for (let run = 0; run < 2; ++run) {
     await visit.page.keyboard.press('Enter');
     await visit.ready();
-    times.push((await visit.box('Начини и работа').inputValue()).split('\n')[1]);
+    times.push((await visit.box('3. По колко начина се разбива сумата и колко работа иска това?').inputValue()).split('\n')[1]);
   }
   const seconds = times.map((line) => {
     const [, number, unit] = line.match(/комбинации, ([0-9,]+) (с|мин)/) || [];

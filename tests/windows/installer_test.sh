@@ -19,8 +19,8 @@ fail() {
 }
 row="first page"
 name="Банкноти"
-practice="$name - Упражнение"
-explore="$name - Изследване"
+practice="$name – Упражнение"
+explore="$name – Изследване"
 windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 drive=$prefix/drive_c
 user_profile=$drive/users/$(id -un)
