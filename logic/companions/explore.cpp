@@ -13,12 +13,6 @@
 namespace banknotes {
 namespace {
 
-std::string N(std::int64_t number) { return Quantity(number); }
-
-}  // namespace
-
-namespace {
-
 // How largest first pays, a line a value it uses.
 std::string StepsText(const ValueSet& values, std::int64_t amount) {
   std::string text;
@@ -28,7 +22,7 @@ std::string StepsText(const ValueSet& values, std::int64_t amount) {
 
 std::string LargestFirstText(const ValueSet& values, std::int64_t amount, const Payment& greedy) {
   std::string text = greedy.paid ? PiecesWith(values, greedy) + ": " + AsSum(values, greedy)
-                                 : "Не се изплаща: остава " + N(greedy.left) + ".";
+                                 : "Не се изплаща: остава " + Quantity(greedy.left) + ".";
   return text + StepsText(values, amount);
 }
 
@@ -44,10 +38,10 @@ std::string PiecesNamed(const ValueSet& values) {
 
 std::string Verdict(const ValueSet& values, std::int64_t amount, const Payment& greedy,
                     const Payment& fewest) {
-  if (!fewest.paid) return N(amount) + " не може да се изплати с тези стойности.";
+  if (!fewest.paid) return Quantity(amount) + " не може да се изплати с тези стойности.";
   if (!greedy.paid)
-    return "Алчният алгоритъм не изплаща " + N(amount) + ": остава " + N(greedy.left) +
-           ". А може с " + PiecesWith(values, fewest) + ".";
+    return "Алчният алгоритъм не изплаща " + Quantity(amount) + ": остава " +
+           Quantity(greedy.left) + ". А може с " + PiecesWith(values, fewest) + ".";
   if (greedy.banknotes > fewest.banknotes)
     return "Алчният алгоритъм дава " + PiecesWith(values, greedy) + ", а може и с " +
            PiecesWith(values, fewest) + ".";
@@ -58,21 +52,22 @@ std::string AlwaysText(const ValueSet& values, const GreedyCheck& check) {
   switch (check.kind) {
     case GreedyCheck::Always:
       return "Алчният алгоритъм винаги дава най-малко " + PiecesNamed(values) +
-             ": проверени са всички суми до " + N(check.checked) + ", а по-нататък не е нужно.";
+             ": проверени са всички суми до " + Quantity(check.checked) +
+             ", а по-нататък не е нужно.";
     case GreedyCheck::FailsAt:
-      return "Най-малката сума, за която алчният алгоритъм не дава най-малко: " + N(check.amount) +
-             " (" + AsSum(values, LargestFirst(values, check.amount)) + ", а може " +
-             AsSum(values, Fewest(values, check.amount)) + ").";
+      return "Най-малката сума, за която алчният алгоритъм не дава най-малко: " +
+             Quantity(check.amount) + " (" + AsSum(values, LargestFirst(values, check.amount)) +
+             ", а може " + AsSum(values, Fewest(values, check.amount)) + ").";
     case GreedyCheck::Unpayable:
       break;
   }
   return "С тези стойности не всяка сума може да се изплати: най-малката, която не може, е " +
-         N(check.amount) + ".";
+         Quantity(check.amount) + ".";
 }
 
 std::string WaysText(const ValueSet& values, std::int64_t sum) {
   const Trial trial = TryEveryCombination(values, sum);
-  return "Начини да се получи " + N(sum) + ": " +
+  return "Начини да се получи " + Quantity(sum) + ": " +
          QuantityOfDigits(CountWays(values, sum).Digits()) +
          ".\nОпитване на всички комбинации (за всяка стойност по един цикъл, вложен в цикъла на "
          "предишната): " +
@@ -82,8 +77,8 @@ std::string WaysText(const ValueSet& values, std::int64_t sum) {
               : DurationText(trial.seconds) + " (измерено)") +
          ".\nБроене с динамично програмиране (начините за всяка сума се получават от вече "
          "преброените за по-малките суми): " +
-         Counted(static_cast<std::int64_t>(CountSteps(values, sum)), Noun::Step) + " (" + N(sum) +
-         " × " + N(static_cast<std::int64_t>(values.size())) + ").";
+         Counted(static_cast<std::int64_t>(CountSteps(values, sum)), Noun::Step) + " (" +
+         Quantity(sum) + " × " + Quantity(static_cast<std::int64_t>(values.size())) + ").";
 }
 
 // A box's whole number from 1 to `most`, none for an empty box, or what is wrong.
@@ -96,10 +91,12 @@ Read ReadWhole(const std::string& text, std::int64_t most, const std::string& wh
   const bool digits =
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!digits || text.size() > 6)
-    return {{}, what + " трябва да е цяло число от 1 до " + N(most) + "."};
+    return {{}, what + " трябва да е цяло число от 1 до " + Quantity(most) + "."};
   const std::int64_t number = std::stoll(text);
   if (number < 1 || number > most)
-    return {{}, what + " не може да е " + N(number) + ": въведете число от 1 до " + N(most) + "."};
+    return {{},
+            what + " не може да е " + Quantity(number) + ": въведете число от 1 до " +
+                Quantity(most) + "."};
   return {number, ""};
 }
 
@@ -109,7 +106,7 @@ void ChooseReadySet(ExploreState& state, int ready_set) {
   state.ready_set = std::clamp(ready_set, 0, static_cast<int>(kReadySets) - 1);
   const ValueSet& values = ReadySetValues(state.ready_set);
   for (std::size_t i = 0; i < kMaxValues; ++i)
-    state.values[i] = i < values.size() ? N(values[i]) : "";
+    state.values[i] = i < values.size() ? Quantity(values[i]) : "";
   Explore(state);
 }
 
@@ -118,11 +115,11 @@ void Explore(ExploreState& state) {
   std::string wrong;
   for (std::size_t i = 0; i < kMaxValues && wrong.empty(); ++i) {
     const Read value = ReadWhole(state.values[i], kLargestValue,
-                                 "Стойност " + N(static_cast<std::int64_t>(i) + 1));
+                                 "Стойност " + Quantity(static_cast<std::int64_t>(i) + 1));
     wrong = value.wrong;
     if (!value.number) continue;
     if (std::find(values.begin(), values.end(), *value.number) != values.end())
-      wrong = "Стойността " + N(*value.number) + " е въведена два пъти.";
+      wrong = "Стойността " + Quantity(*value.number) + " е въведена два пъти.";
     values.push_back(static_cast<int>(*value.number));
   }
   if (wrong.empty() && values.empty()) wrong = "Въведете поне една стойност.";

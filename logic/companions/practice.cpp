@@ -17,9 +17,7 @@ namespace {
 
 // ---- Every text the pupil reads.
 
-std::string N(std::int64_t number) { return Quantity(number); }
-
-std::string Euro(std::int64_t amount) { return N(amount) + "\u00a0€"; }
+std::string Euro(std::int64_t amount) { return Quantity(amount) + "\u00a0€"; }
 
 std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
   return "Сумата е " + Euro(sum) + ", а трябва да е " + Euro(wanted) + ".";
@@ -36,24 +34,25 @@ std::string NotFewest(const std::string& paid, std::int32_t amount) {
 std::string Fewest(const std::string& paid) { return "Вярно! " + paid + " – по-малко не може."; }
 
 std::string Tally(int right, int all) {
-  return "Верни от първия път: " + N(right) + " от " + N(all);
+  return "Верни от първия път: " + Quantity(right) + " от " + Quantity(all);
 }
 
 std::string NewWay(std::size_t found, std::size_t ways) {
-  return (found == 1 ? "Нов начин! Намерен е 1 от "
-                     : "Нов начин! Намерени са " + N(static_cast<std::int64_t>(found)) + " от ") +
+  return (found == 1
+              ? "Нов начин! Намерен е 1 от "
+              : "Нов начин! Намерени са " + Quantity(static_cast<std::int64_t>(found)) + " от ") +
          Counted(static_cast<std::int64_t>(ways), Noun::Way) + ".";
 }
 
 std::string AllFound(std::size_t ways) {
   if (ways == 1) return "Браво! Намерен е единственият начин.";
-  return "Браво! Намерени са всички " + N(static_cast<std::int64_t>(ways)) + " начина.";
+  return "Браво! Намерени са всички " + Quantity(static_cast<std::int64_t>(ways)) + " начина.";
 }
 
 std::string AllShown(std::size_t ways, std::size_t found) {
   return (ways == 1 ? std::string("Показан е единственият начин")
                     : "Показани са всички " + Counted(static_cast<std::int64_t>(ways), Noun::Way)) +
-         "; намерени от вас: " + N(static_cast<std::int64_t>(found)) + ".";
+         "; намерени от вас: " + Quantity(static_cast<std::int64_t>(found)) + ".";
 }
 
 constexpr std::string_view kRepeated = "Този начин вече е намерен.";
@@ -88,7 +87,7 @@ std::int32_t SumOf(const std::string& text) {
 }  // namespace
 
 PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
-  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, FewestBanknotes(amount), GreedySteps(amount)};
+  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, FewestBanknotes(amount)};
   bool negative = false;
   for (std::size_t k = 0; k < kDenominations; ++k) {
     check.sum += static_cast<std::int64_t>(counts[k]) * EuroValues()[k];
@@ -104,7 +103,7 @@ PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
 SplitHunt::SplitHunt(std::int32_t sum) : sum_(sum) {
   if (sum < 0 || sum > kLargestSplitSum) return;
   FormState form;
-  form.Text3[kSum] = N(sum);
+  form.Text3[kSum] = Quantity(sum);
   if (dispatch(form, kListButton) == Outcome::Success) lines_ = form.List1[kSplits].lines();
   marks_.assign(lines_.size(), kHidden);
 }
@@ -154,7 +153,7 @@ void Practice::Show(PracticeState& form) const {
     form.found.clear();
   } else {
     form.task = SplitTask(hunt_.sum());
-    form.sum = N(hunt_.sum());
+    form.sum = Quantity(hunt_.sum());
     form.tally.clear();
     form.found = hunt_.Lines();
   }

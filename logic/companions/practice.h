@@ -25,9 +25,8 @@ using BanknoteCounts = std::array<int, kDenominations>;
 struct PaymentCheck {
   enum Verdict { WrongSum, NotFewest, Fewest } verdict;
   std::int64_t sum;
-  std::int64_t banknotes;         // the pupil's
-  std::int64_t fewest;            // the greedy rule's
-  std::vector<GreedyStep> steps;  // how the greedy rule pays it
+  std::int64_t banknotes;  // the pupil's
+  std::int64_t fewest;     // the greedy rule's
 };
 // A payment with a negative count is a wrong one, whatever it sums to.
 PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts);

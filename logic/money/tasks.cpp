@@ -4,12 +4,6 @@
 #include "logic/money/values.h"
 
 namespace banknotes {
-namespace {
-
-std::string N(std::int64_t number) { return Quantity(number); }
-
-}  // namespace
-
 std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
   const std::uint32_t span = static_cast<std::uint32_t>(hi - lo) + 1;
   const std::uint32_t fair = static_cast<std::uint32_t>(-span) % span;  // 2^32 mod span
@@ -20,11 +14,11 @@ std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
 }
 
 std::string PaymentTask(std::int32_t amount) {
-  return "Изплатете " + N(amount) + "\u00a0€ с възможно най-малко банкноти и монети.";
+  return "Изплатете " + Quantity(amount) + "\u00a0€ с възможно най-малко банкноти и монети.";
 }
 
 std::string SplitTask(std::int32_t sum) {
-  return "Намерете всички начини да разбиете " + N(sum) + " на 20, 10, 5, 2 и 1.";
+  return "Намерете всички начини да разбиете " + Quantity(sum) + " на 20, 10, 5, 2 и 1.";
 }
 
 std::string Pieces(std::int64_t banknotes, std::int64_t coins) {
@@ -49,9 +43,10 @@ std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t 
     const std::int64_t count = left / value;
     if (count == 0) continue;
     const bool coin = !euro || value <= kLargestCoin;
-    lines.push_back(N(left) + " : " + N(value) + " = " + N(count) + ", остатък " + N(left % value) +
-                    " → " + Counted(count, coin ? Noun::Coin : Noun::Banknote) +
-                    (count == 1 ? " от " : " по ") + N(value) + (euro ? "\u00a0€" : ""));
+    lines.push_back(Quantity(left) + " : " + Quantity(value) + " = " + Quantity(count) +
+                    ", остатък " + Quantity(left % value) + " → " +
+                    Counted(count, coin ? Noun::Coin : Noun::Banknote) +
+                    (count == 1 ? " от " : " по ") + Quantity(value) + (euro ? "\u00a0€" : ""));
     left %= value;
   }
   return lines;

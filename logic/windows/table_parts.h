@@ -11,6 +11,7 @@
 
 #include "logic/companions/practice.h"
 #include "logic/form/form_state.h"
+#include "logic/money/values.h"
 #include "logic/windows/form_layout.h"
 
 namespace banknotes::table {
@@ -60,22 +61,21 @@ inline constexpr auto kSplitCaptions = [] {
   return captions;
 }();
 
-// The names screen readers say: the euro's 2 and 1 are coins, the rest banknotes.
-inline constexpr std::size_t kFirstCoin = kDenominations - 2;
-inline constexpr auto kMarkNames = [] {
+// The names screen readers say: a value up to the largest coin is a coin, the
+// rest are banknotes.
+constexpr std::array<Text, kDenominations> PieceNames(std::string_view banknote,
+                                                      std::string_view coin) {
   std::array<Text, kDenominations> names{};
-  for (std::size_t k = 0; k < kDenominations; ++k)
-    names[k] = Joined({k < kFirstCoin ? "В плащането: банкнота от " : "В плащането: монета от ",
-                       kDenominationCaptions[k], " евро"});
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    int value = 0;
+    for (const char* c = kDenominationCaptions[k]; *c; ++c) value = value * 10 + (*c - '0');
+    names[k] = Joined({value <= kLargestCoin ? coin : banknote, kDenominationCaptions[k], " евро"});
+  }
   return names;
-}();
-inline constexpr auto kCountNames = [] {
-  std::array<Text, kDenominations> names{};
-  for (std::size_t k = 0; k < kDenominations; ++k)
-    names[k] = Joined({k < kFirstCoin ? "Брой банкноти от " : "Брой монети от ",
-                       kDenominationCaptions[k], " евро"});
-  return names;
-}();
+}
+inline constexpr auto kMarkNames =
+    PieceNames("В плащането: банкнота от ", "В плащането: монета от ");
+inline constexpr auto kCountNames = PieceNames("Брой банкноти от ", "Брой монети от ");
 inline constexpr auto kCountCaptions = Each("", kDenominationCaptions, "* ");
 inline constexpr auto kWayNames = Each("Брой по ", kSplitCaptions);
 inline constexpr auto kWayCaptions = Each("", kSplitCaptions, "* ");
