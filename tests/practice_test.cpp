@@ -371,3 +371,102 @@ TEST(PracticeSession, ASumOfThePupilsOwn) {
 
 }  // namespace
 }  // namespace banknotes
+
+namespace banknotes {
+namespace {
+
+// The wallet and the counter: notes and coins put and taken back, and the
+// boxes typed, always say the same payment.
+TEST(PayingWithMoney, TheCounterAndTheBoxesSayTheSame) {
+  const struct {
+    const char* name;
+    std::array<const char*, kDenominations> typed;  // the boxes before
+    std::vector<int> put;                           // the wallet's values pressed, by index
+    std::optional<std::size_t> take_back;           // a counter line pressed after
+    std::array<const char*, kDenominations> counts;
+    std::vector<std::string> counter;
+    const char* paid;
+  } rows[] = {
+      {"nothing", {}, {}, {}, {}, {}, "Сума: 0\u00a0€"},
+      {"130 by 100, 20 and 10",
+       {},
+       {0, 2, 3},
+       {},
+       {"1", "", "1", "1"},
+       {"1 банкнота от 100\u00a0€", "1 банкнота от 20\u00a0€", "1 банкнота от 10\u00a0€"},
+       "Сума: 130\u00a0€"},
+      {"coins counted as coins",
+       {},
+       {5, 5, 6},
+       {},
+       {"", "", "", "", "", "2", "1"},
+       {"2 монети по 2\u00a0€", "1 монета от 1\u00a0€"},
+       "Сума: 5\u00a0€"},
+      {"put on what was typed",
+       {"2", "", "", "", "", "", "9"},
+       {0},
+       {},
+       {"3", "", "", "", "", "", "9"},
+       {"3 банкноти по 100\u00a0€", "9 монети по 1\u00a0€"},
+       "Сума: 309\u00a0€"},
+      {"the chosen line taken back",
+       {"2", "", "", "", "", "", "9"},
+       {},
+       1,
+       {"2", "", "", "", "", "", "8"},
+       {"2 банкноти по 100\u00a0€", "8 монети по 1\u00a0€"},
+       "Сума: 208\u00a0€"},
+      {"the last of a value taken back empties its box",
+       {"", "", "", "", "1"},
+       {},
+       0,
+       {},
+       {},
+       "Сума: 0\u00a0€"},
+      {"a line past the counter's takes nothing",
+       {"1"},
+       {},
+       5,
+       {"1"},
+       {"1 банкнота от 100\u00a0€"},
+       "Сума: 100\u00a0€"},
+      {"no more than a box holds",
+       {"999"},
+       {0},
+       {},
+       {"999"},
+       {"999 банкноти по 100\u00a0€"},
+       "Сума: 99\u00a0900\u00a0€"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PracticeState form;
+    for (std::size_t k = 0; k < kDenominations; ++k)
+      form.counts[k] = row.typed[k] ? row.typed[k] : "";
+    PayingWithMoney(form);
+    for (const int k : row.put) PutOnCounter(form, static_cast<std::size_t>(k));
+    if (row.take_back) {
+      form.counter_line = row.take_back;
+      TakeBack(form);
+    }
+    for (std::size_t k = 0; k < kDenominations; ++k)
+      EXPECT_EQ(form.counts[k], row.counts[k] ? row.counts[k] : "") << k;
+    EXPECT_EQ(form.counter, row.counter);
+    EXPECT_EQ(form.paid, row.paid);
+    ASSERT_EQ(form.counter_drawn.size(), form.counter.size());
+    for (const Heap& heap : form.counter_drawn) EXPECT_NE(FindPiece(heap.cents), nullptr);
+    EXPECT_EQ(form.wallet[0], (Heap{10000, 1}));
+    EXPECT_EQ(form.wallet[6], (Heap{100, 1}));
+  }
+}
+
+TEST(PayingWithMoney, AnnouncesTheNewSumInWords) {
+  PracticeState form;
+  PutOnCounter(form, 0);
+  PutOnCounter(form, 2);
+  PutOnCounter(form, 3);
+  EXPECT_EQ(PaidAnnouncement(form), "Сума: 130 евро");
+}
+
+}  // namespace
+}  // namespace banknotes

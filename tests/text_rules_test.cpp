@@ -12,6 +12,7 @@
 #include "logic/companions/practice.h"
 #include "logic/companions/worksheet.h"
 #include "logic/money/duration_text.h"
+#include "logic/form/outcome.h"
 #include "logic/money/values.h"
 #include "logic/windows/form_layout.h"
 #include "logic/windows/window_logic.h"
@@ -117,6 +118,14 @@ std::vector<std::string> AnsweredTexts() {
   for (const char* query : {"seed=abc", "seed=99999999999", "paymentRange=9", "splitRange=x"})
     add(MakeWindow("PracticeForm", SettingsOf(query), 7).wrong);
   for (const double seconds : {0.0004, 1.0, 3576.0, 86399.0, 1e9, 1e20}) add(DurationText(seconds));
+  // What a platform's print or save is answered with, done or not.
+  auto sheet = MakeWindow("WorksheetForm", {}, 7).logic;
+  WindowContent content = sheet->Fresh();
+  for (const Asks asks : {Asks::Print, Asks::SavePdf})
+    for (const bool done : {true, false}) add(sheet->Done(content, asks, done, "лист 7.pdf").said);
+  for (const Outcome outcome : {Outcome::Overflow, Outcome::DivisionByZero})
+    add(std::string(FailureText(outcome)));
+  add(std::string(kUnexpectedFailureText));
   return texts;
 }
 

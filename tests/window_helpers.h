@@ -69,8 +69,8 @@ inline QImage GrabScreen(QWidget& form) {
 }
 
 // The lines the list shows, read as a screen reader would, through its model.
-inline QStringList ListedLines(QWidget& form) {
-  const QAbstractItemModel* model = Find<QListView>(form, QStringLiteral("List1_0"))->model();
+inline QStringList ListedLines(QWidget& form, const QString& list = QStringLiteral("List1_0")) {
+  const QAbstractItemModel* model = Find<QListView>(form, list)->model();
   QStringList lines;
   for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
   return lines;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "window/drawn_money.h"
 #include "window/form_builder.h"
 #include "window/lines_view.h"
 #include "window/list_lines_model.h"
@@ -33,10 +34,14 @@ void ContentBinder::Bind(std::size_t i) {
       connect(As<QPushButton>(widget, control), &QPushButton::clicked, this,
               [this, id] { used_(id, Use::Press); });
       break;
-    case ControlKind::TextBox:
-      connect(As<QLineEdit>(widget, control), &QLineEdit::returnPressed, this,
-              [this, id] { used_(id, Use::Enter); });
+    case ControlKind::TextBox: {
+      auto* box = As<QLineEdit>(widget, control);
+      connect(box, &QLineEdit::returnPressed, this, [this, id] { used_(id, Use::Enter); });
+      connect(box, &QLineEdit::textEdited, this, [this, id] {
+        if (!writing_) used_(id, Use::Change);
+      });
       break;
+    }
     case ControlKind::Description:
       As<QPlainTextEdit>(widget, control);
       break;
@@ -64,6 +69,11 @@ void ContentBinder::Bind(std::size_t i) {
       auto* view = As<LinesView>(widget, control);
       lines_[i] = new ListLinesModel(view);
       view->setModel(lines_[i]);
+      // A drawn line is pressed by a click, Enter or Delete.
+      if (control.drawn) {
+        connect(view, &QListView::clicked, this, [this, id] { used_(id, Use::Press); });
+        view->SetPressed([this, id] { used_(id, Use::Press); });
+      }
       break;
     }
     case ControlKind::Frame:
@@ -83,7 +93,14 @@ WindowContent ContentBinder::Read() const {
     if (auto* label = qobject_cast<QLabel*>(widget)) into.text = label->text().toStdString();
     if (HoldsOf(layout_.controls[i].kind) == Holds::Mark)
       into.mark = static_cast<QAbstractButton*>(widget)->isChecked();
-    if (lines_[i]) into.lines = lines_[i]->lines().lines();
+    if (lines_[i]) {
+      into.lines = lines_[i]->lines().lines();
+      const QModelIndex current = static_cast<QListView*>(widget)->currentIndex();
+      if (current.isValid()) into.chosen_line = static_cast<std::size_t>(current.row());
+    }
+    if (auto* drawn = dynamic_cast<MoneyButton*>(widget); drawn && drawn->money().cents != 0)
+      into.money = {drawn->money()};
+    if (auto* drawn = DrawnLines(i)) into.money = drawn->heaps();
   }
   return content;
 }
@@ -105,13 +122,30 @@ void ContentBinder::Write(const WindowContent& content) {
     if (auto* check = qobject_cast<QCheckBox*>(widget)) check->setChecked(from.mark);
     if (auto* option = qobject_cast<QRadioButton*>(widget); option && from.mark)
       option->setChecked(true);
+    if (auto* drawn = DrawnLines(i)) drawn->SetHeaps(from.money);
     if (lines_[i] && lines_[i]->lines().lines() != from.lines) {
       ListBox lines;
       lines.Assign(from.lines);
       lines_[i]->Reset(lines);
     }
+    if (lines_[i] && from.chosen_line) {
+      auto* view = static_cast<QListView*>(widget);
+      const QModelIndex chosen = lines_[i]->index(static_cast<int>(*from.chosen_line));
+      if (chosen.isValid() && view->currentIndex() != chosen) view->setCurrentIndex(chosen);
+    }
+    if (auto* drawn = dynamic_cast<MoneyButton*>(widget))
+      drawn->SetMoney(from.money.empty() ? Heap{} : from.money.front());
   }
   writing_ = false;
+}
+
+}  // namespace banknotes
+
+namespace banknotes {
+
+MoneyLines* ContentBinder::DrawnLines(std::size_t i) const {
+  if (!lines_[i]) return nullptr;
+  return dynamic_cast<MoneyLines*>(static_cast<QListView*>(widgets_[i])->itemDelegate());
 }
 
 }  // namespace banknotes

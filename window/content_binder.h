@@ -14,6 +14,7 @@ namespace banknotes {
 
 class FormZoom;
 class ListLinesModel;
+class MoneyLines;
 
 // A described window's controls built and bound to its content: every control
 // that holds something is read and written by its kind, never by its meaning,
@@ -32,6 +33,8 @@ class ContentBinder : public QObject {
 
  private:
   void Bind(std::size_t i);
+  // How list `i` draws its lines, where it draws them as money.
+  MoneyLines* DrawnLines(std::size_t i) const;
 
   const FormLayout& layout_;
   std::vector<QWidget*> widgets_;       // in the table's order; none for the page's own

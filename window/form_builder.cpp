@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "window/character_limit.h"
+#include "window/drawn_money.h"
 #include "window/form_zoom.h"
 #include "window/lines_view.h"
 #include "window/qt_text.h"
@@ -97,7 +98,7 @@ QWidget* Make(const Control& control, QWidget* parent) {
       return option;
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(text, parent);
+      auto* button = control.drawn ? new MoneyButton(text, parent) : new QPushButton(text, parent);
       // Enter presses the focused button, as Space does. Outside a dialog no
       // button ever becomes the window's default through this.
       button->setAutoDefault(true);
@@ -106,6 +107,7 @@ QWidget* Make(const Control& control, QWidget* parent) {
     case ControlKind::ListBox: {
       auto* list = new LinesView(parent);
       list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      if (control.drawn) new MoneyLines(*list);
       return list;
     }
   }

@@ -53,6 +53,13 @@ void LinesView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  const int key = event->key();
+  if (pressed_ && model() && model()->rowCount() > 0 &&
+      (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Delete)) {
+    event->accept();
+    pressed_();
+    return;
+  }
   QListView::keyPressEvent(event);
 }
 

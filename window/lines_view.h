@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListView>
+#include <functional>
 
 namespace banknotes {
 
@@ -14,6 +15,8 @@ class LinesView : public QListView {
 
   void CopySelectedLine();
   void CopyAllLines();
+  // What Enter or Delete on the current line does, where a line can be pressed.
+  void SetPressed(std::function<void()> pressed) { pressed_ = std::move(pressed); }
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -22,6 +25,8 @@ class LinesView : public QListView {
 
  private:
   QModelIndex SelectedRow() const;
+
+  std::function<void()> pressed_;
 };
 
 }  // namespace banknotes

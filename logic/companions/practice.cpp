@@ -247,6 +247,63 @@ void Practice::CheckWayOf(PracticeState& form) {
   form.found = hunt_.Lines();
 }
 
+namespace {
+
+// What a count box's three digits hold at most.
+constexpr int kMostOfOne = 999;
+
+std::int64_t PaidSum(const PracticeState& form) {
+  std::int64_t sum = 0;
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    sum += static_cast<std::int64_t>(CountOf(form.counts[k])) * EuroValues()[k];
+  return sum;
+}
+
+}  // namespace
+
+void PayingWithMoney(PracticeState& form) {
+  form.counter.clear();
+  form.counter_drawn.clear();
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    const std::int64_t value = EuroValues()[k];
+    form.wallet[k] = {value * 100, 1};
+    const int count = CountOf(form.counts[k]);
+    if (count == 0) continue;
+    form.counter.push_back(PiecesOfValue(count, value));
+    form.counter_drawn.push_back({value * 100, count});
+  }
+  // The chosen line stays where it was, or the last where that is gone.
+  if (form.counter.empty())
+    form.counter_line.reset();
+  else if (form.counter_line && *form.counter_line >= form.counter.size())
+    form.counter_line = form.counter.size() - 1;
+  form.paid = "Сума: " + Euro(PaidSum(form));
+}
+
+void PutOnCounter(PracticeState& form, std::size_t k) {
+  if (k >= kDenominations) return;
+  const int count = CountOf(form.counts[k]);
+  if (count < kMostOfOne) form.counts[k] = Quantity(count + 1);
+  PayingWithMoney(form);
+}
+
+void TakeBack(PracticeState& form) {
+  // With no line chosen yet, the first.
+  const std::size_t chosen = form.counter_line.value_or(0);
+  std::size_t line = 0;
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    const int count = CountOf(form.counts[k]);
+    if (count == 0 || line++ != chosen) continue;
+    form.counts[k] = count == 1 ? "" : Quantity(count - 1);
+    break;
+  }
+  PayingWithMoney(form);
+}
+
+std::string PaidAnnouncement(const PracticeState& form) {
+  return "Сума: " + Quantity(PaidSum(form)) + " евро";
+}
+
 std::string PracticeAnnouncement(const PracticeState& before, const PracticeState& after) {
   if (!after.answer.empty()) return after.answer.substr(0, after.answer.find('\n'));
   if (after.task != before.task) return after.task;

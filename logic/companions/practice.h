@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "logic/form/form_state.h"
+#include "logic/money/drawn_money.h"
 #include "logic/money/tasks.h"
 
 namespace banknotes {
@@ -82,6 +84,11 @@ struct PracticeState {
   std::string answer;                                   // Text1: the answer, then the steps
   std::string tally;                                    // Label1_1
   std::vector<std::string> found;                       // List1_0: "Намерени начини"
+  std::array<Heap, kDenominations> wallet;              // Command2: one of each, drawn, 100 first
+  std::vector<std::string> counter;                     // List2_0: what is paid, a line a value
+  std::vector<Heap> counter_drawn;                      // List2_0: the same drawn
+  std::optional<std::size_t> counter_line;              // List2_0: the line chosen
+  std::string paid;                                     // Label5_0: "Сума: 130 €"
 
   friend bool operator==(const PracticeState&, const PracticeState&) = default;
 };
@@ -119,6 +126,16 @@ class Practice {
   int checked_tasks_ = 0;
   SplitHunt hunt_;
 };
+
+// Paying with the drawn money: the wallet's value `k` (100 first) put on the
+// counter, or one of the counter's chosen line taken back; the count boxes and
+// the counter always say the same. PayingWithMoney writes the counter and its
+// sum from the boxes, after a box was typed in too.
+void PutOnCounter(PracticeState& form, std::size_t k);
+void TakeBack(PracticeState& form);
+void PayingWithMoney(PracticeState& form);
+// What a screen reader is told after a note or coin was put or taken back.
+std::string PaidAnnouncement(const PracticeState& form);
 
 // What a screen reader is told after an action: the answer's first line, or the
 // task when a new one is set; empty when nothing is to be said.

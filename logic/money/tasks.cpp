@@ -35,6 +35,11 @@ std::string PiecesOf(std::span<const std::int64_t> counts) {
   return Pieces(banknotes, coins);
 }
 
+std::string PiecesOfValue(std::int64_t count, std::int64_t value) {
+  return Counted(count, value <= kLargestCoin ? Noun::Coin : Noun::Banknote) +
+         (count == 1 ? " от " : " по ") + Quantity(value) + "\u00a0€";
+}
+
 std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t amount) {
   const bool euro = values == EuroValues();
   std::vector<std::string> lines;
@@ -42,11 +47,11 @@ std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t 
   for (const int value : values) {
     const std::int64_t count = left / value;
     if (count == 0) continue;
-    const bool coin = !euro || value <= kLargestCoin;
-    lines.push_back(Quantity(left) + " : " + Quantity(value) + " = " + Quantity(count) +
-                    ", остатък " + Quantity(left % value) + " → " +
-                    Counted(count, coin ? Noun::Coin : Noun::Banknote) +
-                    (count == 1 ? " от " : " по ") + Quantity(value) + (euro ? "\u00a0€" : ""));
+    lines.push_back(
+        Quantity(left) + " : " + Quantity(value) + " = " + Quantity(count) + ", остатък " +
+        Quantity(left % value) + " → " +
+        (euro ? PiecesOfValue(count, value)
+              : Counted(count, Noun::Coin) + (count == 1 ? " от " : " по ") + Quantity(value)));
     left %= value;
   }
   return lines;

@@ -45,6 +45,9 @@ std::string Pieces(std::int64_t banknotes, std::int64_t coins);
 // The same for a count of each euro value, largest first.
 std::string PiecesOf(std::span<const std::int64_t> counts);
 
+// So many of one euro value: "3 банкноти по 100 €", "1 монета от 2 €".
+std::string PiecesOfValue(std::int64_t count, std::int64_t value);
+
 // Largest first with the euro's values as a pupil works it, by division with a
 // remainder: one line a value used, "306 : 100 = 3, остатък 6 → 3 банкноти по
 // 100 €", "1 : 1 = 1, остатък 0 → 1 монета от 1 €".

@@ -77,6 +77,8 @@ struct Control {
   bool read_only = false;
   std::string_view labels = {};      // for a label: the id of the control it names ("Text3_0")
   std::string_view shown_with = {};  // shown only while this option is chosen; empty: always
+  bool drawn =
+      false;  // shows money drawn, as its content says: a button its face, a list each line
   Where where = Where::Everywhere;
 };
 

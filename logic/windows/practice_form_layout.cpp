@@ -95,10 +95,38 @@ constexpr Control kPracticeHead[] = {
      .place = {120, 1320, 7545, 405},
      .colour = kLabelColour,
      .align = Centre},
+    // The wallet, one of each value to pay with, and the counter, what is paid
+    // so far: the same payment as the counts under them, drawn.
+    {.name = "Frame6",
+     .kind = Frame,
+     .text = "Портмоне",
+     .place = {120, 1800, 7545, 1110},
+     .colour = kWindowColour,
+     .shown_with = "Option1_0"},
+    {.name = "Frame7",
+     .kind = Frame,
+     .text = "Платено",
+     .place = {120, 3030, 7545, 1530},
+     .colour = kWindowColour,
+     .shown_with = "Option1_0"},
+    {.name = "Label5",
+     .index = 0,
+     .container = "Frame7",
+     .place = {120, 270, 7305, 330},
+     .colour = kWindowColour,
+     .align = Centre},
+    {.name = "List2",
+     .index = 0,
+     .kind = ListBox,
+     .container = "Frame7",
+     .place = {120, 660, 7305, 750},
+     .accessible_name = "Платено",
+     .description = "Enter или Delete връща в портмонето една от избрания ред",
+     .drawn = true},
     {.name = "Frame4",
      .kind = Frame,
      .text = "брой банкноти и монети",
-     .place = {120, 1800, 7545, 1290},
+     .place = {120, 4680, 7545, 1290},
      .colour = kWindowColour,
      .shown_with = "Option1_0"},
     {.name = "Frame5",
@@ -131,7 +159,7 @@ constexpr Control kPracticeTail[] = {
      .index = 0,
      .kind = Button,
      .text = "Провери",
-     .place = {120, 3225, 1800, 375},
+     .place = {120, 6105, 1800, 375},
      .colour = Rgb{0, 255, 0},
      .align = Centre,
      .accessible_name = "Провери",
@@ -140,7 +168,7 @@ constexpr Control kPracticeTail[] = {
      .index = 1,
      .kind = Button,
      .text = "Нова задача",
-     .place = {2040, 3225, 1800, 375},
+     .place = {2040, 6105, 1800, 375},
      .colour = Rgb{255, 255, 0},
      .align = Centre,
      .accessible_name = "Нова задача",
@@ -149,7 +177,7 @@ constexpr Control kPracticeTail[] = {
      .index = 2,
      .kind = Button,
      .text = "Покажи всички",
-     .place = {3960, 3225, 1800, 375},
+     .place = {3960, 6105, 1800, 375},
      .colour = Rgb{0, 192, 0},
      .align = Centre,
      .accessible_name = "Покажи всички",
@@ -160,7 +188,7 @@ constexpr Control kPracticeTail[] = {
      .index = 3,
      .kind = Button,
      .text = "Работен лист…",
-     .place = {5880, 3225, 1785, 375},
+     .place = {5880, 6105, 1785, 375},
      .colour = Rgb{192, 255, 255},
      .align = Centre,
      .accessible_name = "Работен лист…",
@@ -168,43 +196,79 @@ constexpr Control kPracticeTail[] = {
      .where = Where::Desktop},
     {.name = "Text1",
      .kind = Description,
-     .place = {120, 3720, 7545, 1650},
+     .place = {120, 6600, 7545, 1650},
      .accessible_name = "Отговор",
      .read_only = true},
     {.name = "Label1",
      .index = 1,
-     .place = {120, 5490, 7545, 405},
+     .place = {120, 8370, 7545, 405},
      .colour = kLabelColour,
      .align = Centre,
      .shown_with = "Option1_0"},
     {.name = "List1",
      .index = 0,
      .kind = ListBox,
-     .place = {120, 5490, 7545, 1560},
+     .place = {120, 3210, 7545, 2760},
      .accessible_name = "Намерени начини",
      .shown_with = "Option1_1"},
 };
 
 constexpr std::size_t kPracticeFormSize =
-    std::size(kPracticeHead) + 2 * kDenominations + 2 * kSplitValues + std::size(kPracticeTail);
+    std::size(kPracticeHead) + 3 * kDenominations + 2 * kSplitValues + std::size(kPracticeTail);
+
+// The wallet's notes in their real proportions, 8 twips a millimetre; its coins
+// three times as large as that, so that their values read, side by side in a row.
+constexpr int kTwipsAMillimetre = 8;
+constexpr int kWalletGap = 60;
+constexpr std::array<Twips, kDenominations> kWalletPlaces = [] {
+  std::array<Twips, kDenominations> places{};
+  int widths = 0;
+  for (std::size_t k = 0; k < kDenominations; ++k) {
+    const Piece& piece = kEuroPieces[2 + k];  // from 100 €
+    const int scale = piece.kind == PieceKind::Coin ? 3 * kTwipsAMillimetre : kTwipsAMillimetre;
+    places[k].width = static_cast<int>(piece.width_mm * scale + 0.5);
+    places[k].height = static_cast<int>(piece.height_mm * scale + 0.5);
+    widths += places[k].width + (k == 0 ? 0 : kWalletGap);
+  }
+  const int row = kTwipsAMillimetre * 77;  // the tallest, 100 €
+  int left = 120 + (7305 - widths) / 2;
+  for (Twips& place : places) {
+    place.left = left;
+    place.top = 300 + (row - place.height) / 2;
+    left += place.width + kWalletGap;
+  }
+  return places;
+}();
 
 // The order the focus takes, labels and frames in their places too, every
 // control once: the table takes its tab indexes from it, so that a control
 // added is one name here and renumbers nothing.
 constexpr std::string_view kPracticeFocusOrder[] = {
-    "Frame1",     "Option1_0", "Option1_1", "Frame2",   "Option2_0",  "Option2_1",  "Option2_2",
-    "Frame3",     "Option3_0", "Option3_1", "Label1_0", "Frame4",     "Label2_0",   "Text2_0",
-    "Label2_1",   "Text2_1",   "Label2_2",  "Text2_2",  "Label2_3",   "Text2_3",    "Label2_4",
-    "Text2_4",    "Label2_5",  "Text2_5",   "Label2_6", "Text2_6",    "Frame5",     "Label3_0",
-    "Text3_0",    "Label4_0",  "Text4_0",   "Label4_1", "Text4_1",    "Label4_2",   "Text4_2",
-    "Label4_3",   "Text4_3",   "Label4_4",  "Text4_4",  "Command1_0", "Command1_1", "Command1_2",
-    "Command1_3", "Text1",     "Label1_1",  "List1_0",
+    "Frame1",     "Option1_0",  "Option1_1",  "Frame2",     "Option2_0",  "Option2_1",
+    "Option2_2",  "Frame3",     "Option3_0",  "Option3_1",  "Label1_0",   "Frame6",
+    "Command2_0", "Command2_1", "Command2_2", "Command2_3", "Command2_4", "Command2_5",
+    "Command2_6", "Frame7",     "Label5_0",   "List2_0",    "Frame4",     "Label2_0",
+    "Text2_0",    "Label2_1",   "Text2_1",    "Label2_2",   "Text2_2",    "Label2_3",
+    "Text2_3",    "Label2_4",   "Text2_4",    "Label2_5",   "Text2_5",    "Label2_6",
+    "Text2_6",    "Frame5",     "Label3_0",   "Text3_0",    "Label4_0",   "Text4_0",
+    "Label4_1",   "Text4_1",    "Label4_2",   "Text4_2",    "Label4_3",   "Text4_3",
+    "Label4_4",   "Text4_4",    "List1_0",    "Command1_0", "Command1_1", "Command1_2",
+    "Command1_3", "Text1",      "Label1_1",
 };
 
 constexpr auto kPracticeFormControls = InFocusOrder(
     [] {
       Controls<kPracticeFormSize> controls;
       controls.Add(kPracticeHead);
+      for (int k = 0; k < static_cast<int>(kDenominations); ++k)
+        controls.Add({.name = "Command2",
+                      .index = k,
+                      .kind = Button,
+                      .container = "Frame6",
+                      .place = kWalletPlaces[k],
+                      .accessible_name = kWalletNames[k].view(),
+                      .description = "Добавя една към платеното",
+                      .drawn = true});
       // The payment's counts in Frame4, how many of each banknote, a label above its box.
       for (int k = 0; k < static_cast<int>(kDenominations); ++k) {
         const int left = 120 + 1050 * k;
@@ -254,16 +318,16 @@ constexpr auto kPracticeFormControls = InFocusOrder(
     kPracticeFocusOrder);
 
 // The page's reading order, as the window reads: the exercise, its range, the
-// task, the answer's boxes, the buttons, the answer, and the tally or the ways
-// found.
+// task, the wallet and what is paid, the answer's boxes, the ways found, the
+// buttons, the answer, and the tally.
 constexpr std::string_view kPracticeFormReadingOrder[] = {
-    "Frame1",     "Frame2",     "Frame3",     "Label1_0", "Frame4",   "Frame5",
-    "Command1_0", "Command1_1", "Command1_2", "Text1",    "Label1_1", "List1_0"};
+    "Frame1", "Frame2",  "Frame3",     "Label1_0",   "Frame6",     "Frame7", "Frame4",
+    "Frame5", "List1_0", "Command1_0", "Command1_1", "Command1_2", "Text1",  "Label1_1"};
 
 }  // namespace
 
 const FormLayout kPracticeForm = {"PracticeForm",
-                                  {0, 0, 7785, 7200},
+                                  {0, 0, 7785, 8895},
                                   kWindowColour,
                                   kPracticeFormControls,
                                   kPracticeFormReadingOrder};

@@ -19,12 +19,19 @@ void Fields(PracticeState& state, Visit&& visit) {
   visit("Text1", state.answer);
   visit("Label1_1", state.tally);
   visit("List1_0", state.found);
+  visit("Command2", state.wallet);
+  visit("List2_0", state.counter);
+  visit("List2_0", state.counter_drawn);
+  visit("List2_0", state.counter_line);
+  visit("Label5_0", state.paid);
 }
 
 namespace {
 
 // The practice window: a button does its work; Enter in a box checks; another
-// exercise shows its task, another range sets a new one.
+// exercise shows its task, another range sets a new one. A note or coin of the
+// wallet pressed goes on the counter, Enter on the counter's line takes one
+// back, and a count typed changes the counter.
 class PracticeWindow : public WindowLogic {
  public:
   PracticeWindow(std::uint32_t seed, PaymentRange payment_range, SplitRange split_range)
@@ -47,6 +54,7 @@ class PracticeWindow : public WindowLogic {
     state.payment_range = payment_range_;
     state.split_range = split_range_;
     practice_.Show(state);
+    PayingWithMoney(state);
     WriteState(state, content);
     return {};
   }
@@ -55,11 +63,24 @@ class PracticeWindow : public WindowLogic {
     const Control* control = FindControl(kPracticeForm, id);
     if (!control) return {};
     int button = -1;
-    if (control->kind == ControlKind::Button) button = control->index;
+    if (control->name == "Command1") button = control->index;
     if (use == Use::Enter) button = kCheckButton;
     if (button == kWorksheetButton) return {.said = {}, .asks = Asks::Worksheet, .number = seed_};
     const PracticeState before = StateOf<PracticeState>(content);
     PracticeState state = before;
+    if (control->name == "Command2" || control->name == "List2") {
+      if (control->name == "Command2")
+        PutOnCounter(state, static_cast<std::size_t>(control->index));
+      else
+        TakeBack(state);
+      WriteState(state, content);
+      return {.said = PaidAnnouncement(state)};
+    }
+    if (use == Use::Change) {
+      PayingWithMoney(state);
+      WriteState(state, content);
+      return {};
+    }
     if (button >= 0)
       practice_.Click(state, button);
     else if (use == Use::Choose && control->name == "Option1")
@@ -68,6 +89,7 @@ class PracticeWindow : public WindowLogic {
       practice_.Click(state, kNewTaskButton);
     else
       return {};
+    PayingWithMoney(state);
     WriteState(state, content);
     return {.said = PracticeAnnouncement(before, state)};
   }
@@ -103,9 +125,8 @@ MadeWindow MakePracticeWindow(const Settings& settings, std::uint32_t random) {
           std::stoull(value) <= UINT32_MAX)
         seed = static_cast<std::uint32_t>(std::stoull(value));
       else
-        made.wrong = "„" + value +
-                     "“ не е номер на задачи: той е цяло число от 0 до " + Quantity(UINT32_MAX) +
-                     ". Задачите са случайни.";
+        made.wrong = "„" + value + "“ не е номер на задачи: той е цяло число от 0 до " +
+                     Quantity(UINT32_MAX) + ". Задачите са случайни.";
     }
     for (std::size_t r = 0; r < std::size(kRangeChoices); ++r) {
       if (name != kWorksheetChoiceNames[static_cast<std::size_t>(kRangeChoices[r])]) continue;

@@ -64,23 +64,26 @@ inline constexpr auto kSplitCaptions = [] {
 // The names screen readers say: a value up to the largest coin is a coin, the
 // rest are banknotes.
 constexpr std::array<Text, kDenominations> PieceNames(std::string_view banknote,
-                                                      std::string_view coin) {
+                                                      std::string_view coin,
+                                                      std::string_view unit = " евро") {
   std::array<Text, kDenominations> names{};
   for (std::size_t k = 0; k < kDenominations; ++k) {
     int value = 0;
     for (const char* c = kDenominationCaptions[k]; *c; ++c) value = value * 10 + (*c - '0');
-    names[k] = Joined({value <= kLargestCoin ? coin : banknote, kDenominationCaptions[k], " евро"});
+    names[k] = Joined({value <= kLargestCoin ? coin : banknote, kDenominationCaptions[k], unit});
   }
   return names;
 }
 inline constexpr auto kMarkNames =
     PieceNames("В плащането: банкнота от ", "В плащането: монета от ");
 inline constexpr auto kCountNames = PieceNames("Брой банкноти от ", "Брой монети от ");
+inline constexpr auto kWalletNames = PieceNames("Банкнота от ", "Монета от ", "\u00a0€");
 inline constexpr auto kCountCaptions = Each("", kDenominationCaptions, "* ");
 inline constexpr auto kWayNames = Each("Брой по ", kSplitCaptions);
 inline constexpr auto kWayCaptions = Each("", kSplitCaptions, "* ");
 inline constexpr auto kText2Ids = Ids<kDenominations>("Text2");
 inline constexpr auto kText4Ids = Ids<kSplitValues>("Text4");
+inline constexpr auto kCommand2Ids = Ids<kDenominations>("Command2");
 
 // A window's controls gathered in the order the window stacks them: where two
 // overlap, the later one is on top.

@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
 
+#include "logic/money/drawn_money.h"
 #include "logic/windows/form_layout.h"
 
 namespace banknotes {
@@ -15,7 +17,8 @@ namespace banknotes {
 // box, a label or a description, the mark of a check or an option, the lines of
 // a list. The front ends copy every control in and out of it without knowing
 // what any of them means; a window's logic alone gives the controls their sense.
-// Buttons and frames hold nothing.
+// Frames hold nothing. What a button or a list shows drawn is money: a button's
+// face, a list's line each; a list's chosen line is the user's too.
 
 enum class Holds { Nothing, Text, Mark, Lines };
 
@@ -41,6 +44,8 @@ struct ControlContent {
   std::string text;
   bool mark = false;
   std::vector<std::string> lines;
+  std::optional<std::size_t> chosen_line;
+  std::vector<Heap> money;
 
   friend bool operator==(const ControlContent&, const ControlContent&) = default;
 };
@@ -84,7 +89,8 @@ class WindowContent {
 // that calls visit(control, field) for each: a text with a control's id
 // ("Label1_0"), an array of texts with the name of its controls ("Text2", for
 // Text2_0, Text2_1, ...), a chosen option (an enum or an int) with its group's
-// name ("Option2"), lines with a list's id ("List1_0").
+// name ("Option2"), lines with a list's id ("List1_0"), and for a list its
+// chosen line and what it shows drawn, or for buttons ("Command2") their faces.
 class ContentCopier {
  public:
   ContentCopier(WindowContent& content, bool into_state) : content_(content), into_(into_state) {}
@@ -92,6 +98,22 @@ class ContentCopier {
   void operator()(std::string_view id, std::string& text) { Copy(content_[id].text, text); }
   void operator()(std::string_view id, std::vector<std::string>& lines) {
     Copy(content_[id].lines, lines);
+  }
+  void operator()(std::string_view id, std::optional<std::size_t>& line) {
+    Copy(content_[id].chosen_line, line);
+  }
+  void operator()(std::string_view id, std::vector<Heap>& money) {
+    Copy(content_[id].money, money);
+  }
+  template <std::size_t N>
+  void operator()(std::string_view name, std::array<Heap, N>& faces) {
+    for (std::size_t i = 0; i < N; ++i) {
+      std::vector<Heap>& face = content_[std::string(name) + "_" + std::to_string(i)].money;
+      if (into_)
+        faces[i] = face.empty() ? Heap{} : face.front();
+      else
+        face = {faces[i]};
+    }
   }
   template <std::size_t N>
   void operator()(std::string_view name, std::array<std::string, N>& texts) {

@@ -23,6 +23,7 @@ enum class Use {
   Enter,        // Enter in a box
   Choose,       // an option chosen that was not
   ChooseAgain,  // an option clicked that was chosen already
+  Change,       // a box's text changed as the user typed, pasted or cut
 };
 
 // What a window asks of its front end.

@@ -1,0 +1,147 @@
+#include "window/drawn_money.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+
+#include "logic/money/number_text.h"
+
+namespace banknotes {
+namespace {
+
+QColor ToQColor(Colour colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+// The note or coin drawn at `scale` pixels a millimetre from `at`.
+void PaintAt(QPainter& painter, const Piece& piece, QPointF at, double scale) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (const Shape& shape : Drawing(piece)) {
+    const QRectF place(at.x() + shape.x * scale, at.y() + shape.y * scale, shape.width * scale,
+                       shape.height * scale);
+    painter.setBrush(ToQColor(shape.fill));
+    painter.setPen(shape.line_width > 0 ? QPen(ToQColor(shape.line), shape.line_width * scale)
+                                        : QPen(Qt::NoPen));
+    switch (shape.kind) {
+      case Shape::Box:
+        painter.drawRoundedRect(place, shape.corner * scale, shape.corner * scale);
+        break;
+      case Shape::Round:
+        painter.drawEllipse(place);
+        break;
+      case Shape::Words: {
+        // As SVG sets text: the middle of its base line at the point.
+        QFont font = painter.font();
+        font.setPixelSize(std::max(1, static_cast<int>(shape.size * scale + 0.5)));
+        font.setBold(shape.bold);
+        QPainterPath path;
+        path.addText(0, 0, font, QString::fromStdString(shape.words));
+        path.translate(place.x() - path.boundingRect().width() / 2 - path.boundingRect().left(),
+                       place.y());
+        painter.setPen(Qt::NoPen);
+        painter.drawPath(path);
+        break;
+      }
+    }
+  }
+  painter.restore();
+}
+
+}  // namespace
+
+void PaintPiece(QPainter& painter, const Piece& piece, const QRectF& into) {
+  const double scale = std::min(into.width() / piece.width_mm, into.height() / piece.height_mm);
+  const QPointF at(into.center().x() - piece.width_mm * scale / 2,
+                   into.center().y() - piece.height_mm * scale / 2);
+  PaintAt(painter, piece, at, scale);
+}
+
+void MoneyButton::SetMoney(const Heap& heap) {
+  if (heap == heap_) return;
+  heap_ = heap;
+  update();
+}
+
+void MoneyButton::paintEvent(QPaintEvent* event) {
+  const Piece* piece = FindPiece(heap_.cents);
+  if (!piece) return QPushButton::paintEvent(event);
+  QPainter painter(this);
+  painter.setFont(font());
+  // Pressed, it sinks by a pixel; focused, a ring in the desktop's highlight.
+  const QRectF inside =
+      QRectF(rect()).adjusted(3, 3, -3, -3).translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
+  PaintPiece(painter, *piece, inside);
+  if (hasFocus()) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2.5));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25), 4, 4);
+  }
+}
+
+MoneyLines::MoneyLines(QListView& view) : QStyledItemDelegate(&view), view_(view) {
+  view.setFlow(QListView::LeftToRight);
+  view.setWrapping(false);
+  view.setUniformItemSizes(true);
+  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.setItemDelegate(this);
+  // Each line is as high as the list: laid out again as the zoom changes it.
+  view.viewport()->installEventFilter(this);
+}
+
+void MoneyLines::SetHeaps(std::vector<Heap> heaps) {
+  if (heaps == heaps_) return;
+  heaps_ = std::move(heaps);
+  view_.viewport()->update();
+}
+
+bool MoneyLines::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) view_.doItemsLayout();
+  return QStyledItemDelegate::eventFilter(watched, event);
+}
+
+// One slot a value, wide enough for the widest note with two more under it.
+QSize MoneyLines::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+  const int height = std::max(8, view_.viewport()->height() - 2);
+  return {height * 17 / 10, height};
+}
+
+void MoneyLines::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                       const QModelIndex& index) const {
+  const int row = index.row();
+  const Piece* piece =
+      row < static_cast<int>(heaps_.size()) ? FindPiece(heaps_[row].cents) : nullptr;
+  if (!piece) return QStyledItemDelegate::paint(painter, option, index);
+  painter->save();
+  const QRectF cell = option.rect;
+  if (option.state & QStyle::State_Selected)
+    painter->fillRect(cell, option.palette.color(QPalette::Highlight).lighter(160));
+  // A few of it stacked, the top one whole; how many under the stack.
+  const double drawn = cell.height() * 0.7;
+  const double width = drawn * piece->width_mm / piece->height_mm;
+  const int shown = static_cast<int>(std::min<std::int64_t>(heaps_[row].count, 3));
+  const double step = drawn * 0.1;
+  for (int i = 0; i < shown; ++i) {
+    const double shift = step * (shown - 1 - i);
+    PaintPiece(*painter, *piece,
+               QRectF(cell.left() + 4 + shift, cell.top() + 2 + shift, width, drawn - 2 * step));
+  }
+  QFont font = option.font;
+  font.setPixelSize(std::max(1, static_cast<int>(cell.height() * 0.22)));
+  painter->setFont(font);
+  painter->setPen(option.palette.color(QPalette::Text));
+  painter->drawText(QRectF(cell.left(), cell.top() + drawn, cell.width(), cell.height() - drawn),
+                    Qt::AlignCenter,
+                    QStringLiteral("× ") + QString::fromStdString(Quantity(heaps_[row].count)));
+  if (option.state & QStyle::State_HasFocus) {
+    painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(cell.adjusted(1, 1, -1, -1));
+  }
+  painter->restore();
+}
+
+}  // namespace banknotes
