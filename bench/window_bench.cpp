@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "logic/form/dispatch.h"
+#include "window/companion_form.h"
 #include "window/form_style.h"
 #include "window/lines_view.h"
 #include "window/main_form.h"
@@ -126,6 +127,28 @@ class WindowBench : public QObject {
       }));
     }
     qInfo("median of %d rounds: click on \"Въведи\" with 130 %.3f ms", kRounds, MedianMs(times));
+  }
+
+  // A note of the practice's wallet clicked, until the counter, the sum and the
+  // boxes are painted; each click lays one more, so the counter changes each time.
+  void walletClick() {
+    CompanionForm practice("PracticeForm", Settings{{"seed", "2026"}});
+    practice.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&practice));
+    auto* note = practice.findChild<QPushButton*>(QStringLiteral("Command2_2"));
+    auto* counter = practice.findChild<LinesView*>(QStringLiteral("List2_0"));
+    QVERIFY(note && counter);
+    std::vector<qint64> times;
+    for (int round = 0; round < kRounds; ++round) {
+      practice.repaint();
+      times.push_back(Time([&] {
+        note->click();
+        practice.repaint();
+      }));
+    }
+    QCOMPARE(counter->model()->rowCount(), 1);
+    qInfo("median of %d rounds: a click on the wallet's 20 € until painted %.3f ms", kRounds,
+          MedianMs(times));
   }
 
   // "Копиране на всички редове" with the 3950 lines of 99, onto the clipboard.

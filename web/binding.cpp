@@ -197,7 +197,16 @@ WindowContent ContentOf(const val& page, WindowContent fresh) {
     const std::string id = ControlId(control);
     const val held = page[id];
     if (holds == Holds::Text) fresh.at(i).text = Text(held, id, control.limit);
-    if (holds == Holds::Lines) fresh.at(i).lines = SplitLines(Text(held, id));
+    if (holds == Holds::Lines) {
+      fresh.at(i).lines = SplitLines(Text(held, id));
+      // The line chosen, where the page says; -1 or nothing for none.
+      const val chosen = page[id + ".chosen"];
+      if (chosen.isNumber()) {
+        const double line = chosen.as<double>();
+        if (line >= 0 && line < static_cast<double>(fresh.at(i).lines.size()))
+          fresh.at(i).chosen_line = static_cast<std::size_t>(line);
+      }
+    }
     if (holds == Holds::Mark) {
       if (!held.isTrue() && !held.isFalse()) throw Refused(id + " must be true or false");
       fresh.at(i).mark = held.isTrue();
@@ -212,8 +221,22 @@ val PageOf(const WindowContent& content) {
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const Control& control = layout.controls[i];
     const Holds holds = HoldsOf(control.kind);
-    if (control.where == Where::Desktop || holds == Holds::Nothing) continue;
+    if (control.where == Where::Desktop) continue;
     const std::string id = ControlId(control);
+    // What a drawn control shows: [[cents, count], ...], a line each.
+    if (control.drawn) {
+      val money = val::array();
+      const std::vector<Heap>& heaps = content.at(i).money;
+      for (std::size_t k = 0; k < heaps.size(); ++k) {
+        val heap = val::array();
+        heap.set(0, static_cast<double>(heaps[k].cents));
+        heap.set(1, static_cast<double>(heaps[k].count));
+        money.set(k, heap);
+      }
+      page.set(id + ".money", money);
+    }
+    if (holds == Holds::Lines && content.at(i).chosen_line)
+      page.set(id + ".chosen", static_cast<double>(*content.at(i).chosen_line));
     if (holds == Holds::Text) page.set(id, content.at(i).text);
     if (holds == Holds::Lines) page.set(id, JoinLines(content.at(i).lines));
     if (holds == Holds::Mark) page.set(id, content.at(i).mark);
@@ -261,7 +284,7 @@ class PageWindow {
   }
   val Act(const val& page, const val& id, const val& use) {
     return Checked([&] {
-      static constexpr const char* kUses[] = {"press", "enter", "choose", "chooseAgain"};
+      static constexpr const char* kUses[] = {"press", "enter", "choose", "chooseAgain", "change"};
       const std::string control = Text(id, "the control");
       if (!FindControl(made_.logic->layout(), control))
         throw Refused("the window has no control " + control);

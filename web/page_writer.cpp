@@ -26,6 +26,7 @@
 
 #include "generated/product.h"
 #include "logic/form/outcome.h"
+#include "logic/money/drawn_money.h"
 #include "logic/windows/form_layout.h"
 #include "logic/windows/window_logic.h"
 
@@ -133,6 +134,8 @@ class FormWriter {
       if (control.container.empty() && control.where != Where::Desktop &&
           !written_.contains(ControlId(control)))
         Fail(Join({"control ", ControlId(control), " has no place in the page's reading order"}));
+    // The notes and coins drawn controls show, written once.
+    if (std::ranges::any_of(layout_.controls, &Control::drawn)) html += SvgSymbols() + "\n";
     return html + "</main>";
   }
 
@@ -261,12 +264,23 @@ class FormWriter {
                      Chosen(id) ? " checked" : "", "><span class=\"caption\" aria-hidden=\"true\">",
                      text, "</span></label>\n"});
       case ControlKind::Button:
+        // A drawn button's face is a note or coin, and its name says which.
+        if (control.drawn)
+          return Join({"<button", own, " class=\"button money\" type=\"button\" aria-label=\"",
+                       name, "\" aria-describedby=\"", id, "-about\"></button>\n<span id=\"", id,
+                       "-about\" hidden>", Escape(control.description), "</span>\n"});
         if (control.description.empty())
           return Join({"<button", own, " class=\"button\" type=\"button\">", text, "</button>\n"});
         return Join({"<button", own, " class=\"button\" type=\"button\" aria-describedby=\"", id,
                      "-about\">", text, "</button>\n<span id=\"", id, "-about\" hidden>",
                      Escape(control.description), "</span>\n"});
       case ControlKind::ListBox:
+        // Drawn, its lines side by side, each pressed to take one back.
+        if (control.drawn)
+          return Join({"<div", own, " class=\"list money\" role=\"listbox\" tabindex=\"0\" ",
+                       "aria-orientation=\"horizontal\" aria-label=\"", name,
+                       "\" aria-describedby=\"", id, "-about\"></div>\n<span id=\"", id,
+                       "-about\" hidden>", Escape(control.description), "</span>\n"});
         // With the menu that copies its lines.
         return Join({"<div", own, " class=\"list\" role=\"listbox\" tabindex=\"0\" aria-label=\"",
                      name, "\"></div>\n<div id=\"", id,

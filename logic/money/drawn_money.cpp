@@ -153,12 +153,15 @@ std::vector<Shape> Drawing(const Piece& piece) {
   return shapes;
 }
 
-std::string Svg(const Piece& piece, double height) {
-  const double width = height * piece.width_mm / piece.height_mm;
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" aria-label=\"" +
-                    Escaped(PieceName(piece)) + "\" width=\"" + Number(width) + "\" height=\"" +
-                    Number(height) + "\" viewBox=\"0 0 " + Number(piece.width_mm) + " " +
-                    Number(piece.height_mm) + "\">";
+namespace {
+
+std::string ViewBox(const Piece& piece) {
+  return "viewBox=\"0 0 " + Number(piece.width_mm) + " " + Number(piece.height_mm) + "\"";
+}
+
+// The drawing's shapes as SVG elements.
+std::string SvgShapes(const Piece& piece) {
+  std::string svg;
   for (const Shape& shape : Drawing(piece)) {
     const std::string paint =
         " fill=\"" + Hex(shape.fill) + "\"" +
@@ -184,6 +187,23 @@ std::string Svg(const Piece& piece, double height) {
         break;
     }
   }
+  return svg;
+}
+
+}  // namespace
+
+std::string Svg(const Piece& piece, double height) {
+  const double width = height * piece.width_mm / piece.height_mm;
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" aria-label=\"" +
+         Escaped(PieceName(piece)) + "\" width=\"" + Number(width) + "\" height=\"" +
+         Number(height) + "\" " + ViewBox(piece) + ">" + SvgShapes(piece) + "</svg>";
+}
+
+std::string SvgSymbols() {
+  std::string svg = "<svg class=\"symbols\" aria-hidden=\"true\">";
+  for (const Piece& piece : kEuroPieces)
+    svg += "<symbol id=\"money-" + std::to_string(piece.cents) + "\" " + ViewBox(piece) + ">" +
+           SvgShapes(piece) + "</symbol>";
   return svg + "</svg>";
 }
 

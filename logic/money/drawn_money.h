@@ -85,5 +85,8 @@ std::vector<Shape> Drawing(const Piece& piece);
 // The drawing as an SVG element of its own, `height` CSS pixels high, named for
 // screen readers by the piece's name.
 std::string Svg(const Piece& piece, double height);
+// Every drawing as a symbol of one hidden SVG, "money-10000" for 100 €, for a
+// page to write once and show anywhere with <use>.
+std::string SvgSymbols();
 
 }  // namespace banknotes

@@ -68,6 +68,11 @@ def practice_window(orca, checks):
                  "Плащане")
     checks.check("Tab enters the range at the chosen option", orca.key("Tab"), "Суми до 1000",
                  "selected radio button", absent=("not selected",))
+    checks.check("Tab reaches the wallet's first note", orca.key("Tab"), "Банкнота от 100",
+                 "push button")
+    checks.check("Space puts it on the counter, and the new sum is said", orca.key("space"),
+                 "Сума: 100 евро")
+    orca.key(*["Tab"] * 7)  # the wallet's other six values, and what is paid
     checks.check("Tab to the count of 100, first time", orca.key("Tab"), "Брой банкноти от 100 евро text")
     if not task:
         checks.check("the task names an amount", said, "Изплатете ")

@@ -256,14 +256,41 @@ async function practiceRow(browser, url, screen) {
 
   if (!screen.touch) {
     const stops = [];
-    for (let i = 0; i < 12; ++i) {
+    for (let i = 0; i < 20; ++i) {
       stops.push(await visit.focused());
       await page.keyboard.press('Tab');
     }
-    check(`${row}: the keyboard alone: Tab goes from the exercise to its range, the counts, the buttons and the answer`,
-          stops.join() === 'Option1_0,Option2_1,Text2_0,Text2_1,Text2_2,Text2_3,Text2_4,Text2_5,Text2_6,Command1_0,Command1_1,Text1',
+    check(`${row}: the keyboard alone: Tab goes from the exercise to its range, the wallet, what is paid, the counts, the buttons and the answer`,
+          stops.join() === 'Option1_0,Option2_1,Command2_0,Command2_1,Command2_2,Command2_3,Command2_4,Command2_5,Command2_6,List2_0,' +
+                            'Text2_0,Text2_1,Text2_2,Text2_3,Text2_4,Text2_5,Text2_6,Command1_0,Command1_1,Text1',
           stops.join(' '));
   }
+
+  // Paying with the drawn money: 100, 20, 10 and 20 more, one 20 taken back by a
+  // click on its line; the boxes follow, and a box typed leads the counter.
+  for (const name of ['Банкнота от 100\u00a0€', 'Банкнота от 20\u00a0€', 'Банкнота от 10\u00a0€', 'Банкнота от 20\u00a0€'])
+    await visit.press(visit.button(name));
+  await page.waitForFunction(() => document.getElementById('Announcement').textContent === 'Сума: 150 евро',
+                             null, {timeout: 2000}).catch(() => {});
+  const counter = page.getByRole('listbox', {name: 'Платено'});
+  const paidLines = async () => (await counter.getByRole('option').evaluateAll((options) => options.map((o) => o.getAttribute('aria-label')))).join(' / ');
+  const put = [await paidLines(), await page.locator('#Label5_0').textContent(),
+               await page.locator('#Announcement').textContent()];
+  await visit.shot(`${shot}-wallet`);
+  await visit.press(counter.getByRole('option').nth(1));
+  const takenBack = [await paidLines(), await visit.box('Брой банкноти от 20 евро').inputValue()];
+  await visit.type('Брой монети от 1 евро', '2');
+  const led = [await paidLines(), await page.locator('#Label5_0').textContent()];
+  const drawn = await page.locator('#Command2_0 svg use').getAttribute('href');
+  check(`${row}: the wallet pays 150, a click on a line takes a 20 back, a box typed adds to the counter`,
+        put[0] === '1 банкнота от 100\u00a0€ / 2 банкноти по 20\u00a0€ / 1 банкнота от 10\u00a0€' &&
+            put[1] === 'Сума: 150\u00a0€' && put[2] === 'Сума: 150 евро' &&
+            takenBack[0] === '1 банкнота от 100\u00a0€ / 1 банкнота от 20\u00a0€ / 1 банкнота от 10\u00a0€' &&
+            takenBack[1] === '1' && led[1] === 'Сума: 132\u00a0€' && led[0].endsWith(' / 2 монети по 1\u00a0€') &&
+            drawn === '#money-10000',
+        `${put.join(' | ')} | ${takenBack.join(' | ')} | ${led.join(' | ')} | ${drawn}`);
+  for (const name of ['Брой банкноти от 100 евро', 'Брой банкноти от 20 евро', 'Брой банкноти от 10 евро', 'Брой монети от 1 евро'])
+    await visit.type(name, '');
   const task = await page.locator('#Label1_0').textContent();
   const answers = [];
   const checkWith = async (boxes) => {

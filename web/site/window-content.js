@@ -4,6 +4,7 @@
 // window's own: the controls hold it.
 import {showChosen} from './choices.js';
 import {listBox} from './list-box.js';
+import {drawFace, moneyList} from './money.js';
 
 // How a control of each kind holds its content.
 const kinds = [
@@ -17,10 +18,19 @@ const kinds = [
 
 export function windowContent(root) {
   const held = [];
+  // A drawn list's line pressed; set once the page listens.
+  let pressedLine = () => {};
   for (const element of root.querySelectorAll('[id]')) {
     const kind = kinds.find((one) => element.matches(one.match));
     if (kind) held.push({id: element.id, read: () => kind.read(element), write: (value) => kind.write(element, value)});
-    else if (element.matches('div.list')) {
+    else if (element.matches('button.money')) {
+      held.push({id: element.id, write: (_, content) => drawFace(element, content[`${element.id}.money`])});
+    } else if (element.matches('div.list.money')) {
+      const list = moneyList(element, () => pressedLine(element.id));
+      held.push({id: element.id, read: list.text, chosen: list.chosen,
+                 write: (lines, content) => list.show(lines, content[`${element.id}.money`],
+                                                      content[`${element.id}.chosen`])});
+    } else if (element.matches('div.list')) {
       const list = listBox(element);
       held.push({id: element.id, read: list.text, write: (lines) => { if (lines !== list.text()) list.show(lines); }});
     }
@@ -28,22 +38,29 @@ export function windowContent(root) {
 
   function read() {
     const content = {};
-    for (const control of held) content[control.id] = control.read();
+    for (const control of held) {
+      if (control.read) content[control.id] = control.read();
+      if (control.chosen) content[`${control.id}.chosen`] = control.chosen();
+    }
     return content;
   }
   function write(content) {
-    for (const control of held) if (control.id in content) control.write(content[control.id]);
+    for (const control of held) if (control.id in content || !control.read) control.write(content[control.id], content);
     showChosen();
   }
 
-  // used(id, use): 'press' a button, 'enter' in a box, 'choose' an option or
-  // 'chooseAgain' one chosen already (a click on it changes nothing; Space, a
-  // click or an arrow key on another changes it, after the click).
+  // used(id, use): 'press' a button or a drawn list's line, 'enter' in a box,
+  // 'change' a box's text, 'choose' an option or 'chooseAgain' one chosen
+  // already (a click on it changes nothing; Space, a click or an arrow key on
+  // another changes it, after the click).
   function onUse(used) {
+    pressedLine = (id) => used(id, 'press');
     for (const button of root.querySelectorAll('button.button[id]'))
       button.addEventListener('click', () => used(button.id, 'press'));
-    for (const box of root.querySelectorAll('input.box[id]'))
+    for (const box of root.querySelectorAll('input.box[id]')) {
       box.addEventListener('keydown', (event) => { if (event.key === 'Enter') used(box.id, 'enter'); });
+      box.addEventListener('input', () => used(box.id, 'change'));
+    }
     for (const option of root.querySelectorAll('label.check[id]')) {
       const input = option.querySelector('input[type="radio"]');
       if (!input) continue;
