@@ -470,3 +470,41 @@ TEST(PayingWithMoney, AnnouncesTheNewSumInWords) {
 
 }  // namespace
 }  // namespace banknotes
+
+namespace banknotes {
+namespace {
+
+// "Подсказка" says how many are enough, before a check, and counts as none.
+TEST(Practice, HintSaysHowManyAreEnoughAndIsNoCheck) {
+  Practice practice(2026);
+  PracticeState form;
+  practice.Show(form);
+  ASSERT_EQ(form.task, "Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.");
+  practice.Click(form, kHintButton);
+  EXPECT_EQ(form.answer, "Стигат най-малко 5 банкноти и монети.");
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 0");
+  form.counts = {"3", "", "", "", "1", "", "1"};
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.tally, "Верни от първия път: 1 от 1");
+  // The right sum checked, the fewest is drawn; a wrong sum gives nothing away.
+  const std::vector<std::string> fewest = {"3 банкноти по 100\u00a0€", "1 банкнота от 5\u00a0€",
+                                           "1 монета от 1\u00a0€"};
+  EXPECT_EQ(form.fewest, fewest);
+  EXPECT_EQ(form.fewest_drawn, (std::vector<Heap>{{10000, 3}, {500, 1}, {100, 1}}));
+  form.counts = {"3", "", "", "", "", "", "1"};
+  practice.Click(form, kCheckButton);
+  EXPECT_TRUE(form.fewest.empty());
+  form.counts = {"3", "", "", "", "", "2", "2"};
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.fewest, fewest);
+  practice.Click(form, kNewTaskButton);
+  EXPECT_TRUE(form.fewest_drawn.empty());
+  // In the other exercise it does nothing.
+  form.exercise = Exercise::Split;
+  practice.Show(form);
+  practice.Click(form, kHintButton);
+  EXPECT_EQ(form.answer, "");
+}
+
+}  // namespace
+}  // namespace banknotes

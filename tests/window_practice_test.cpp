@@ -100,6 +100,7 @@ void WindowPracticeTest::paymentIsCheckedAndExplained() {
   TypeInto("Text2_5", "2");
   QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
   QCOMPARE(Answer(), QStringLiteral("Сумата е 304\u00a0€, а трябва да е 306\u00a0€."));
+  QVERIFY(test_support::ListedLines(*practice_, "List3_0").isEmpty());
   Shot("payment_wrong_sum");
 
   TypeInto("Text2_5", "3");
@@ -111,6 +112,11 @@ void WindowPracticeTest::paymentIsCheckedAndExplained() {
            QStringList({"306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€",
                         "6 : 5 = 1, остатък 1 → 1 банкнота от 5\u00a0€",
                         "1 : 1 = 1, остатък 0 → 1 монета от 1\u00a0€"}));
+  // The fewest drawn under the answer, beside what was paid above it.
+  QCOMPARE(
+      test_support::ListedLines(*practice_, "List3_0"),
+      QStringList({"3 банкноти по 100\u00a0€", "1 банкнота от 5\u00a0€", "1 монета от 1\u00a0€"}));
+  QCOMPARE(test_support::ListedLines(*practice_, "List2_0").size(), 2);
   Shot("payment_not_fewest");
 
   TypeInto("Text2_5", "");
@@ -229,7 +235,7 @@ void WindowPracticeTest::countBoxesTakeDigitsOnly() {
 void WindowPracticeTest::theKeyboardAloneReachesEverything() {
   QStringList stops;
   QWidget* at = QApplication::focusWidget();
-  for (stops << at->objectName(); stops.size() < 22; stops << at->objectName()) {
+  for (stops << at->objectName(); stops.size() < 24; stops << at->objectName()) {
     QTest::keyClick(at, Qt::Key_Tab);
     at = QApplication::focusWidget();
   }
@@ -237,8 +243,8 @@ void WindowPracticeTest::theKeyboardAloneReachesEverything() {
   QCOMPARE(stops, QStringList({"Option1_0",  "Option2_1",  "Command2_0", "Command2_1", "Command2_2",
                                "Command2_3", "Command2_4", "Command2_5", "Command2_6", "List2_0",
                                "Text2_0",    "Text2_1",    "Text2_2",    "Text2_3",    "Text2_4",
-                               "Text2_5",    "Text2_6",    "Command1_0", "Command1_1", "Command1_3",
-                               "Text1",      "Option1_0"}));
+                               "Text2_5",    "Text2_6",    "Command1_0", "Command1_1", "Command1_4",
+                               "Command1_3", "Text1",      "List3_0",    "Option1_0"}));
   QTest::keyClick(at, Qt::Key_Down);
   QVERIFY(In<QRadioButton>("Option1_1")->isChecked());
   QVERIFY(In("Frame5")->isVisible());

@@ -33,6 +33,12 @@ std::string NotFewest(const std::string& paid, std::int32_t amount) {
 
 std::string Fewest(const std::string& paid) { return "Вярно! " + paid + " – по-малко не може."; }
 
+// How many are enough, and nothing of which.
+std::string Hint(std::int64_t fewest) {
+  if (fewest == 1) return "Стига една банкнота или монета.";
+  return "Стигат най-малко " + Quantity(fewest) + " банкноти и монети.";
+}
+
 std::string Tally(int right, int all) {
   return "Верни от първия път: " + Quantity(right) + " от " + Quantity(all);
 }
@@ -147,6 +153,8 @@ Practice::Practice(std::uint32_t seed, PaymentRange payment_range, SplitRange sp
 
 void Practice::Show(PracticeState& form) const {
   form.answer.clear();
+  form.fewest.clear();
+  form.fewest_drawn.clear();
   if (form.exercise == Exercise::Payment) {
     form.task = PaymentTask(amount_);
     form.tally = Tally(right_first_time_, checked_tasks_);
@@ -172,6 +180,10 @@ void Practice::Click(PracticeState& form, int button) {
       for (std::string& count : form.way) count.clear();
     }
     return Show(form);
+  }
+  if (button == kHintButton && payment) {
+    form.answer = Hint(FewestBanknotes(amount_));
+    return;
   }
   if (button == kShowAllButton && !payment) {
     // A sum of the pupil's own starts its hunt first.
@@ -210,6 +222,16 @@ void Practice::CheckPaymentOf(PracticeState& form) {
     case PaymentCheck::Fewest:
       form.answer = Fewest(PiecesOf(paid));
       break;
+  }
+  // The fewest drawn once the sum is right; a wrong sum gives nothing away.
+  form.fewest.clear();
+  form.fewest_drawn.clear();
+  if (check.verdict == PaymentCheck::WrongSum) return;
+  const Payment fewest = LargestFirst(EuroValues(), amount_);
+  for (std::size_t k = 0; k < fewest.counts.size(); ++k) {
+    if (fewest.counts[k] == 0) continue;
+    form.fewest.push_back(PiecesOfValue(fewest.counts[k], EuroValues()[k]));
+    form.fewest_drawn.push_back({EuroValues()[k] * 100, fewest.counts[k]});
   }
 }
 

@@ -89,6 +89,8 @@ struct PracticeState {
   std::vector<Heap> counter_drawn;                      // List2_0: the same drawn
   std::optional<std::size_t> counter_line;              // List2_0: the line chosen
   std::string paid;                                     // Label5_0: "Сума: 130 €"
+  std::vector<std::string> fewest;  // List3_0: the fewest, once the right sum is checked
+  std::vector<Heap> fewest_drawn;   // List3_0: the same drawn
 
   friend bool operator==(const PracticeState&, const PracticeState&) = default;
 };
@@ -98,6 +100,7 @@ inline constexpr int kCheckButton = 0;      // "Провери"
 inline constexpr int kNewTaskButton = 1;    // "Нова задача"
 inline constexpr int kShowAllButton = 2;    // "Покажи всички"
 inline constexpr int kWorksheetButton = 3;  // "Работен лист…", on the desktop
+inline constexpr int kHintButton = 4;       // "Подсказка", before a payment is checked
 
 // One practice session: the random source, the amount to pay and the hunt, and
 // the tally of tasks right at the first check. Nothing of it outlives the window.

@@ -183,6 +183,16 @@ constexpr Control kPracticeTail[] = {
      .accessible_name = "Покажи всички",
      .description = "Показва начините, които още не са намерени",
      .shown_with = "Option1_1"},
+    {.name = "Command1",
+     .index = 4,
+     .kind = Button,
+     .text = "Подсказка",
+     .place = {3960, 6105, 1800, 375},
+     .colour = Rgb{255, 192, 255},
+     .align = Centre,
+     .accessible_name = "Подсказка",
+     .description = "Казва колко банкноти и монети стигат, без да казва кои",
+     .shown_with = "Option1_0"},
     // The page has a link of its own to the worksheets.
     {.name = "Command1",
      .index = 3,
@@ -196,12 +206,28 @@ constexpr Control kPracticeTail[] = {
      .where = Where::Desktop},
     {.name = "Text1",
      .kind = Description,
-     .place = {120, 6600, 7545, 1650},
+     .place = {120, 6600, 7545, 1050},
      .accessible_name = "Отговор",
      .read_only = true},
+    // After a check of the right sum, the fewest drawn under the answer.
+    {.name = "Label6",
+     .index = 0,
+     .text = "Най-малко:",
+     .place = {120, 7755, 1500, 660},
+     .colour = kMarkColour,
+     .align = Centre,
+     .labels = "List3_0",
+     .shown_with = "Option1_0"},
+    {.name = "List3",
+     .index = 0,
+     .kind = ListBox,
+     .place = {1740, 7755, 5925, 660},
+     .accessible_name = "Най-малко",
+     .shown_with = "Option1_0",
+     .drawn = true},
     {.name = "Label1",
      .index = 1,
-     .place = {120, 8370, 7545, 405},
+     .place = {120, 8535, 7545, 405},
      .colour = kLabelColour,
      .align = Centre,
      .shown_with = "Option1_0"},
@@ -252,8 +278,8 @@ constexpr std::string_view kPracticeFocusOrder[] = {
     "Text2_3",    "Label2_4",   "Text2_4",    "Label2_5",   "Text2_5",    "Label2_6",
     "Text2_6",    "Frame5",     "Label3_0",   "Text3_0",    "Label4_0",   "Text4_0",
     "Label4_1",   "Text4_1",    "Label4_2",   "Text4_2",    "Label4_3",   "Text4_3",
-    "Label4_4",   "Text4_4",    "List1_0",    "Command1_0", "Command1_1", "Command1_2",
-    "Command1_3", "Text1",      "Label1_1",
+    "Label4_4",   "Text4_4",    "List1_0",    "Command1_0", "Command1_1", "Command1_4",
+    "Command1_2", "Command1_3", "Text1",      "Label6_0",   "List3_0",    "Label1_1",
 };
 
 constexpr auto kPracticeFormControls = InFocusOrder(
@@ -321,13 +347,14 @@ constexpr auto kPracticeFormControls = InFocusOrder(
 // task, the wallet and what is paid, the answer's boxes, the ways found, the
 // buttons, the answer, and the tally.
 constexpr std::string_view kPracticeFormReadingOrder[] = {
-    "Frame1", "Frame2",  "Frame3",     "Label1_0",   "Frame6",     "Frame7", "Frame4",
-    "Frame5", "List1_0", "Command1_0", "Command1_1", "Command1_2", "Text1",  "Label1_1"};
+    "Frame1",     "Frame2", "Frame3",   "Label1_0",   "Frame6",     "Frame7",
+    "Frame4",     "Frame5", "List1_0",  "Command1_0", "Command1_1", "Command1_4",
+    "Command1_2", "Text1",  "Label6_0", "List3_0",    "Label1_1"};
 
 }  // namespace
 
 const FormLayout kPracticeForm = {"PracticeForm",
-                                  {0, 0, 7785, 8895},
+                                  {0, 0, 7785, 9060},
                                   kWindowColour,
                                   kPracticeFormControls,
                                   kPracticeFormReadingOrder};

@@ -24,6 +24,8 @@ void Fields(PracticeState& state, Visit&& visit) {
   visit("List2_0", state.counter_drawn);
   visit("List2_0", state.counter_line);
   visit("Label5_0", state.paid);
+  visit("List3_0", state.fewest);
+  visit("List3_0", state.fewest_drawn);
 }
 
 namespace {
