@@ -508,3 +508,87 @@ TEST(Practice, HintSaysHowManyAreEnoughAndIsNoCheck) {
 
 }  // namespace
 }  // namespace banknotes
+
+namespace banknotes {
+namespace {
+
+// The amount a payment task names: "Изплатете 7 € …" gives 7.
+std::int32_t AmountOf(const std::string& task) {
+  return std::stoi(task.substr(std::string("Изплатете ").size()));
+}
+
+// Pays the task with the fewest and checks it.
+void PayWithTheFewest(Practice& practice, PracticeState& form) {
+  const Payment fewest = LargestFirst(EuroValues(), AmountOf(form.task));
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    form.counts[k] = fewest.counts[k] ? std::to_string(fewest.counts[k]) : "";
+  practice.Click(form, kCheckButton);
+}
+
+TEST(Levels, EachPaysWithItsValuesAndLeadsToTheNext) {
+  const struct {
+    PaymentRange level;
+    std::int32_t largest;
+    std::vector<int> wallet;  // the values the wallet holds
+    PaymentRange next;
+  } rows[] = {
+      {PaymentRange::UpTo10, 10, {5, 2, 1}, PaymentRange::UpTo100},
+      {PaymentRange::UpTo100, 100, {100, 50, 20, 10, 5, 2, 1}, PaymentRange::UpTo1000},
+      {PaymentRange::UpTo1000, 1000, {100, 50, 20, 10, 5, 2, 1}, PaymentRange::UpTo10000},
+      {PaymentRange::UpTo10000, 10000, {100, 50, 20, 10, 5, 2, 1}, PaymentRange::UpTo10000},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(static_cast<int>(row.level));
+    EXPECT_EQ(NextLevel(row.level), row.next);
+    PracticeState form;
+    form.payment_range = row.level;
+    PayingWithMoney(form);
+    std::vector<int> wallet;
+    for (const Heap& face : form.wallet)
+      if (face.cents) wallet.push_back(static_cast<int>(face.cents / 100));
+    EXPECT_EQ(wallet, row.wallet);
+    for (std::uint32_t seed = 0; seed < 200; ++seed) {
+      Practice practice(seed, row.level);
+      practice.Show(form);
+      const std::int32_t amount = AmountOf(form.task);
+      ASSERT_GE(amount, 1);
+      ASSERT_LE(amount, row.largest);
+    }
+  }
+}
+
+TEST(Levels, ThreeRightAtTheFirstCheckOpenTheNextWithATallyOfItsOwn) {
+  Practice practice(7, PaymentRange::UpTo10);
+  PracticeState form;
+  form.payment_range = PaymentRange::UpTo10;
+  practice.Show(form);
+  practice.Click(form, kNextLevelButton);
+  EXPECT_EQ(form.answer,
+            "Следващото ниво идва след 3 задачи, решени вярно от първия път. Дотук: 0.");
+  EXPECT_EQ(form.payment_range, PaymentRange::UpTo10);
+  // One wrong at its first check, then three right.
+  form.counts = {"1"};
+  practice.Click(form, kCheckButton);
+  PayWithTheFewest(practice, form);
+  for (int task = 0; task < 3; ++task) {
+    practice.Click(form, kNewTaskButton);
+    PayWithTheFewest(practice, form);
+  }
+  EXPECT_EQ(form.tally, "Верни от първия път: 3 от 4 – може и „Следващо ниво“");
+  practice.Click(form, kNextLevelButton);
+  EXPECT_EQ(form.payment_range, PaymentRange::UpTo100);
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 0");
+  EXPECT_EQ(form.answer, "");
+  // Back at the first level, its tally stands.
+  form.payment_range = PaymentRange::UpTo10;
+  practice.Click(form, kNewTaskButton);
+  EXPECT_EQ(form.tally, "Верни от първия път: 3 от 4 – може и „Следващо ниво“");
+  // The last level has none after it.
+  form.payment_range = PaymentRange::UpTo10000;
+  practice.Click(form, kNewTaskButton);
+  practice.Click(form, kNextLevelButton);
+  EXPECT_EQ(form.answer, "Това е най-горното ниво: суми до 10\u00a0000.");
+}
+
+}  // namespace
+}  // namespace banknotes

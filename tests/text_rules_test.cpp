@@ -70,6 +70,10 @@ std::vector<std::string> AnsweredTexts() {
       practice.Click(state, kCheckButton);
       add(state.answer);
       add(state.tally);
+      for (const int button : {kHintButton, kNextLevelButton}) {
+        practice.Click(state, button);
+        add(state.answer);
+      }
     }
     state.exercise = Exercise::Split;
     for (const char* sum : {"1", "2", "11", "99"}) {

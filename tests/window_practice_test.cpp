@@ -37,6 +37,7 @@ class WindowPracticeTest : public test_support::FormTestCase {
   void waysAreHuntedAndShown();
   void countBoxesTakeDigitsOnly();
   void theWalletPaysAndTheCounterFollowsTheBoxes();
+  void theFirstLevelPaysWithFiveTwoAndOne();
   void theKeyboardAloneReachesEverything();
   void f2OpensItFromTheMainWindow();
   void theTaskAndEachAnswerAreSaid();
@@ -219,6 +220,29 @@ void WindowPracticeTest::theWalletPaysAndTheCounterFollowsTheBoxes() {
   QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 0\u00a0€"));
 }
 
+// "до 10": a wallet of 5, 2 and 1 only, amounts up to 10, and "Следващо ниво"
+// says what it waits for.
+void WindowPracticeTest::theFirstLevelPaysWithFiveTwoAndOne() {
+  QTest::mouseClick(In<QRadioButton>("Option2_3"), Qt::LeftButton, {}, QPoint(10, 10));
+  QStringList shown;
+  for (int k = 0; k < 7; ++k)
+    if (In(QStringLiteral("Command2_%1").arg(k))->isVisible())
+      shown << In(QStringLiteral("Command2_%1").arg(k))->accessibleName();
+  QCOMPARE(shown,
+           QStringList({"Банкнота от 5\u00a0€", "Монета от 2\u00a0€", "Монета от 1\u00a0€"}));
+  const QString task = In<QLabel>("Label1_0")->text();
+  const int amount = task.section(' ', 1, 1).section(QChar(0xa0), 0, 0).toInt();
+  QVERIFY2(amount >= 1 && amount <= 10, qPrintable(task));
+  test_support::Press(*practice_, 5);
+  QCOMPARE(
+      Answer(),
+      QStringLiteral("Следващото ниво идва след 3 задачи, решени вярно от първия път. Дотук: 0."));
+  Shot("level_up_to_10");
+  // Back at "до 1000", the whole wallet again.
+  QTest::mouseClick(In<QRadioButton>("Option2_1"), Qt::LeftButton, {}, QPoint(10, 10));
+  QVERIFY(In("Command2_0")->isVisible());
+}
+
 void WindowPracticeTest::countBoxesTakeDigitsOnly() {
   TypeInto("Text2_0", "1a-2.");
   QCOMPARE(In<QLineEdit>("Text2_0")->text(), QStringLiteral("12"));
@@ -235,16 +259,17 @@ void WindowPracticeTest::countBoxesTakeDigitsOnly() {
 void WindowPracticeTest::theKeyboardAloneReachesEverything() {
   QStringList stops;
   QWidget* at = QApplication::focusWidget();
-  for (stops << at->objectName(); stops.size() < 24; stops << at->objectName()) {
+  for (stops << at->objectName(); stops.size() < 25; stops << at->objectName()) {
     QTest::keyClick(at, Qt::Key_Tab);
     at = QApplication::focusWidget();
   }
   // Tab enters a group of options at the chosen one; the arrows move within it.
-  QCOMPARE(stops, QStringList({"Option1_0",  "Option2_1",  "Command2_0", "Command2_1", "Command2_2",
-                               "Command2_3", "Command2_4", "Command2_5", "Command2_6", "List2_0",
-                               "Text2_0",    "Text2_1",    "Text2_2",    "Text2_3",    "Text2_4",
-                               "Text2_5",    "Text2_6",    "Command1_0", "Command1_1", "Command1_4",
-                               "Command1_3", "Text1",      "List3_0",    "Option1_0"}));
+  QCOMPARE(stops,
+           QStringList({"Option1_0",  "Option2_1",  "Command2_0", "Command2_1", "Command2_2",
+                        "Command2_3", "Command2_4", "Command2_5", "Command2_6", "List2_0",
+                        "Text2_0",    "Text2_1",    "Text2_2",    "Text2_3",    "Text2_4",
+                        "Text2_5",    "Text2_6",    "Command1_0", "Command1_1", "Command1_4",
+                        "Command1_3", "Text1",      "List3_0",    "Command1_5", "Option1_0"}));
   QTest::keyClick(at, Qt::Key_Down);
   QVERIFY(In<QRadioButton>("Option1_1")->isChecked());
   QVERIFY(In("Frame5")->isVisible());

@@ -59,6 +59,8 @@ void PaintPiece(QPainter& painter, const Piece& piece, const QRectF& into) {
 }
 
 void MoneyButton::SetMoney(const Heap& heap) {
+  // A button with nothing to show is not there.
+  setVisible(FindPiece(heap.cents) != nullptr);
   if (heap == heap_) return;
   heap_ = heap;
   update();

@@ -43,6 +43,13 @@ std::string Tally(int right, int all) {
   return "Верни от първия път: " + Quantity(right) + " от " + Quantity(all);
 }
 
+constexpr std::string_view kLastLevel = "Това е най-горното ниво: суми до 10\u00a0000.";
+
+std::string NotYet(int right) {
+  return "Следващото ниво идва след " + Quantity(kRightForNextLevel) +
+         " задачи, решени вярно от първия път. Дотук: " + Quantity(right) + ".";
+}
+
 std::string NewWay(std::size_t found, std::size_t ways) {
   return (found == 1
               ? "Нов начин! Намерен е 1 от "
@@ -146,7 +153,7 @@ std::vector<std::string> SplitHunt::Lines() const {
 }
 
 Practice::Practice(std::uint32_t seed, PaymentRange payment_range, SplitRange split_range)
-    : random_(seed) {
+    : random_(seed), level_(payment_range) {
   amount_ = DrawAmount(random_, payment_range);
   hunt_ = SplitHunt(DrawSum(random_, split_range));
 }
@@ -157,7 +164,7 @@ void Practice::Show(PracticeState& form) const {
   form.fewest_drawn.clear();
   if (form.exercise == Exercise::Payment) {
     form.task = PaymentTask(amount_);
-    form.tally = Tally(right_first_time_, checked_tasks_);
+    form.tally = TallyOf(level_);
     form.found.clear();
   } else {
     form.task = SplitTask(hunt_.sum());
@@ -173,6 +180,7 @@ void Practice::Click(PracticeState& form, int button) {
   if (button == kNewTaskButton) {
     if (payment) {
       amount_ = DrawAmount(random_, form.payment_range);
+      level_ = form.payment_range;
       checked_ = false;
       for (std::string& count : form.counts) count.clear();
     } else {
@@ -180,6 +188,18 @@ void Practice::Click(PracticeState& form, int button) {
       for (std::string& count : form.way) count.clear();
     }
     return Show(form);
+  }
+  if (button == kNextLevelButton && payment) {
+    const auto level = static_cast<std::size_t>(level_);
+    if (NextLevel(level_) == level_) {
+      form.answer = kLastLevel;
+    } else if (right_first_time_[level] < kRightForNextLevel) {
+      form.answer = NotYet(right_first_time_[level]);
+    } else {
+      form.payment_range = NextLevel(level_);
+      Click(form, kNewTaskButton);
+    }
+    return;
   }
   if (button == kHintButton && payment) {
     form.answer = Hint(FewestBanknotes(amount_));
@@ -200,16 +220,24 @@ void Practice::Click(PracticeState& form, int button) {
   }
 }
 
+std::string Practice::TallyOf(PaymentRange level) const {
+  const auto at = static_cast<std::size_t>(level);
+  const bool open = right_first_time_[at] >= kRightForNextLevel && NextLevel(level) != level;
+  return Tally(right_first_time_[at], checked_tasks_[at]) +
+         (open ? " – може и „Следващо ниво“" : "");
+}
+
 void Practice::CheckPaymentOf(PracticeState& form) {
   BanknoteCounts counts{};
   for (std::size_t k = 0; k < kDenominations; ++k) counts[k] = CountOf(form.counts[k]);
   const PaymentCheck check = CheckPayment(amount_, counts);
   if (!checked_) {
     checked_ = true;
-    ++checked_tasks_;
-    if (check.verdict == PaymentCheck::Fewest) ++right_first_time_;
+    ++checked_tasks_[static_cast<std::size_t>(level_)];
+    if (check.verdict == PaymentCheck::Fewest)
+      ++right_first_time_[static_cast<std::size_t>(level_)];
   }
-  form.tally = Tally(right_first_time_, checked_tasks_);
+  form.tally = TallyOf(level_);
   std::array<std::int64_t, kDenominations> paid{};
   std::copy(counts.begin(), counts.end(), paid.begin());
   switch (check.verdict) {
@@ -286,9 +314,12 @@ std::int64_t PaidSum(const PracticeState& form) {
 void PayingWithMoney(PracticeState& form) {
   form.counter.clear();
   form.counter_drawn.clear();
+  const ValueSet& level = LevelValues(form.payment_range);
   for (std::size_t k = 0; k < kDenominations; ++k) {
     const std::int64_t value = EuroValues()[k];
-    form.wallet[k] = {value * 100, 1};
+    // The wallet holds the level's values only.
+    const bool used = std::find(level.begin(), level.end(), value) != level.end();
+    form.wallet[k] = used ? Heap{value * 100, 1} : Heap{};
     const int count = CountOf(form.counts[k]);
     if (count == 0) continue;
     form.counter.push_back(PiecesOfValue(count, value));

@@ -75,7 +75,7 @@ class SplitHunt {
 // writes it back.
 struct PracticeState {
   Exercise exercise = Exercise::Payment;  // Option1: "Плащане" or "Разбиване"
-  PaymentRange payment_range = PaymentRange::UpTo1000;  // Option2
+  PaymentRange payment_range = PaymentRange::UpTo1000;  // Option2: the level
   SplitRange split_range = SplitRange::From5To10;       // Option3
   std::string task;                                     // Label1_0
   std::array<std::string, kDenominations> counts;       // Text2: banknotes paid, 100 first
@@ -101,6 +101,9 @@ inline constexpr int kNewTaskButton = 1;    // "Нова задача"
 inline constexpr int kShowAllButton = 2;    // "Покажи всички"
 inline constexpr int kWorksheetButton = 3;  // "Работен лист…", on the desktop
 inline constexpr int kHintButton = 4;       // "Подсказка", before a payment is checked
+inline constexpr int kNextLevelButton = 5;  // "Следващо ниво", after three right
+// Tasks right at the first check that open the next level.
+inline constexpr int kRightForNextLevel = 3;
 
 // One practice session: the random source, the amount to pay and the hunt, and
 // the tally of tasks right at the first check. Nothing of it outlives the window.
@@ -120,13 +123,16 @@ class Practice {
 
  private:
   void CheckPaymentOf(PracticeState& form);
+  std::string TallyOf(PaymentRange level) const;
   void CheckWayOf(PracticeState& form);
 
   PracticeRandom random_;
   std::int32_t amount_;
+  PaymentRange level_;    // the amount's
   bool checked_ = false;  // the amount has been checked once
-  int right_first_time_ = 0;
-  int checked_tasks_ = 0;
+  // A tally a level, by PaymentRange.
+  std::array<int, kLevels> right_first_time_{};
+  std::array<int, kLevels> checked_tasks_{};
   SplitHunt hunt_;
 };
 

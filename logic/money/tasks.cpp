@@ -65,6 +65,24 @@ std::string PiecesWith(const ValueSet& values, const Payment& payment) {
   return values == EuroValues() ? PiecesOf(payment.counts) : Counted(payment.banknotes, Noun::Coin);
 }
 
+const ValueSet& LevelValues(PaymentRange level) {
+  static const ValueSet kUpTo10 = {5, 2, 1};
+  return level == PaymentRange::UpTo10 ? kUpTo10 : EuroValues();
+}
+
+PaymentRange NextLevel(PaymentRange level) {
+  switch (level) {
+    case PaymentRange::UpTo10:
+      return PaymentRange::UpTo100;
+    case PaymentRange::UpTo100:
+      return PaymentRange::UpTo1000;
+    case PaymentRange::UpTo1000:
+    case PaymentRange::UpTo10000:
+      break;
+  }
+  return PaymentRange::UpTo10000;
+}
+
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
   return Uniform(random, 1, kLargestAmounts[static_cast<int>(range)]);
 }

@@ -18,12 +18,19 @@ namespace banknotes {
 // The same numbers for the same seed on every platform.
 using PracticeRandom = std::mt19937;
 
-// Amounts from 1 up to 100, 1000 (the default) or 10000.
-enum class PaymentRange { UpTo100, UpTo1000, UpTo10000 };
+// Amounts from 1 up to 100, 1000 (the default) or 10000, as worksheets and
+// addresses name them; the practice's first level, up to 10, comes after them.
+enum class PaymentRange { UpTo100, UpTo1000, UpTo10000, UpTo10 };
 // Sums from 5 to 10 (the default) or from 11 to 20.
 enum class SplitRange { From5To10, From11To20 };
 inline constexpr int kPaymentRanges = 3, kSplitRanges = 2;
-inline constexpr std::int32_t kLargestAmounts[kPaymentRanges] = {100, 1000, 10000};
+inline constexpr int kLevels = 4;  // the practice's: up to 10, and the three ranges
+inline constexpr std::int32_t kLargestAmounts[kLevels] = {100, 1000, 10000, 10};
+// The values a level pays with: up to 10, the 5 € note and the 2 € and 1 €
+// coins; the euro's seven for the rest.
+const ValueSet& LevelValues(PaymentRange level);
+// The level after `level`, or itself for the last, up to 10 000.
+PaymentRange NextLevel(PaymentRange level);
 struct SumRange {
   std::int32_t smallest, largest;
 };

@@ -20,6 +20,8 @@ function piece(cents) {
 export function drawFace(button, money) {
   const [heap] = money ?? [];
   const cents = heap ? String(heap[0]) : '';
+  // A button with nothing to show is not there.
+  button.hidden = !heap || !heap[0];
   if (button.dataset.cents === cents) return;
   button.dataset.cents = cents;
   button.replaceChildren(...(heap ? [piece(heap[0])] : []));
