@@ -98,9 +98,6 @@ WindowContent ContentBinder::Read() const {
       const QModelIndex current = static_cast<QListView*>(widget)->currentIndex();
       if (current.isValid()) into.chosen_line = static_cast<std::size_t>(current.row());
     }
-    if (auto* drawn = dynamic_cast<MoneyButton*>(widget); drawn && drawn->money().cents != 0)
-      into.money = {drawn->money()};
-    if (auto* drawn = DrawnLines(i)) into.money = drawn->heaps();
   }
   return content;
 }

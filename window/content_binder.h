@@ -26,7 +26,8 @@ class ContentBinder : public QObject {
   using Used = std::function<void(std::string_view id, Use use)>;
   ContentBinder(QWidget& window, const FormLayout& layout, FormZoom& zoom, Used used);
 
-  // What the controls hold; a control only the page has keeps the table's.
+  // What the controls hold; a control only the page has keeps the table's. What
+  // is drawn is not read back: the logic writes it from the rest.
   WindowContent Read() const;
   // Changes what differs, and only that, so that a box keeps its cursor.
   void Write(const WindowContent& content);

@@ -24,7 +24,6 @@ class MoneyButton : public QPushButton {
  public:
   using QPushButton::QPushButton;
   void SetMoney(const Heap& heap);
-  const Heap& money() const { return heap_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -40,7 +39,6 @@ class MoneyLines : public QStyledItemDelegate {
   // Lays `view` out for it: left to right, one row.
   explicit MoneyLines(QListView& view);
   void SetHeaps(std::vector<Heap> heaps);
-  const std::vector<Heap>& heaps() const { return heaps_; }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;

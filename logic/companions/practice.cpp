@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string_view>
 
 #include "logic/form/actions.h"
@@ -95,6 +96,32 @@ std::int32_t SumOf(const std::string& text) {
   return sum >= 1 && sum <= kLargestSplitSum && sum == std::floor(sum)
              ? static_cast<std::int32_t>(sum)
              : 0;
+}
+
+}  // namespace
+
+namespace {
+
+// So many of each euro value, 100 first, as a list's lines and its heaps drawn.
+void ListPieces(std::span<const std::int64_t> counts, std::vector<std::string>& lines,
+                std::vector<Heap>& drawn) {
+  lines.clear();
+  drawn.clear();
+  for (std::size_t k = 0; k < counts.size(); ++k) {
+    if (counts[k] == 0) continue;
+    lines.push_back(PiecesOfValue(counts[k], EuroValues()[k]));
+    drawn.push_back({EuroValues()[k] * 100, counts[k]});
+  }
+}
+
+// What a count box's three digits hold at most.
+constexpr int kMostOfOne = 999;
+
+std::int64_t PaidSum(const PracticeState& form) {
+  std::int64_t sum = 0;
+  for (std::size_t k = 0; k < kDenominations; ++k)
+    sum += static_cast<std::int64_t>(CountOf(form.counts[k])) * EuroValues()[k];
+  return sum;
 }
 
 }  // namespace
@@ -255,12 +282,7 @@ void Practice::CheckPaymentOf(PracticeState& form) {
   form.fewest.clear();
   form.fewest_drawn.clear();
   if (check.verdict == PaymentCheck::WrongSum) return;
-  const Payment fewest = LargestFirst(EuroValues(), amount_);
-  for (std::size_t k = 0; k < fewest.counts.size(); ++k) {
-    if (fewest.counts[k] == 0) continue;
-    form.fewest.push_back(PiecesOfValue(fewest.counts[k], EuroValues()[k]));
-    form.fewest_drawn.push_back({EuroValues()[k] * 100, fewest.counts[k]});
-  }
+  ListPieces(LargestFirst(EuroValues(), amount_).counts, form.fewest, form.fewest_drawn);
 }
 
 void Practice::CheckWayOf(PracticeState& form) {
@@ -297,34 +319,17 @@ void Practice::CheckWayOf(PracticeState& form) {
   form.found = hunt_.Lines();
 }
 
-namespace {
-
-// What a count box's three digits hold at most.
-constexpr int kMostOfOne = 999;
-
-std::int64_t PaidSum(const PracticeState& form) {
-  std::int64_t sum = 0;
-  for (std::size_t k = 0; k < kDenominations; ++k)
-    sum += static_cast<std::int64_t>(CountOf(form.counts[k])) * EuroValues()[k];
-  return sum;
-}
-
-}  // namespace
-
 void PayingWithMoney(PracticeState& form) {
-  form.counter.clear();
-  form.counter_drawn.clear();
   const ValueSet& level = LevelValues(form.payment_range);
+  std::array<std::int64_t, kDenominations> counts{};
   for (std::size_t k = 0; k < kDenominations; ++k) {
     const std::int64_t value = EuroValues()[k];
     // The wallet holds the level's values only.
     const bool used = std::find(level.begin(), level.end(), value) != level.end();
     form.wallet[k] = used ? Heap{value * 100, 1} : Heap{};
-    const int count = CountOf(form.counts[k]);
-    if (count == 0) continue;
-    form.counter.push_back(PiecesOfValue(count, value));
-    form.counter_drawn.push_back({value * 100, count});
+    counts[k] = CountOf(form.counts[k]);
   }
+  ListPieces(counts, form.counter, form.counter_drawn);
   // The chosen line stays where it was, or the last where that is gone.
   if (form.counter.empty())
     form.counter_line.reset();
