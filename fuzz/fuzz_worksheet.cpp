@@ -30,11 +30,21 @@ std::string CountText(FuzzInput& input) {
   return byte % 8 == 0 ? input.Text(3) : std::to_string(byte % 11);
 }
 
-// The number after `word` in a task's text.
+// The number after `word` in a task's text; from 10 000 up its thousands stand
+// apart by a no-break space.
 std::int32_t After(const std::string& text, const std::string& word) {
   const std::size_t at = text.find(word);
   Check(at != std::string::npos);
-  return std::stoi(text.substr(at + word.size()));
+  std::string digits;
+  for (std::size_t i = at + word.size(); i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9')
+      digits += text[i];
+    else if (text.compare(i, 2, "\u00A0") == 0)
+      ++i;
+    else
+      break;
+  }
+  return std::stoi(digits);
 }
 
 // The ways of a sum in 20, 10, 5, 2 and 1, by trying every count.

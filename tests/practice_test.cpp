@@ -512,9 +512,18 @@ TEST(Practice, HintSaysHowManyAreEnoughAndIsNoCheck) {
 namespace banknotes {
 namespace {
 
-// The amount a payment task names: "Изплатете 7 € …" gives 7.
+// The amount a payment task names: "Изплатете 7 € …" gives 7, and
+// "Изплатете 10 000 € …" 10 000.
 std::int32_t AmountOf(const std::string& task) {
-  return std::stoi(task.substr(std::string("Изплатете ").size()));
+  std::string digits;
+  for (std::size_t i = std::string("Изплатете ").size(); i < task.size(); ++i) {
+    if (std::isdigit(static_cast<unsigned char>(task[i])))
+      digits += task[i];
+    else if (task.compare(i, 2, "\u00a0") != 0 || i + 2 >= task.size() ||
+             !std::isdigit(static_cast<unsigned char>(task[i + 2])))
+      break;
+  }
+  return std::stoi(digits);
 }
 
 // Pays the task with the fewest and checks it.

@@ -138,8 +138,14 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
   ASSERT_EQ(made.sheet.tasks.size(), 30u);
   for (int i = 0; i < 10; ++i) {
     const std::string& text = made.sheet.tasks[i].text;
-    const std::int32_t amount =
-        std::stoi(text.substr(text.find("Изплатете ") + std::string("Изплатете ").size()));
+    const std::size_t from = text.find("Изплатете ") + std::string("Изплатете ").size();
+    const std::string written = text.substr(from, text.find("\u00a0€") - from);
+    // The key names the amount as the task does, 10 000 with its space too.
+    const std::string named = std::to_string(i + 1) + ". " + written + "\u00a0€";
+    EXPECT_EQ(made.sheet.answers[i].heading.substr(0, named.size()), named) << text;
+    std::string digits;
+    std::copy_if(written.begin(), written.end(), std::back_inserter(digits), ::isdigit);
+    const std::int32_t amount = std::stoi(digits);
     const Payment fewest = LargestFirst(EuroValues(), amount);
     BanknoteCounts counts{};
     for (std::size_t k = 0; k < kDenominations; ++k) counts[k] = static_cast<int>(fewest.counts[k]);
@@ -159,6 +165,20 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
     EXPECT_EQ(made.sheet.tasks[i].lines, 41);  // the ways of 20
     EXPECT_EQ(made.sheet.answers[i].lines.size(), SplitHunt(sum).ways()) << text;
   }
+}
+
+// The largest amount, as the task and its key both write it.
+TEST(Worksheet, TheKeyWritesTenThousandAsTheTaskDoes) {
+  WorksheetForm form;
+  form.number = "789905408";
+  form.payments = "6";
+  form.splits = form.explorations = "0";
+  form.payment_range = static_cast<int>(PaymentRange::UpTo10000);
+  const WorksheetMade made = MakeWorksheet(form);
+  ASSERT_EQ(made.wrong, "");
+  EXPECT_EQ(made.sheet.tasks[3].text,
+            "4. Изплатете 10\u00a0000\u00a0€ с възможно най-малко банкноти и монети.");
+  EXPECT_EQ(made.sheet.answers[3].heading, "4. 10\u00a0000\u00a0€ = 100 × 100: 100 банкноти");
 }
 
 // Largest first's tasks teach: where it and the fewest differ, at most one

@@ -202,9 +202,10 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
     for (const char* caption : kDenominationCaptions) paying.boxes.push_back(caption);
     sheet.tasks.push_back(paying);
     const Payment fewest = LargestFirst(EuroValues(), amount);
-    WorksheetAnswer answer{Numbered(task, N(amount) + "\u00a0€ = " + AsSum(EuroValues(), fewest) +
-                                              ": " + PiecesOf(fewest.counts)),
-                           DivisionLines(amount)};
+    WorksheetAnswer answer{
+        Numbered(task, Quantity(amount) + "\u00a0€ = " + AsSum(EuroValues(), fewest) + ": " +
+                           PiecesOf(fewest.counts)),
+        DivisionLines(amount)};
     sheet.answers.push_back(answer);
   }
   // As many lines as the largest sum of the range has ways.
