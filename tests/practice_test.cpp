@@ -20,6 +20,7 @@ struct PaymentRow {
   PaymentCheck::Verdict verdict;
   std::int64_t sum;
   std::int64_t banknotes, fewest;
+  PaymentRange level = PaymentRange::UpTo1000;
 };
 
 // A row reads as its name in test listings.
@@ -29,7 +30,7 @@ class CheckPaymentRows : public ::testing::TestWithParam<PaymentRow> {};
 
 TEST_P(CheckPaymentRows, SumBanknotesAndFewest) {
   const PaymentRow& row = GetParam();
-  const PaymentCheck check = CheckPayment(row.amount, row.counts);
+  const PaymentCheck check = CheckPayment(row.amount, row.counts, row.level);
   EXPECT_EQ(check.verdict, row.verdict);
   EXPECT_EQ(check.sum, row.sum);
   EXPECT_EQ(check.banknotes, row.banknotes);
@@ -88,7 +89,33 @@ INSTANTIATE_TEST_SUITE_P(
                    INT_MAX,
                    INT_MAX / 100 + 6,
                    INT_MAX / 100 + 4},
-        PaymentRow{"ANegativeAmount", -5, {}, PaymentCheck::WrongSum, 0, 0, 0}),
+        PaymentRow{"ANegativeAmount", -5, {}, PaymentCheck::WrongSum, 0, 0, 0},
+        // The first level pays with 5, 2 and 1: 10 is 5 + 5, and the 10 € note,
+        // which the wallet lacks, typed in a box is fewer still and right.
+        PaymentRow{"TenAtTheFirstLevel",
+                   10,
+                   {0, 0, 0, 0, 2, 0, 0},
+                   PaymentCheck::Fewest,
+                   10,
+                   2,
+                   2,
+                   PaymentRange::UpTo10},
+        PaymentRow{"TheTenNoteAtTheFirstLevel",
+                   10,
+                   {0, 0, 0, 1, 0, 0, 0},
+                   PaymentCheck::Fewest,
+                   10,
+                   1,
+                   2,
+                   PaymentRange::UpTo10},
+        PaymentRow{"NineAtTheFirstLevel",
+                   9,
+                   {0, 0, 0, 0, 1, 1, 2},
+                   PaymentCheck::NotFewest,
+                   9,
+                   4,
+                   3,
+                   PaymentRange::UpTo10}),
     [](const auto& info) { return info.param.name; });
 
 TEST(GreedySteps, OneBanknoteAStepDownToZero) {
@@ -504,6 +531,31 @@ TEST(Practice, HintSaysHowManyAreEnoughAndIsNoCheck) {
   practice.Show(form);
   practice.Click(form, kHintButton);
   EXPECT_EQ(form.answer, "");
+}
+
+// At the first level the hint, the check, its steps and the fewest drawn all
+// pay 10 with the level's 5 € notes.
+TEST(Practice, TheFirstLevelExplainsWithItsOwnValues) {
+  PracticeState form;
+  form.payment_range = PaymentRange::UpTo10;
+  std::uint32_t seed = 0;
+  for (;; ++seed) {
+    Practice probe(seed, PaymentRange::UpTo10);
+    probe.Show(form);
+    if (form.task.starts_with("Изплатете 10\u00a0€")) break;
+  }
+  Practice practice(seed, PaymentRange::UpTo10);
+  practice.Show(form);
+  practice.Click(form, kHintButton);
+  EXPECT_EQ(form.answer, "Стигат най-малко 2 банкноти и монети.");
+  form.counts = {"", "", "", "", "1", "2", "1"};
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer,
+            "Сумата е вярна, но с 1 банкнота и 3 монети. Може и с 2 банкноти:\n"
+            "10 : 5 = 2, остатък 0 → 2 банкноти по 5\u00a0€");
+  EXPECT_EQ(form.fewest, std::vector<std::string>{"2 банкноти по 5\u00a0€"});
+  EXPECT_EQ(form.fewest_drawn, (std::vector<Heap>{{500, 2}}));
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 1");
 }
 
 }  // namespace

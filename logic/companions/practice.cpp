@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <span>
 #include <string_view>
 
@@ -24,11 +25,18 @@ std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
   return "Сумата е " + Euro(sum) + ", а трябва да е " + Euro(wanted) + ".";
 }
 
+// The fewest of a level's values for an amount, as counts of the euro's seven;
+// largest first gives them, as it does with the euro's whole set.
+std::array<std::int64_t, kDenominations> FewestOf(PaymentRange level, std::int32_t amount) {
+  return AsEuroCounts(LevelValues(level), LargestFirst(LevelValues(level), amount));
+}
+
 // What was paid against the fewest, and how largest first pays it.
-std::string NotFewest(const std::string& paid, std::int32_t amount) {
-  std::string text = "Сумата е вярна, но с " + paid + ". Може и с " +
-                     PiecesOf(LargestFirst(EuroValues(), amount).counts) + ":";
-  for (const std::string& line : DivisionLines(amount)) text.append("\n").append(line);
+std::string NotFewest(const std::string& paid, PaymentRange level, std::int32_t amount) {
+  std::string text =
+      "Сумата е вярна, но с " + paid + ". Може и с " + PiecesOf(FewestOf(level, amount)) + ":";
+  for (const std::string& line : DivisionLines(amount, LevelValues(level)))
+    text.append("\n").append(line);
   return text;
 }
 
@@ -126,8 +134,11 @@ std::int64_t PaidSum(const PracticeState& form) {
 
 }  // namespace
 
-PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts) {
-  PaymentCheck check{PaymentCheck::WrongSum, 0, 0, FewestBanknotes(amount)};
+PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts, PaymentRange level) {
+  const auto fewest = FewestOf(level, amount);
+  PaymentCheck check{
+      PaymentCheck::WrongSum, 0, 0,
+      amount < 1 ? 0 : std::accumulate(fewest.begin(), fewest.end(), std::int64_t{0})};
   bool negative = false;
   for (std::size_t k = 0; k < kDenominations; ++k) {
     check.sum += static_cast<std::int64_t>(counts[k]) * EuroValues()[k];
@@ -229,7 +240,7 @@ void Practice::Click(PracticeState& form, int button) {
     return;
   }
   if (button == kHintButton && payment) {
-    form.answer = Hint(FewestBanknotes(amount_));
+    form.answer = Hint(CheckPayment(amount_, {}, level_).fewest);
     return;
   }
   if (button == kShowAllButton && !payment) {
@@ -257,7 +268,7 @@ std::string Practice::TallyOf(PaymentRange level) const {
 void Practice::CheckPaymentOf(PracticeState& form) {
   BanknoteCounts counts{};
   for (std::size_t k = 0; k < kDenominations; ++k) counts[k] = CountOf(form.counts[k]);
-  const PaymentCheck check = CheckPayment(amount_, counts);
+  const PaymentCheck check = CheckPayment(amount_, counts, level_);
   if (!checked_) {
     checked_ = true;
     ++checked_tasks_[static_cast<std::size_t>(level_)];
@@ -272,7 +283,7 @@ void Practice::CheckPaymentOf(PracticeState& form) {
       form.answer = WrongSum(check.sum, amount_);
       break;
     case PaymentCheck::NotFewest:
-      form.answer = NotFewest(PiecesOf(paid), amount_);
+      form.answer = NotFewest(PiecesOf(paid), level_, amount_);
       break;
     case PaymentCheck::Fewest:
       form.answer = Fewest(PiecesOf(paid));
@@ -282,7 +293,7 @@ void Practice::CheckPaymentOf(PracticeState& form) {
   form.fewest.clear();
   form.fewest_drawn.clear();
   if (check.verdict == PaymentCheck::WrongSum) return;
-  ListPieces(LargestFirst(EuroValues(), amount_).counts, form.fewest, form.fewest_drawn);
+  ListPieces(FewestOf(level_, amount_), form.fewest, form.fewest_drawn);
 }
 
 void Practice::CheckWayOf(PracticeState& form) {

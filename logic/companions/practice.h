@@ -28,10 +28,13 @@ struct PaymentCheck {
   enum Verdict { WrongSum, NotFewest, Fewest } verdict;
   std::int64_t sum;
   std::int64_t banknotes;  // the pupil's
-  std::int64_t fewest;     // the greedy rule's
+  std::int64_t fewest;     // the greedy rule's, with the level's values
 };
-// A payment with a negative count is a wrong one, whatever it sums to.
-PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts);
+// A payment with a negative count is a wrong one, whatever it sums to. Any of
+// the seven values pays; the fewest are counted with the level's, so that 10
+// at the first level is 5 + 5.
+PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts,
+                          PaymentRange level = PaymentRange::UpTo1000);
 
 // A way to split a sum: how many of 20, 10, 5, 2 and 1.
 inline constexpr std::size_t kSplitValues = 5;

@@ -40,8 +40,9 @@ std::string PiecesOfValue(std::int64_t count, std::int64_t value) {
          (count == 1 ? " от " : " по ") + Quantity(value) + "\u00a0€";
 }
 
-std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t amount) {
-  const bool euro = values == EuroValues();
+namespace {
+
+std::vector<std::string> Division(const ValueSet& values, std::int64_t amount, bool euro) {
   std::vector<std::string> lines;
   std::int64_t left = amount;
   for (const int value : values) {
@@ -57,8 +58,23 @@ std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t 
   return lines;
 }
 
-std::vector<std::string> DivisionLines(std::int32_t amount) {
-  return DivisionLinesWith(EuroValues(), amount);
+}  // namespace
+
+std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t amount) {
+  return Division(values, amount, values == EuroValues());
+}
+
+std::vector<std::string> DivisionLines(std::int32_t amount, const ValueSet& euro_values) {
+  return Division(euro_values, amount, true);
+}
+
+std::array<std::int64_t, kDenominations> AsEuroCounts(const ValueSet& euro_values,
+                                                      const Payment& payment) {
+  std::array<std::int64_t, kDenominations> counts{};
+  for (std::size_t i = 0; i < euro_values.size() && i < payment.counts.size(); ++i)
+    for (std::size_t k = 0; k < kDenominations; ++k)
+      if (EuroValues()[k] == euro_values[i]) counts[k] = payment.counts[i];
+  return counts;
 }
 
 std::string PiecesWith(const ValueSet& values, const Payment& payment) {

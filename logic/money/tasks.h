@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "logic/form/form_state.h"
 #include "logic/money/paying.h"
 #include "logic/money/values.h"
 
@@ -55,10 +57,11 @@ std::string PiecesOf(std::span<const std::int64_t> counts);
 // So many of one euro value: "3 банкноти по 100 €", "1 монета от 2 €".
 std::string PiecesOfValue(std::int64_t count, std::int64_t value);
 
-// Largest first with the euro's values as a pupil works it, by division with a
-// remainder: one line a value used, "306 : 100 = 3, остатък 6 → 3 банкноти по
-// 100 €", "1 : 1 = 1, остатък 0 → 1 монета от 1 €".
-std::vector<std::string> DivisionLines(std::int32_t amount);
+// Largest first with the euro's values, or some of them, as a pupil works it, by
+// division with a remainder: one line a value used, "306 : 100 = 3, остатък 6 →
+// 3 банкноти по 100 €", "1 : 1 = 1, остатък 0 → 1 монета от 1 €".
+std::vector<std::string> DivisionLines(std::int32_t amount,
+                                       const ValueSet& euro_values = EuroValues());
 
 // Largest first with any set of values, as the exploring window shows it: "87 :
 // 4 = 21, остатък 3 → 21 монети по 4"; the euro's as DivisionLines writes them.
@@ -67,5 +70,8 @@ std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t 
 // What a payment with `values` pays with: the euro's banknotes and coins, any
 // other set's coins ("3 монети").
 std::string PiecesWith(const ValueSet& values, const Payment& payment);
+// A payment with some of the euro's values as counts of all seven, 100 first.
+std::array<std::int64_t, kDenominations> AsEuroCounts(const ValueSet& euro_values,
+                                                      const Payment& payment);
 
 }  // namespace banknotes
