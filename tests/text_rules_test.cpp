@@ -11,8 +11,8 @@
 #include "logic/companions/explore.h"
 #include "logic/companions/practice.h"
 #include "logic/companions/worksheet.h"
-#include "logic/money/duration_text.h"
 #include "logic/form/outcome.h"
+#include "logic/money/duration_text.h"
 #include "logic/money/values.h"
 #include "logic/windows/form_layout.h"
 #include "logic/windows/window_logic.h"
@@ -101,7 +101,7 @@ std::vector<std::string> AnsweredTexts() {
   // Worksheets: the most of every task, every choice wrong.
   for (int set = 0; set < static_cast<int>(kReadySets); ++set) {
     WorksheetForm form;
-    form.payments = form.splits = form.explorations = "10";
+    form.payments = form.splits = form.explorations = form.counting = "10";
     form.ready_set = set;
     form.payment_range = static_cast<int>(PaymentRange::UpTo10000);
     const Worksheet sheet = MakeWorksheet(form).sheet;

@@ -75,7 +75,9 @@ TEST(PracticeWindow, SettingsItCannotTakeAreSaidAndTheDefaultsStand) {
   } rows[] = {
       {"AllTaken", "seed=2026&paymentRange=0&splitRange=1", "", 0},
       {"NoSeed", "seed=abc",
-       "„abc“ не е номер на задачи: той е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295. Задачите са случайни.", 1},
+       "„abc“ не е номер на задачи: той е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295. "
+       "Задачите са случайни.",
+       1},
       {"SeedPastItsRange", "seed=4294967296",
        "„4294967296“ не е номер на задачи: той е цяло число от 0 до 4\u00a0294\u00a0967\u00a0295. "
        "Задачите са "
@@ -134,8 +136,11 @@ TEST(WorksheetWindow, TakesItsAddressAndGivesItBack) {
     std::string wrong;
   } rows[] = {
       {"AllTaken",
-       "number=7&payments=2&paymentRange=2&splits=0&splitRange=1&explorations=3&readySet=0", ""},
+       "number=7&payments=2&paymentRange=2&splits=0&splitRange=1&explorations=3&readySet=0&"
+       "counting=5",
+       ""},
       {"CountPastItsBox", "payments=99999999", WorksheetChoiceWrong(WorksheetChoice::Payments)},
+      {"HandfulsPastTheirBox", "counting=100", WorksheetChoiceWrong(WorksheetChoice::Counting)},
       {"NumberPastItsBox", "number=12345678901", WorksheetChoiceWrong(WorksheetChoice::Number)},
       {"OptionNotThere", "paymentRange=7&readySet=-1",
        WorksheetChoiceWrong(WorksheetChoice::PaymentRange)},

@@ -131,13 +131,14 @@ void WindowWorksheetTest::thePdfHoldsTheTasksAndTheKeyFromPageTwo() {
        {"Име:", "Клас:", "Дата:", "1. Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.",
         "4. Изплатете 422\u00a0€ с възможно най-малко банкноти и монети.",
         "5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.", "Брой начини",
-        "7. Платете 34 със стойностите 4, 3 и 1."})
+        "7. Платете 34 със стойностите 4, 3 и 1.", "8. Колко пари има тук?", "Най-малко"})
     QVERIFY2(tasks.contains(Spaced(text)), qPrintable(tasks));
   QVERIFY2(pages[key_page].trimmed().startsWith(QStringLiteral("Отговори – работен лист № 2026")),
            qPrintable(pages[key_page]));
   for (const char* text : {"1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета",
                            "306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€", "5. 5: 4 начина",
-                           "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5"})
+                           "20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5", "8. 100\u00a0€ = 100: 1 банкнота",
+                           "Тук има 50 + 20 + 20 + 10 = 100\u00a0€ – 4 банкноти."})
     QVERIFY2(key.contains(Spaced(text)), qPrintable(key));
   // Every font the sheet uses is in it.
   const QStringList fonts = Run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);

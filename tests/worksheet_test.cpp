@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "logic/companions/practice.h"
+#include "logic/money/number_text.h"
 #include "logic/money/paying.h"
 
 namespace banknotes {
@@ -37,13 +38,18 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
                 "6. Намерете всички начини да разбиете 10 на 20, 10, 5, 2 и 1.",
                 "7. Платете 34 със стойностите 4, 3 и 1. Алчният алгоритъм взима всеки път "
                 "най-голямата стойност, която не е повече от остатъка. Колко на брой взима "
-                "той и колко е най-малкият брой?"}));
+                "той и колко е най-малкият брой?",
+                "8. Колко пари има тук? С колко най-малко банкноти и монети се плаща същата сума?",
+                "9. Колко пари има тук? С колко най-малко банкноти и монети се плаща същата "
+                "сума?"}));
   EXPECT_EQ(sheet.tasks[0].boxes,
             (std::vector<std::string>{"100", "50", "20", "10", "5", "2", "1"}));
   EXPECT_EQ(sheet.tasks[4].boxes, std::vector<std::string>{"Брой начини"});
   EXPECT_EQ(sheet.tasks[4].lines, 11);  // as many as 10, the largest sum of the range, has ways
   EXPECT_EQ(sheet.key_title, "Отговори – работен лист № 2026");
-  ASSERT_EQ(sheet.answers.size(), 7u);
+  EXPECT_EQ(sheet.tasks[7].boxes, (std::vector<std::string>{"Сума", "Най-малко"}));
+  EXPECT_EQ(sheet.tasks[7].money, (std::vector<Heap>{{5000, 1}, {2000, 2}, {1000, 1}}));
+  ASSERT_EQ(sheet.answers.size(), 9u);
   EXPECT_EQ(sheet.answers[0].heading,
             "1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета");
   EXPECT_EQ(sheet.answers[0].lines,
@@ -59,6 +65,14 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
                 "20*0 + 10*0 + 5*0 + 2*1 + 1*3 = 5", "20*0 + 10*0 + 5*0 + 2*0 + 1*5 = 5"}));
   EXPECT_EQ(sheet.answers[6].heading,
             "7. 34: алчният алгоритъм 10 (8 × 4 + 1 + 1), най-малко 9 (7 × 4 + 3 + 3).");
+  EXPECT_TRUE(sheet.answers[0].money.empty());
+  EXPECT_EQ(sheet.answers[7].heading, "8. 100\u00a0€ = 100: 1 банкнота");
+  EXPECT_EQ(sheet.answers[7].lines,
+            std::vector<std::string>{"Тук има 50 + 20 + 20 + 10 = 100\u00a0€ – 4 банкноти."});
+  EXPECT_EQ(sheet.answers[7].money, (std::vector<Heap>{{10000, 1}}));
+  EXPECT_EQ(sheet.answers[8].lines,
+            std::vector<std::string>{"Тук има 100 + 50 + 50 + 4 × 10 + 1 = "
+                                     "241\u00a0€ – 7 банкноти и 1 монета."});
   EXPECT_EQ(sheet.on_screen,
             "Същите първи задачи на екрана: страницата "
             "practice.html?seed=2026&paymentRange=1&splitRange=0 или програмата: banknotes "
@@ -131,6 +145,7 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
   WorksheetForm form;
   form.number = "31337";
   form.payments = form.splits = form.explorations = "10";
+  form.counting = "0";
   form.payment_range = static_cast<int>(PaymentRange::UpTo10000);
   form.split_range = static_cast<int>(SplitRange::From11To20);
   const WorksheetMade made = MakeWorksheet(form);
@@ -181,6 +196,62 @@ TEST(Worksheet, TheKeyWritesTenThousandAsTheTaskDoes) {
   EXPECT_EQ(made.sheet.answers[3].heading, "4. 10\u00a0000\u00a0€ = 100 × 100: 100 банкноти");
 }
 
+// Each handful: four to eight of the range's notes and coins, none more than
+// half the range, more than the fewest, its total new on the sheet; the key
+// counts it and pays its total with the fewest, drawn as written.
+TEST(Worksheet, HandfulsToCount) {
+  const struct {
+    PaymentRange range;
+    std::int64_t largest;
+  } rows[] = {{PaymentRange::UpTo100, 100},
+              {PaymentRange::UpTo1000, 1000},
+              {PaymentRange::UpTo10000, 10000}};
+  for (const auto& row : rows)
+    for (int number = 0; number < 30; ++number) {
+      SCOPED_TRACE(testing::Message() << "range " << row.largest << ", sheet " << number);
+      WorksheetForm form{.number = std::to_string(number),
+                         .payments = "0",
+                         .payment_range = static_cast<int>(row.range),
+                         .splits = "0",
+                         .explorations = "0",
+                         .counting = "10"};
+      const WorksheetMade made = MakeWorksheet(form);
+      ASSERT_EQ(made.sheet.tasks.size(), 10u);
+      std::set<std::int64_t> totals;
+      for (std::size_t i = 0; i < 10; ++i) {
+        const WorksheetTask& task = made.sheet.tasks[i];
+        const WorksheetAnswer& answer = made.sheet.answers[i];
+        EXPECT_EQ(task.kind, WorksheetTask::Counting);
+        std::int64_t total = 0, pieces = 0;
+        for (const Heap& heap : task.money) {
+          EXPECT_NE(FindPiece(heap.cents), nullptr);
+          EXPECT_LE(2 * heap.cents, 100 * row.largest);
+          total += heap.cents / 100 * heap.count;
+          pieces += heap.count;
+        }
+        EXPECT_GE(pieces, 4);
+        EXPECT_LE(pieces, 8);
+        EXPECT_LE(total, row.largest);
+        EXPECT_TRUE(totals.insert(total).second) << total;
+        const Payment fewest = LargestFirst(EuroValues(), total);
+        EXPECT_GT(pieces, fewest.banknotes);
+        EXPECT_TRUE(answer.heading.starts_with(std::to_string(i + 1) + ". " + Quantity(total) +
+                                               "\u00a0€ = " + AsSum(EuroValues(), fewest) + ": "))
+            << answer.heading;
+        ASSERT_EQ(answer.lines.size(), 1u);
+        EXPECT_TRUE(answer.lines[0].find(" = " + Quantity(total) + "\u00a0€ – ") !=
+                    std::string::npos)
+            << answer.lines[0];
+        std::int64_t drawn = 0;
+        for (const Heap& heap : answer.money) drawn += heap.cents / 100 * heap.count;
+        EXPECT_EQ(drawn, total);
+        EXPECT_EQ(static_cast<std::int64_t>(answer.money.size()),
+                  std::count_if(fewest.counts.begin(), fewest.counts.end(),
+                                [](std::int64_t count) { return count > 0; }));
+      }
+    }
+}
+
 // Largest first's tasks teach: where it and the fewest differ, at most one
 // where they agree, no amount twice; with the euro, where they always agree,
 // as with the cents of the USA, every task agrees and still none repeats.
@@ -193,7 +264,7 @@ TEST(Worksheet, LargestFirstTasksAreWhereItFails) {
     for (int number = 1; number <= 40; ++number) {
       WorksheetForm form;
       form.number = std::to_string(number);
-      form.payments = form.splits = "0";
+      form.payments = form.splits = form.counting = "0";
       form.explorations = "10";
       form.ready_set = row.ready_set;
       const WorksheetMade made = MakeWorksheet(form);
@@ -212,7 +283,7 @@ TEST(Worksheet, LargestFirstTasksAreWhereItFails) {
 
 TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {
   WorksheetForm none;
-  none.payments = none.splits = none.explorations = "0";
+  none.payments = none.splits = none.explorations = none.counting = "0";
   const WorksheetMade empty = MakeWorksheet(none);
   EXPECT_EQ(empty.wrong, "Листът няма нито една задача: изберете поне една.");
   EXPECT_TRUE(empty.sheet.tasks.empty());
@@ -221,8 +292,8 @@ TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {
   one.splits = "1";
   EXPECT_EQ(MakeWorksheet(one).sheet.tasks.size(), 1u);
   WorksheetForm most;
-  most.payments = most.splits = most.explorations = "10";
-  EXPECT_EQ(MakeWorksheet(most).sheet.tasks.size(), 30u);
+  most.payments = most.splits = most.explorations = most.counting = "10";
+  EXPECT_EQ(MakeWorksheet(most).sheet.tasks.size(), 40u);
 }
 
 TEST(Worksheet, ChoicesOutOfRangeMakeNoSheet) {
@@ -252,6 +323,9 @@ TEST(Worksheet, ChoicesOutOfRangeMakeNoSheet) {
       {"a split range below the options",
        {.split_range = -1},
        "Сумите за разбиване се избират така: 0 – от 5 до 10, 1 – от 11 до 20."},
+      {"eleven handfuls",
+       {.counting = "11"},
+       "Броят на задачите „Колко пари има тук?“ трябва да е цяло число от 0 до 10."},
       {"a ready-made set past the options",
        {.ready_set = 4},
        "Стойностите за плащане се избират с число от 0 до 3."},

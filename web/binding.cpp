@@ -215,6 +215,18 @@ WindowContent ContentOf(const val& page, WindowContent fresh) {
   return fresh;
 }
 
+// Heaps of notes and coins as the page draws them: [[cents, count], ...].
+val Money(const std::vector<Heap>& heaps) {
+  val money = val::array();
+  for (std::size_t k = 0; k < heaps.size(); ++k) {
+    val heap = val::array();
+    heap.set(0, static_cast<double>(heaps[k].cents));
+    heap.set(1, static_cast<double>(heaps[k].count));
+    money.set(k, heap);
+  }
+  return money;
+}
+
 val PageOf(const WindowContent& content) {
   const FormLayout& layout = content.layout();
   val page = val::object();
@@ -223,18 +235,8 @@ val PageOf(const WindowContent& content) {
     const Holds holds = HoldsOf(control.kind);
     if (control.where == Where::Desktop) continue;
     const std::string id = ControlId(control);
-    // What a drawn control shows: [[cents, count], ...], a line each.
-    if (control.drawn) {
-      val money = val::array();
-      const std::vector<Heap>& heaps = content.at(i).money;
-      for (std::size_t k = 0; k < heaps.size(); ++k) {
-        val heap = val::array();
-        heap.set(0, static_cast<double>(heaps[k].cents));
-        heap.set(1, static_cast<double>(heaps[k].count));
-        money.set(k, heap);
-      }
-      page.set(id + ".money", money);
-    }
+    // What a drawn control shows, a line each.
+    if (control.drawn) page.set(id + ".money", Money(content.at(i).money));
     if (holds == Holds::Lines && content.at(i).chosen_line)
       page.set(id + ".chosen", static_cast<double>(*content.at(i).chosen_line));
     if (holds == Holds::Text) page.set(id, content.at(i).text);
@@ -315,7 +317,8 @@ val Array(const Strings& strings) {
 
 // The worksheet window's content as its page holds it. Answers {content,
 // wrong} and, when the choices make a sheet, the sheet: {title, blanks, tasks:
-// [{kind, text, boxes, lines}], keyTitle, answers: [{heading, lines}], onScreen}.
+// [{kind, text, boxes, lines, money, moneySaid}], keyTitle, answers: [{heading,
+// lines, money, moneySaid}], onScreen}.
 val MakeSheet(const val& page) {
   return Checked([&] {
     static const MadeWindow worksheet = MakeWindow(kWorksheetForm.name, {}, 0);
@@ -330,12 +333,14 @@ val MakeSheet(const val& page) {
     answer.set("blanks", Array(sheet.blanks));
     val tasks = val::array();
     for (std::size_t i = 0; i < sheet.tasks.size(); ++i) {
-      static constexpr const char* kKinds[] = {"payment", "split", "largestFirst"};
+      static constexpr const char* kKinds[] = {"payment", "split", "largestFirst", "counting"};
       val task = val::object();
       task.set("kind", std::string(kKinds[sheet.tasks[i].kind]));
       task.set("text", sheet.tasks[i].text);
       task.set("boxes", Array(sheet.tasks[i].boxes));
       task.set("lines", sheet.tasks[i].lines);
+      task.set("money", Money(sheet.tasks[i].money));
+      task.set("moneySaid", HeapsSaid(sheet.tasks[i].money));
       tasks.set(i, task);
     }
     answer.set("tasks", tasks);
@@ -345,6 +350,8 @@ val MakeSheet(const val& page) {
       val one = val::object();
       one.set("heading", sheet.answers[i].heading);
       one.set("lines", Array(sheet.answers[i].lines));
+      one.set("money", Money(sheet.answers[i].money));
+      one.set("moneySaid", HeapsSaid(sheet.answers[i].money));
       answers.set(i, one);
     }
     answer.set("answers", answers);

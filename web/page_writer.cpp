@@ -446,7 +446,8 @@ int main(int argc, char* argv[]) {
   WritePage(templates, out, "worksheet.html", "companion.html.in", "worksheet-form", worksheet_form,
             "Работен лист", facts,
             Join({"<a href=\"practice.html\">", Escape(product::kPracticeName), "</a>"}),
-            "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Работният лист\"></section>");
+            "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Работният лист\"></section>" +
+                SvgSymbols());
   Write(out + "/worksheet-form.css", worksheet_form.Stylesheet());
   // One stylesheet for every page, from its parts by what they style.
   std::string page_css;

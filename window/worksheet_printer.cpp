@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "window/drawn_money.h"
 #include "window/form_style.h"
 
 namespace banknotes {
@@ -122,8 +123,92 @@ void CaptionedBoxes(Pages& pages, const WorksheetTask& task) {
   pages.Down(14 + pages.TextHeight(font, "Н", width) / pages.Mm(1));
 }
 
-// What a task's answer takes below its text, in millimetres.
-double AnswerHeight(const WorksheetTask& task) {
+// Notes and coins in their real proportions at `scale` of their size, a heap
+// of each value, laid left to right and on to a new row where the page ends.
+// A handful to count shows every piece, each overlapping the one before as
+// notes fanned on a table do, its large value in sight; the key's fewest shows
+// up to three a little apart, with the count under them.
+class MoneyRows {
+ public:
+  enum Kind { Fanned, Counted };
+
+  MoneyRows(const std::vector<Heap>& heaps, double scale, Kind kind, double width)
+      : scale_(scale), kind_(kind) {
+    double x = 0, y = 0, row = 0;
+    for (const Heap& heap : heaps) {
+      const Piece* piece = FindPiece(heap.cents);
+      if (!piece || heap.count < 1) continue;
+      const double w = piece->width_mm * scale, h = piece->height_mm * scale;
+      const std::int64_t drawn =
+          kind == Fanned ? heap.count : std::min<std::int64_t>(heap.count, 3);
+      const QPointF step = kind == Fanned ? QPointF(w * kFan, 0) : QPointF(kStep, kStep);
+      const QSizeF size(w + (drawn - 1) * step.x(),
+                        h + (drawn - 1) * step.y() + (kind == Counted ? kCountMm : 0));
+      if (x > 0 && x + size.width() > width) {
+        x = 0;
+        y += row + kGap;
+        row = 0;
+      }
+      places_.push_back({piece, heap.count, drawn, step, QRectF(QPointF(x, y), size)});
+      x += size.width() + kGap;
+      row = std::max(row, size.height());
+    }
+    height_ = places_.empty() ? 0 : y + row;
+  }
+
+  double height() const { return height_; }
+
+  // Painted with the page's millimetres from `at`.
+  void Paint(QPainter& painter, const Pages& pages, QPointF at, const QFont& font) const {
+    for (const Place& place : places_) {
+      const QSizeF size(pages.Mm(place.piece->width_mm * scale_),
+                        pages.Mm(place.piece->height_mm * scale_));
+      for (std::int64_t n = 0; n < place.drawn; ++n) {
+        const QPointF corner = place.box.topLeft() + place.step * static_cast<double>(n);
+        PaintPiece(painter, *place.piece,
+                   QRectF(at + QPointF(pages.Mm(corner.x()), pages.Mm(corner.y())), size));
+      }
+      if (kind_ != Counted) continue;
+      painter.setFont(font);
+      painter.setPen(Qt::black);
+      painter.drawText(
+          QRectF(at.x() + pages.Mm(place.box.x()), at.y() + pages.Mm(place.box.bottom() - kCountMm),
+                 pages.Mm(place.box.width()), pages.Mm(kCountMm)),
+          Qt::AlignCenter, QStringLiteral("× ") + QString::number(place.count));
+    }
+  }
+
+ private:
+  // Millimetres between heaps and between stacked pieces; a fanned piece shows
+  // this much of its width, where its value is written large.
+  static constexpr double kGap = 3, kStep = 2, kCountMm = 6, kFan = 0.45;
+  struct Place {
+    const Piece* piece;
+    std::int64_t count, drawn;
+    QPointF step;  // from one piece of the heap to the next, in millimetres
+    QRectF box;    // in millimetres
+  };
+  double scale_;
+  Kind kind_;
+  std::vector<Place> places_;
+  double height_ = 0;
+};
+
+// Notes and coins across the page from the cursor, all on one page.
+void Money(Pages& pages, const std::vector<Heap>& heaps, double scale, MoneyRows::Kind kind) {
+  const MoneyRows rows(heaps, scale, kind, pages.Width() / pages.Mm(1));
+  pages.Keep(pages.Mm(rows.height()));
+  rows.Paint(pages.painter(), pages, QPointF(pages.Left(), pages.Y()), pages.Font(11));
+  pages.Down(rows.height());
+}
+
+// How large a handful is drawn, and the fewest in the key: a 5 € note 48 mm
+// and 30 mm wide, a 1 € coin 9 mm and 6 mm.
+constexpr double kHandfulScale = 0.4, kKeyScale = 0.25;
+
+// What a task's answer takes below its text, in millimetres, on a page `width`
+// millimetres wide.
+double AnswerHeight(const WorksheetTask& task, double width) {
   switch (task.kind) {
     case WorksheetTask::Payment:
       return 22;
@@ -133,6 +218,8 @@ double AnswerHeight(const WorksheetTask& task) {
     }
     case WorksheetTask::LargestFirst:
       return 22;
+    case WorksheetTask::Counting:
+      return MoneyRows(task.money, kHandfulScale, MoneyRows::Fanned, width).height() + 26;
   }
   return 22;
 }
@@ -162,11 +249,17 @@ bool PrintWorksheet(const Worksheet& sheet, QPagedPaintDevice& device) {
 
   for (const WorksheetTask& task : sheet.tasks) {
     // A task and its answer's room stand on one page.
-    pages.Text(text, Q(task.text), Qt::AlignLeft, pages.Mm(AnswerHeight(task)));
+    pages.Text(text, Q(task.text), Qt::AlignLeft,
+               pages.Mm(AnswerHeight(task, pages.Width() / pages.Mm(1))));
     pages.Down(3);
     if (task.kind == WorksheetTask::Payment) PaymentBoxes(pages, task);
     if (task.kind == WorksheetTask::Split) WayLines(pages, task);
-    if (task.kind == WorksheetTask::LargestFirst) CaptionedBoxes(pages, task);
+    if (task.kind == WorksheetTask::Counting) {
+      Money(pages, task.money, kHandfulScale, MoneyRows::Fanned);
+      pages.Down(4);
+    }
+    if (task.kind == WorksheetTask::LargestFirst || task.kind == WorksheetTask::Counting)
+      CaptionedBoxes(pages, task);
     pages.Down(8);
   }
 
@@ -176,8 +269,23 @@ bool PrintWorksheet(const Worksheet& sheet, QPagedPaintDevice& device) {
   pages.Down(5);
   const QFont heading = pages.Font(13, true), line = pages.Font(11);
   for (const WorksheetAnswer& answer : sheet.answers) {
+    // A drawing stands on the page of its heading and lines.
+    if (!answer.money.empty()) {
+      double height = pages.TextHeight(heading, Q(answer.heading), pages.Width()) +
+                      pages.Mm(MoneyRows(answer.money, kKeyScale, MoneyRows::Counted,
+                                         pages.Width() / pages.Mm(1))
+                                   .height() +
+                               2);
+      for (const std::string& text_line : answer.lines)
+        height += pages.TextHeight(line, Q(text_line), pages.Width());
+      pages.Keep(height);
+    }
     pages.Text(heading, Q(answer.heading), Qt::AlignLeft, pages.Mm(6));
     for (const std::string& text_line : answer.lines) pages.Text(line, Q(text_line));
+    if (!answer.money.empty()) {
+      pages.Down(2);
+      Money(pages, answer.money, kKeyScale, MoneyRows::Counted);
+    }
     pages.Down(4);
   }
   pages.Text(line, Q(sheet.on_screen));

@@ -87,6 +87,51 @@ class Distinct {
   std::vector<std::int32_t> drawn_;
 };
 
+// A payment with the euro's values as heaps to draw, 100 € first.
+std::vector<Heap> Heaps(const Payment& payment) {
+  std::vector<Heap> heaps;
+  for (std::size_t k = 0; k < payment.counts.size(); ++k)
+    if (payment.counts[k] > 0) heaps.push_back({EuroValues()[k] * 100, payment.counts[k]});
+  return heaps;
+}
+
+std::int64_t Total(const Payment& payment) {
+  std::int64_t total = 0;
+  for (std::size_t k = 0; k < payment.counts.size(); ++k)
+    total += payment.counts[k] * EuroValues()[k];
+  return total;
+}
+
+// A handful to count: four to eight of the euro's notes and coins, none more
+// than half the range and all together within it, so that up to 100 it holds
+// no 100 € note. A handful that is already the fewest teaches nothing of the
+// key's second answer, and one of a total already counted is drawn again, a
+// few times at most.
+Payment DrawHandful(PracticeRandom& random, std::int32_t largest, std::set<std::int64_t>& counted) {
+  Payment handful;
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    handful = {std::vector<std::int64_t>(EuroValues().size()), 0, true, 0};
+    std::int64_t room = largest;
+    for (int piece = Uniform(random, 4, 8); piece > 0; --piece) {
+      // Room for 1 € at least for each piece still to come.
+      std::vector<std::size_t> fitting;
+      for (std::size_t k = 0; k < EuroValues().size(); ++k)
+        if (EuroValues()[k] <= room - (piece - 1) && 2 * EuroValues()[k] <= largest)
+          fitting.push_back(k);
+      const std::size_t k = fitting[static_cast<std::size_t>(
+          Uniform(random, 0, static_cast<std::int32_t>(fitting.size()) - 1))];
+      ++handful.counts[k];
+      ++handful.banknotes;
+      room -= EuroValues()[k];
+    }
+    const std::int64_t total = Total(handful);
+    if (handful.banknotes > LargestFirst(EuroValues(), total).banknotes && !counted.contains(total))
+      break;
+  }
+  counted.insert(Total(handful));
+  return handful;
+}
+
 }  // namespace
 
 std::string WorksheetChoiceWrong(WorksheetChoice choice) {
@@ -106,6 +151,8 @@ std::string WorksheetChoiceWrong(WorksheetChoice choice) {
       return "Сумите за разбиване се избират така: 0 – от 5 до 10, 1 – от 11 до 20.";
     case WorksheetChoice::ReadySet:
       return "Стойностите за плащане се избират с число от 0 до " + N(kReadySets - 1) + ".";
+    case WorksheetChoice::Counting:
+      return "Броят на задачите „Колко пари има тук?“" + counts;
   }
   return {};
 }
@@ -126,7 +173,7 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
   WorksheetMade made;
   const std::optional<std::uint32_t> number = Number(form.number);
   const std::optional<int> payments = Count(form.payments), splits = Count(form.splits),
-                           explorations = Count(form.explorations);
+                           explorations = Count(form.explorations), counting = Count(form.counting);
   const auto in = [](int option, int options) { return option >= 0 && option < options; };
   std::optional<WorksheetChoice> wrong;
   if (!number)
@@ -143,11 +190,13 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
     wrong = WorksheetChoice::Explorations;
   else if (!in(form.ready_set, static_cast<int>(kReadySets)))
     wrong = WorksheetChoice::ReadySet;
+  else if (!counting)
+    wrong = WorksheetChoice::Counting;
   if (wrong) {
     made.wrong = WorksheetChoiceWrong(*wrong);
     return made;
   }
-  if (*payments + *splits + *explorations == 0) {
+  if (*payments + *splits + *explorations + *counting == 0) {
     made.wrong = "Листът няма нито една задача: изберете поне една.";
     return made;
   }
@@ -233,6 +282,26 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
         {Numbered(task, N(amount) + ": алчният алгоритъм " + paid(greedy, "не изплаща сумата") +
                             ", най-малко " + paid(fewest, "– не може да се изплати") + "."),
          {}});
+  }
+  // Handfuls come last in the draw, so that every other task stays as it was.
+  std::set<std::int64_t> counted;
+  for (int handful = 0; handful < *counting; ++handful) {
+    const Payment drawn = DrawHandful(random, kLargestAmounts[form.payment_range], counted);
+    const std::int64_t total = Total(drawn);
+    const Payment fewest = LargestFirst(EuroValues(), total);
+    sheet.tasks.push_back({WorksheetTask::Counting,
+                           Numbered(++task,
+                                    "Колко пари има тук? С колко най-малко банкноти и монети се "
+                                    "плаща същата сума?"),
+                           {"Сума", "Най-малко"},
+                           0,
+                           Heaps(drawn)});
+    sheet.answers.push_back(
+        {Numbered(task, Quantity(total) + "\u00a0€ = " + AsSum(EuroValues(), fewest) + ": " +
+                            PiecesOf(fewest.counts)),
+         {"Тук има " + AsSum(EuroValues(), drawn) + " = " + Quantity(total) + "\u00a0€ – " +
+          PiecesOf(drawn.counts) + "."},
+         Heaps(fewest)});
   }
   sheet.on_screen = "Същите първи задачи на екрана: страницата " +
                     PracticeAddress(*number, payment_range, split_range) +

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/money/drawn_money.h"
 #include "logic/money/tasks.h"
 #include "logic/money/values.h"
 
@@ -14,9 +15,9 @@ namespace banknotes {
 // the practice window draws its own from a seed, so that practice.html?seed=N,
 // and the practice window given N, set the pupil on screen the same first tasks
 // as sheet N; and their answer key. Paying an amount with the fewest banknotes,
-// finding every way to split a sum, and largest first against the fewest for a
-// set of the teacher's choice. It says what the sheet holds, never how a page or
-// a printer lays it out; every text on it is made here.
+// finding every way to split a sum, largest first against the fewest for a set
+// of the teacher's choice, and counting a drawn handful of notes and coins. It says what the sheet
+// holds, never how a page or a printer lays it out; every text on it is made here.
 
 inline constexpr int kMostTasks = 10;
 
@@ -25,6 +26,7 @@ inline constexpr const char* kFirstSheetNumber = "2026";
 inline constexpr const char* kFirstPayments = "4";
 inline constexpr const char* kFirstSplits = "2";
 inline constexpr const char* kFirstExplorations = "1";
+inline constexpr const char* kFirstCounting = "2";
 
 // The choices as the dialog's and the page's controls hold them, texts and
 // chosen options.
@@ -36,6 +38,7 @@ struct WorksheetForm {
   int split_range = static_cast<int>(SplitRange::From5To10);
   std::string explorations = kFirstExplorations;  // how many "largest first" tasks, 0 to 10
   int ready_set = 3;                              // the set they pay with: 4, 3, 1
+  std::string counting = kFirstCounting;          // how many handfuls to count, 0 to 10
 
   friend bool operator==(const WorksheetForm&, const WorksheetForm&) = default;
 };
@@ -50,11 +53,13 @@ enum class WorksheetChoice {
   Splits,
   SplitRange,
   Explorations,
-  ReadySet
+  ReadySet,
+  Counting
 };
-inline constexpr std::size_t kWorksheetChoices = 7;
+inline constexpr std::size_t kWorksheetChoices = 8;
 inline constexpr const char* kWorksheetChoiceNames[kWorksheetChoices] = {
-    "number", "payments", "paymentRange", "splits", "splitRange", "explorations", "readySet"};
+    "number",     "payments",     "paymentRange", "splits",
+    "splitRange", "explorations", "readySet",     "counting"};
 // What is said of a choice that its control cannot hold: a box's text that is
 // not a whole number in its range, an option that is not there.
 std::string WorksheetChoiceWrong(WorksheetChoice choice);
@@ -68,17 +73,20 @@ std::string PracticeCommand(std::uint32_t number, PaymentRange payment_range,
 
 // One task, and what its answer takes on paper.
 struct WorksheetTask {
-  enum Kind { Payment, Split, LargestFirst } kind;
+  enum Kind { Payment, Split, LargestFirst, Counting } kind;
   std::string text;  // "1. Изплатете 306 с възможно най-малко банкноти."
   std::vector<std::string> boxes;  // a box for each: "100", "50", .. "1"; for a split the
                                    // ways' count: "Брой начини"
   int lines = 0;                   // numbered lines to write the ways on
+  std::vector<Heap> money = {};    // the handful to count, each note and coin drawn
 };
 
-// One task's answer: a heading line and the lines under it.
+// One task's answer: a heading line and the lines under it; for a handful, the
+// fewest that pay its total drawn too.
 struct WorksheetAnswer {
   std::string heading;
   std::vector<std::string> lines;
+  std::vector<Heap> money = {};
 };
 
 struct Worksheet {

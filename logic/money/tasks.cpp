@@ -40,6 +40,16 @@ std::string PiecesOfValue(std::int64_t count, std::int64_t value) {
          (count == 1 ? " от " : " по ") + Quantity(value) + "\u00a0€";
 }
 
+std::string HeapsSaid(const std::vector<Heap>& heaps) {
+  std::string said;
+  for (std::size_t i = 0; i < heaps.size(); ++i)
+    said += (i == 0                  ? ""
+             : i + 1 == heaps.size() ? " и "
+                                     : ", ") +
+            PiecesOfValue(heaps[i].count, heaps[i].cents / 100);
+  return said;
+}
+
 namespace {
 
 std::vector<std::string> Division(const ValueSet& values, std::int64_t amount, bool euro) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "logic/form/form_state.h"
+#include "logic/money/drawn_money.h"
 #include "logic/money/paying.h"
 #include "logic/money/values.h"
 
@@ -56,6 +57,9 @@ std::string PiecesOf(std::span<const std::int64_t> counts);
 
 // So many of one euro value: "3 банкноти по 100 €", "1 монета от 2 €".
 std::string PiecesOfValue(std::int64_t count, std::int64_t value);
+// Heaps of the euro's notes and coins as a sentence says what is drawn:
+// "1 банкнота от 50 €, 2 банкноти по 20 € и 1 монета от 1 €".
+std::string HeapsSaid(const std::vector<Heap>& heaps);
 
 // Largest first with the euro's values, or some of them, as a pupil works it, by
 // division with a remainder: one line a value used, "306 : 100 = 3, остатък 6 →

@@ -15,6 +15,7 @@ void Fields(WorksheetForm& form, Visit&& visit) {
   visit("Option2", form.split_range);
   visit("Text1_3", form.explorations);
   visit("Option3", form.ready_set);
+  visit("Text1_4", form.counting);
 }
 
 namespace {

@@ -7,7 +7,7 @@
 const svgSpace = 'http://www.w3.org/2000/svg';
 
 // One note or coin, drawn to fill its element.
-function piece(cents) {
+export function piece(cents) {
   const svg = document.createElementNS(svgSpace, 'svg');
   svg.setAttribute('aria-hidden', 'true');
   svg.setAttribute('focusable', 'false');
@@ -15,6 +15,19 @@ function piece(cents) {
   use.setAttribute('href', `#money-${cents}`);
   svg.append(use);
   return svg;
+}
+
+// One note or coin `scale` of its real size, in millimetres, as its symbol's
+// proportions (its size in millimetres) give it.
+export function pieceAtScale(cents, scale) {
+  const drawn = piece(cents);
+  const box = document.getElementById(`money-${cents}`)?.getAttribute('viewBox');
+  if (!box) return drawn;
+  const [, , width, height] = box.split(/\s+/).map(Number);
+  drawn.setAttribute('viewBox', box);
+  drawn.style.width = `${width * scale}mm`;
+  drawn.style.height = `${height * scale}mm`;
+  return drawn;
 }
 
 export function drawFace(button, money) {

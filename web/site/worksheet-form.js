@@ -6,6 +6,7 @@
 import {announce} from './announce.js';
 import {companionPage} from './companion.js';
 import {whenLoaded} from './loading.js';
+import {pieceAtScale} from './money.js';
 
 const root = document.getElementById('WorksheetForm');
 const Sheet = document.getElementById('Sheet');
@@ -24,6 +25,29 @@ function cell(caption, wide) {
   return box;
 }
 
+// Notes and coins as the sheet shows them, said as one picture: a handful to
+// count, every piece fanned over the one before, its large value in sight; the
+// key's fewest, up to three of a heap a little apart and its count under them.
+// As large as the printed sheet has them: a 5 € note 48 mm wide, and 30 mm.
+function money(heaps, said, counted) {
+  const drawing = element('div', counted ? 'money counted' : 'money fanned');
+  drawing.setAttribute('role', 'img');
+  drawing.setAttribute('aria-label', said);
+  for (const [cents, count] of heaps) {
+    const heap = element('span', 'heap');
+    const drawn = counted ? Math.min(count, 3) : count;
+    for (let i = 0; i < drawn; ++i) {
+      const piece = pieceAtScale(cents, counted ? 0.25 : 0.4);
+      // Fanned, each shows the 45 % of it where the value is written large.
+      if (!counted && i > 0) piece.style.marginLeft = `${-0.55 * parseFloat(piece.style.width)}mm`;
+      heap.append(piece);
+    }
+    if (counted) heap.append(element('span', 'many', `× ${count}`));
+    drawing.append(heap);
+  }
+  return drawing;
+}
+
 function draw(sheet) {
   const parts = [element('h2', 'sheet-title', sheet.title)];
   const blanks = element('p', 'blanks');
@@ -32,6 +56,7 @@ function draw(sheet) {
   for (const task of sheet.tasks) {
     const block = element('div', `task ${task.kind}`);
     block.append(element('p', 'task-text', task.text));
+    if (task.money.length) block.append(money(task.money, task.moneySaid, false));
     if (task.kind === 'split') {
       const lines = element('ol', `ways columns-${task.lines > 28 ? 3 : task.lines > 14 ? 2 : 1}`);
       for (let line = 0; line < task.lines; ++line) lines.append(element('li', 'way'));
@@ -45,13 +70,14 @@ function draw(sheet) {
   const key = element('div', 'key');
   key.append(element('h2', 'sheet-title', sheet.keyTitle));
   for (const answer of sheet.answers) {
-    const block = element('div', 'answer');
+    const block = element('div', answer.money.length ? 'answer drawn' : 'answer');
     block.append(element('p', 'answer-heading', answer.heading));
     if (answer.lines.length) {
       const lines = element('ul', 'answer-lines');
       for (const line of answer.lines) lines.append(element('li', '', line));
       block.append(lines);
     }
+    if (answer.money.length) block.append(money(answer.money, answer.moneySaid, true));
     key.append(block);
   }
   key.append(element('p', 'on-screen', sheet.onScreen));
