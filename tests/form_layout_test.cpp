@@ -61,6 +61,12 @@ TEST_P(FormLayouts, ControlsAreWhole) {
       ASSERT_NE(box, nullptr) << control.labels;
       EXPECT_TRUE(TakesFocus(box->kind));
     }
+
+    // Only money is dragged, onto a control of the window.
+    if (!control.drops_on.empty()) {
+      EXPECT_TRUE(control.drawn) << ControlId(control);
+      EXPECT_NE(FindControl(layout, control.drops_on), nullptr) << control.drops_on;
+    }
   }
 }
 

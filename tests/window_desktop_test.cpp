@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "tests/window_fixture.h"
+#include "window/companion_form.h"
 #include "window/form_style.h"
 #include "window/main_form.h"
 
@@ -37,6 +38,7 @@ class WindowDesktopTest : public test_support::FormTestCase {
   void darkDesktopLeavesTextReadable_data();
   void darkDesktopLeavesTextReadable();
   void boxesKeepTheDarkDesktopsColours();
+  void theCounterReadsOnADarkDesktop();
   void italicDesktopFontLeavesNoTrace_data();
   void italicDesktopFontLeavesNoTrace();
   void desktopStyleGivenLaterIsReplaced();
@@ -169,6 +171,38 @@ void WindowDesktopTest::darkDesktopLeavesTextReadable() {
                                          .arg(readable)
                                          .arg(drawn)
                                          .arg(background.name())));
+}
+
+// The practice's counter keeps the desktop's base, as the other lists do: each
+// line's "× n", chosen or not, reaches 4.5:1 against what is under it.
+void WindowDesktopTest::theCounterReadsOnADarkDesktop() {
+  QApplication::setPalette(DarkPalette());
+  const auto practice =
+      test_support::OpenWindow<CompanionForm>("PracticeForm", Settings{{"seed", "2026"}});
+  QVERIFY(practice);
+  for (const char* note : {"Command2_0", "Command2_2", "Command2_2"})
+    QTest::mouseClick(test_support::Find<QPushButton>(*practice, note), Qt::LeftButton);
+  auto* counter = test_support::Find<QListView>(*practice, "List2_0");
+  counter->setCurrentIndex(counter->model()->index(1, 0));
+  const QImage image = test_support::GrabScreen(*practice).copy(
+      QRect(counter->viewport()->mapTo(practice.get(), QPoint(0, 0)), counter->viewport()->size()));
+  QDir().mkpath(QStringLiteral(SCREENSHOT_DIR "/dark"));
+  QVERIFY(image.save(QStringLiteral(SCREENSHOT_DIR "/dark/practice_counter.png")));
+  for (int line = 0; line < 2; ++line) {
+    const QRect cell = counter->visualRect(counter->model()->index(line, 0));
+    // The count stands in the cell's lowest third; the cell's corner shows what is under it.
+    const QRect count(cell.left() + 4, cell.top() + cell.height() * 7 / 10, cell.width() - 8,
+                      cell.height() * 3 / 10 - 3);
+    const QColor background = image.pixelColor(count.left(), count.bottom());
+    int readable = 0;
+    for (int y = count.top(); y <= count.bottom(); ++y)
+      for (int x = count.left(); x <= count.right(); ++x)
+        readable += Contrast(image.pixelColor(x, y), background) >= 4.5;
+    QVERIFY2(readable >= 8, qPrintable(QStringLiteral("line %1: %2 pixels reach 4.5:1 on %3")
+                                           .arg(line)
+                                           .arg(readable)
+                                           .arg(background.name())));
+  }
 }
 
 void WindowDesktopTest::boxesKeepTheDarkDesktopsColours() {

@@ -38,6 +38,7 @@ class WindowPracticeTest : public test_support::FormTestCase {
   void countBoxesTakeDigitsOnly();
   void theWalletPaysAndTheCounterFollowsTheBoxes();
   void theFirstLevelPaysWithFiveTwoAndOne();
+  void dragsPayAndTakeBack();
   void theKeyboardAloneReachesEverything();
   void f2OpensItFromTheMainWindow();
   void theTaskAndEachAnswerAreSaid();
@@ -218,6 +219,40 @@ void WindowPracticeTest::theWalletPaysAndTheCounterFollowsTheBoxes() {
   test_support::Press(*practice_, 1);
   QVERIFY(test_support::ListedLines(*practice_, "List2_0").isEmpty());
   QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 0\u00a0€"));
+}
+
+// A note dragged from the wallet onto the counter pays it; a line of the
+// counter dragged onto the wallet takes one back; let go anywhere else, nothing
+// changes; a move shorter than a drag is a click.
+void WindowPracticeTest::dragsPayAndTakeBack() {
+  const auto drag = [](QWidget* from, QPoint start, QWidget* onto) {
+    QTest::mousePress(from, Qt::LeftButton, {}, start);
+    const QPoint end = from->mapFromGlobal(onto->mapToGlobal(onto->rect().center()));
+    for (int step = 1; step <= 4; ++step) QTest::mouseMove(from, start + (end - start) * step / 4);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, end);
+  };
+  auto* fifty = In<QPushButton>("Command2_1");
+  auto* counter = In<QListView>("List2_0");
+  drag(fifty, fifty->rect().center(), counter);
+  drag(fifty, fifty->rect().center(), counter);
+  QCOMPARE(In<QLineEdit>("Text2_1")->text(), QStringLiteral("2"));
+  QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 100\u00a0€"));
+  drag(In("Command2_6"), In("Command2_6")->rect().center(), In("Frame7"));
+  QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 101\u00a0€"));
+  // Onto the wallet itself, or the boxes: nothing.
+  drag(fifty, fifty->rect().center(), In("Frame6"));
+  drag(fifty, fifty->rect().center(), In("Text2_4"));
+  QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 101\u00a0€"));
+  // The line of 50 dragged back to the wallet: one 50 less.
+  drag(counter->viewport(), counter->visualRect(counter->model()->index(0, 0)).center(),
+       In("Frame6"));
+  QCOMPARE(In<QLineEdit>("Text2_1")->text(), QStringLiteral("1"));
+  QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 51\u00a0€"));
+  // A press that hardly moves is a click.
+  QTest::mousePress(fifty, Qt::LeftButton, {}, fifty->rect().center());
+  QTest::mouseMove(fifty, fifty->rect().center() + QPoint(1, 0));
+  QTest::mouseRelease(fifty, Qt::LeftButton, {}, fifty->rect().center() + QPoint(1, 0));
+  QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 101\u00a0€"));
 }
 
 // "до 10": a wallet of 5, 2 and 1 only, amounts up to 10, and "Следващо ниво"

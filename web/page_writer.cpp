@@ -221,6 +221,8 @@ class FormWriter {
     // Its id; where the focus starts; and, for what belongs to an option, which
     // one: hidden until chosen.
     std::string own = Join({" id=\"", id, "\""});
+    // Money that may be dragged, and where to.
+    if (!control.drops_on.empty()) own += Join({" data-drops-on=\"", control.drops_on, "\""});
     if (&control == &FirstFocus(layout_)) own += " data-first-focus";
     if (!control.shown_with.empty())
       own += Join({" data-shown-with=\"", control.shown_with, "\"",

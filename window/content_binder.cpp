@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "window/drawn_money.h"
 #include "window/form_builder.h"
@@ -23,6 +25,26 @@ ContentBinder::ContentBinder(QWidget& window, const FormLayout& layout, FormZoom
       used_(std::move(used)) {
   for (std::size_t i = 0; i < widgets_.size(); ++i)
     if (widgets_[i]) Bind(i);
+  for (std::size_t i = 0; i < widgets_.size(); ++i)
+    if (widgets_[i] && !layout_.controls[i].drops_on.empty()) BindDrag(i);
+}
+
+void ContentBinder::BindDrag(std::size_t i) {
+  const Control& control = layout_.controls[i];
+  const auto target =
+      std::find_if(layout_.controls.begin(), layout_.controls.end(),
+                   [&](const Control& other) { return ControlId(other) == control.drops_on; });
+  QWidget* onto = target == layout_.controls.end()
+                      ? nullptr
+                      : widgets_[static_cast<std::size_t>(target - layout_.controls.begin())];
+  if (!onto) return;
+  const std::string id = ControlId(control);
+  auto* view = qobject_cast<QListView*>(widgets_[i]);
+  new DragToPress(view ? *view->viewport() : *widgets_[i], *onto, [this, id, view](int line) {
+    // The line dragged is the one pressed.
+    if (view && line >= 0) view->setCurrentIndex(view->model()->index(line, 0));
+    used_(id, Use::Press);
+  });
 }
 
 void ContentBinder::Bind(std::size_t i) {

@@ -34,6 +34,8 @@ class ContentBinder : public QObject {
 
  private:
   void Bind(std::size_t i);
+  // Dragging control `i` onto the control its row names presses it.
+  void BindDrag(std::size_t i);
   // How list `i` draws its lines, where it draws them as money.
   MoneyLines* DrawnLines(std::size_t i) const;
 

@@ -1,6 +1,10 @@
 #include "window/drawn_money.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionFocusRect>
@@ -83,6 +87,61 @@ void MoneyButton::paintEvent(QPaintEvent* event) {
   }
 }
 
+DragToPress::DragToPress(QWidget& source, QWidget& target, std::function<void(int)> dropped)
+    : QObject(&source), source_(source), target_(target), dropped_(std::move(dropped)) {
+  source.installEventFilter(this);
+}
+
+void DragToPress::Start(QPoint at) {
+  // What is dragged: the button, or the list's line under the press.
+  auto* view = qobject_cast<QAbstractItemView*>(source_.parentWidget());
+  const QRect shown = view ? view->visualRect(view->model()->index(line_, 0)) : source_.rect();
+  picture_ = new QLabel(source_.window());
+  picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  picture_->setPixmap(source_.grab(shown));
+  picture_->resize(shown.size());
+  picture_->show();
+  picture_->raise();
+  pressed_at_ = at - shown.topLeft();  // the grip within the picture
+}
+
+bool DragToPress::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &source_) return false;
+  const auto type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease)
+    return false;
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint at = mouse->position().toPoint();
+  if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    auto* view = qobject_cast<QAbstractItemView*>(source_.parentWidget());
+    line_ = view ? view->indexAt(at).row() : -1;
+    // A list's empty space has nothing to drag.
+    pressed_ = !view || line_ >= 0;
+    pressed_at_ = at;
+    return false;
+  }
+  if (type == QEvent::MouseMove && pressed_ && (mouse->buttons() & Qt::LeftButton)) {
+    if (!picture_ && (at - pressed_at_).manhattanLength() >= QApplication::startDragDistance())
+      Start(at);
+    if (!picture_) return false;
+    picture_->move(source_.mapTo(source_.window(), at) - pressed_at_);
+    return true;  // a list's selection stays on the line dragged
+  }
+  if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+    pressed_ = false;
+    if (!picture_) return false;
+    delete std::exchange(picture_, nullptr);
+    // Where it is let go, by the window's own geometry: nothing of the window
+    // stands over the target, and the desktop's idea of what is under the
+    // pointer differs between platforms.
+    const QPoint in_target = target_.mapFromGlobal(mouse->globalPosition().toPoint());
+    if (target_.isVisible() && target_.rect().contains(in_target)) dropped_(line_);
+    return false;  // the button lets go as it would, with no click
+  }
+  return false;
+}
+
 MoneyLines::MoneyLines(QListView& view) : QStyledItemDelegate(&view), view_(view) {
   view.setFlow(QListView::LeftToRight);
   view.setWrapping(false);
@@ -119,8 +178,12 @@ void MoneyLines::paint(QPainter* painter, const QStyleOptionViewItem& option,
   if (!piece) return QStyledItemDelegate::paint(painter, option, index);
   painter->save();
   const QRectF cell = option.rect;
-  if (option.state & QStyle::State_Selected)
-    painter->fillRect(cell, option.palette.color(QPalette::Highlight).lighter(160));
+  // The chosen line in the desktop's selection colours, light or dark; the
+  // active ones, as sharp when the window is not the active one (Windows
+  // greys the others).
+  const bool chosen = option.state & QStyle::State_Selected;
+  const QPalette& palette = view_.palette();
+  if (chosen) painter->fillRect(cell, palette.color(QPalette::Active, QPalette::Highlight));
   // A few of it stacked, the top one whole; how many under the stack.
   const double drawn = cell.height() * 0.7;
   const double width = drawn * piece->width_mm / piece->height_mm;
@@ -131,13 +194,20 @@ void MoneyLines::paint(QPainter* painter, const QStyleOptionViewItem& option,
     PaintPiece(*painter, *piece,
                QRectF(cell.left() + 4 + shift, cell.top() + 2 + shift, width, drawn - 2 * step));
   }
+  // How many, in bold and filled as the drawings' words are: small text
+  // came out grey and thin under Wine.
   QFont font = option.font;
   font.setPixelSize(std::max(1, static_cast<int>(cell.height() * 0.22)));
-  painter->setFont(font);
-  painter->setPen(option.palette.color(QPalette::Text));
-  painter->drawText(QRectF(cell.left(), cell.top() + drawn, cell.width(), cell.height() - drawn),
-                    Qt::AlignCenter,
-                    QStringLiteral("× ") + QString::fromStdString(Quantity(heaps_[row].count)));
+  font.setBold(true);
+  QPainterPath count;
+  count.addText(0, 0, font,
+                QStringLiteral("× ") + QString::fromStdString(Quantity(heaps_[row].count)));
+  const QRectF under(cell.left(), cell.top() + drawn, cell.width(), cell.height() - drawn);
+  const QRectF bounds = count.boundingRect();
+  count.translate(under.center() - bounds.center());
+  painter->setRenderHint(QPainter::Antialiasing);
+  painter->fillPath(
+      count, palette.color(QPalette::Active, chosen ? QPalette::HighlightedText : QPalette::Text));
   if (option.state & QStyle::State_HasFocus) {
     painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
     painter->setBrush(Qt::NoBrush);

@@ -3,10 +3,12 @@
 #include <QListView>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <functional>
 #include <vector>
 
 #include "logic/money/drawn_money.h"
 
+class QLabel;
 class QPainter;
 
 namespace banknotes {
@@ -30,6 +32,28 @@ class MoneyButton : public QPushButton {
 
  private:
   Heap heap_;
+};
+
+// A drawn control dragged, by mouse or by a finger, onto `target`: a picture of
+// what is dragged follows the pointer, and let go over the target it calls
+// `dropped` with the line the drag started on (a list's; -1 for a button). A
+// move shorter than the desktop's drag distance is no drag: a click stays one.
+class DragToPress : public QObject {
+ public:
+  DragToPress(QWidget& source, QWidget& target, std::function<void(int line)> dropped);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Start(QPoint at);
+  QWidget& source_;  // a button, or a list's viewport
+  QWidget& target_;
+  std::function<void(int)> dropped_;
+  QPoint pressed_at_;
+  int line_ = -1;
+  bool pressed_ = false;
+  QLabel* picture_ = nullptr;  // while a drag is under way
 };
 
 // How a list of heaps draws its lines, side by side: each note or coin, a few

@@ -79,6 +79,9 @@ struct Control {
   std::string_view shown_with = {};  // shown only while this option is chosen; empty: always
   bool drawn =
       false;  // shows money drawn, as its content says: a button its face, a list each line
+  // For a drawn control: the control it may be dragged onto, by mouse or finger;
+  // let go there, it is pressed, a list's line dragged chosen first.
+  std::string_view drops_on = {};
   Where where = Where::Everywhere;
 };
 

@@ -289,6 +289,39 @@ async function practiceRow(browser, url, screen) {
             takenBack[1] === '1' && led[1] === 'Сума: 132\u00a0€' && led[0].endsWith(' / 2 монети по 1\u00a0€') &&
             drawn === '#money-10000',
         `${put.join(' | ')} | ${takenBack.join(' | ')} | ${led.join(' | ')} | ${drawn}`);
+  // Dragged, by mouse or finger: the 50 € note onto the counter, the line of
+  // 100 € back onto the wallet, and a note let go on the boxes does nothing.
+  const drag = async (from, to) => {
+    await page.locator('#Frame6').evaluate((frame) => frame.scrollIntoView({block: 'start'}));
+    const a = await from.boundingBox(), b = await to.boundingBox();
+    const start = {x: a.x + a.width / 2, y: a.y + a.height / 2};
+    const at = (step) => ({x: start.x + (b.x + b.width / 2 - start.x) * step / 5,
+                           y: start.y + (b.y + b.height / 2 - start.y) * step / 5});
+    if (screen.touch) {
+      const cdp = await context.newCDPSession(page);
+      const touch = (type, point) => cdp.send('Input.dispatchTouchEvent', {type, touchPoints: point ? [point] : []});
+      await touch('touchStart', start);
+      for (let step = 1; step <= 5; step++) await touch('touchMove', at(step));
+      await touch('touchEnd');
+      await cdp.detach();
+    } else {
+      await page.mouse.move(start.x, start.y);
+      await page.mouse.down();
+      for (let step = 1; step <= 5; step++) await page.mouse.move(at(step).x, at(step).y);
+      await page.mouse.up();
+    }
+    const sum = await page.locator('#Label5_0').textContent();
+    await page.waitForFunction((before) => document.getElementById('Label5_0').textContent !== before,
+                               sum, {timeout: 1000}).catch(() => {});
+    return page.locator('#Label5_0').textContent();
+  };
+  const dragged = [await drag(page.locator('#Command2_1'), counter),
+                   await drag(counter.getByRole('option').first(), page.locator('#Frame6')),
+                   await drag(page.locator('#Command2_1'), page.locator('#Text2_4'))];
+  const fifties = await visit.box('Брой банкноти от 50 евро').inputValue();
+  check(`${row}: dragged by ${screen.touch ? 'a finger' : 'the mouse'}, a 50 € note pays, a line of the counter goes back, a note let go elsewhere does nothing`,
+        dragged.join() === ['Сума: 182\u00a0€', 'Сума: 82\u00a0€', 'Сума: 82\u00a0€'].join() && fifties === '1',
+        `${dragged.join(' | ')} | 50: ${fifties}`);
   if (!screen.touch) {
     // From a click on a note until the frame that shows it on the counter.
     const times = await page.evaluate(async () => {
@@ -309,7 +342,8 @@ async function practiceRow(browser, url, screen) {
     });
     figures['a click on the wallet\'s 10 € until the counter shows it, median of 50'] = `${median(times).toFixed(1)} ms`;
   }
-  for (const name of ['Брой банкноти от 100 евро', 'Брой банкноти от 20 евро', 'Брой банкноти от 10 евро', 'Брой монети от 1 евро'])
+  for (const name of ['Брой банкноти от 100 евро', 'Брой банкноти от 50 евро', 'Брой банкноти от 20 евро',
+                      'Брой банкноти от 10 евро', 'Брой монети от 1 евро'])
     await visit.type(name, '');
   const task = await page.locator('#Label1_0').textContent();
   const answers = [];

@@ -108,3 +108,62 @@ export function moneyList(list, pressed) {
     },
   };
 }
+
+// Money dragged by mouse or finger, onto the control its table names
+// (data-drops-on): a picture of the note, coin or line follows the pointer, and
+// let go over that control it is clicked, as a click presses it. A move of a
+// few pixels is no drag, so a tap stays a tap; the browser's own click after a
+// drag is dropped, since it would land on where the drag began.
+export function dragToPress(root) {
+  let dropping = false;
+  window.addEventListener('click', (event) => {
+    if (dropping && event.isTrusted) {
+      event.stopImmediatePropagation();
+      event.preventDefault();
+    }
+  }, true);
+
+  root.addEventListener('pointerdown', (event) => {
+    const source = event.target.closest('[data-drops-on]');
+    if (!source || !event.isPrimary || event.button !== 0) return;
+    const item = source.matches('[role="listbox"]') ? event.target.closest('[role="option"]') : source;
+    const target = document.getElementById(source.dataset.dropsOn);
+    if (!item || !target) return;
+    const start = {x: event.clientX, y: event.clientY};
+    const drawing = item.querySelector('svg');
+    if (!drawing) return;
+    const box = drawing.getBoundingClientRect();
+    let picture = null;
+    item.setPointerCapture(event.pointerId);
+
+    const move = (moved) => {
+      if (!picture && Math.hypot(moved.clientX - start.x, moved.clientY - start.y) < 8) return;
+      if (!picture) {
+        picture = document.createElement('div');
+        picture.className = 'dragged';
+        picture.append(drawing.cloneNode(true));
+        Object.assign(picture.style, {left: `${box.left}px`, top: `${box.top}px`,
+                                      width: `${box.width}px`, height: `${box.height}px`});
+        document.body.append(picture);
+      }
+      picture.style.transform = `translate(${moved.clientX - start.x}px, ${moved.clientY - start.y}px)`;
+    };
+    const end = (ended) => {
+      item.removeEventListener('pointermove', move);
+      item.removeEventListener('pointerup', end);
+      item.removeEventListener('pointercancel', end);
+      if (!picture) return;
+      picture.remove();
+      const under = ended.type === 'pointerup' && document.elementFromPoint(ended.clientX, ended.clientY);
+      // The browser's click, if it sends one, comes in this same task; the press after it.
+      dropping = true;
+      setTimeout(() => {
+        dropping = false;
+        if (under && target.contains(under)) item.click();
+      }, 0);
+    };
+    item.addEventListener('pointermove', move);
+    item.addEventListener('pointerup', end);
+    item.addEventListener('pointercancel', end);
+  });
+}

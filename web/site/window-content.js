@@ -4,7 +4,7 @@
 // window's own: the controls hold it.
 import {showChosen} from './choices.js';
 import {listBox} from './list-box.js';
-import {drawFace, moneyList} from './money.js';
+import {dragToPress, drawFace, moneyList} from './money.js';
 
 // How a control of each kind holds its content.
 const kinds = [
@@ -55,6 +55,8 @@ export function windowContent(root) {
   // another changes it, after the click).
   function onUse(used) {
     pressedLine = (id) => used(id, 'press');
+    // Dragged money is clicked where it lands.
+    dragToPress(root);
     for (const button of root.querySelectorAll('button.button[id]'))
       button.addEventListener('click', () => used(button.id, 'press'));
     for (const box of root.querySelectorAll('input.box[id]')) {
