@@ -69,6 +69,7 @@ const chromium = {
         return (await control.count()) === 1 ? control.evaluate(closestId) : null;
       },
       click: (id) => page.click(`#${id}`),
+      drag: (from, onto) => dragWith(page.mouse, (id) => page.$eval(`#${id}`, middle), from, onto),
       type: (text) => page.keyboard.type(text),
       press: (key) => page.keyboard.press(key),
       evaluate: (work, argument) => page.evaluate(inPage(work), argument),
@@ -108,6 +109,7 @@ const firefox = {
         return found.length === 1 ? found[0].evaluate(closestId) : null;
       },
       click: (id) => page.click(`#${id}`),
+      drag: (from, onto) => dragWith(page.mouse, (id) => page.$eval(`#${id}`, middle), from, onto),
       type: (text) => page.keyboard.type(text),
       press: (key) => page.keyboard.press(key.replace('Control+', '')),
       evaluate: (work, argument) => page.evaluate(inPage(work), argument),
@@ -186,6 +188,12 @@ const webkit = {
         const input = await element.findElements(By.css('input'));
         await (input.length ? input[0] : element).click();
       },
+      // The driver moves the pointer by steps of its own over the duration.
+      async drag(from, onto) {
+        const [start, end] = [await driver.findElement(By.id(from)), await driver.findElement(By.id(onto))];
+        await driver.actions({async: true}).move({origin: start}).press()
+            .move({origin: end, duration: 200}).release().perform();
+      },
       type: (text) => driver.actions().sendKeys(text).perform(),
       press: (key) => driver.actions().sendKeys(keys[key]).perform(),
       evaluate: run,
@@ -223,6 +231,22 @@ function reachable(port) {
 const loaded = () => Banknotes.whenLoaded(() => true);
 const value = (id) => document.getElementById(id).value;
 const sideways = () => document.documentElement.scrollWidth - document.documentElement.clientWidth;
+
+// The middle of an element, in the page's viewport.
+const middle = (element) => {
+  const box = element.getBoundingClientRect();
+  return {x: box.left + box.width / 2, y: box.top + box.height / 2};
+};
+
+// A drag by a mouse that moves in steps: Playwright's and Puppeteer's alike.
+async function dragWith(mouse, middleOf, from, onto) {
+  const [start, end] = [await middleOf(from), await middleOf(onto)];
+  await mouse.move(start.x, start.y);
+  await mouse.down();
+  for (let step = 1; step <= 5; ++step)
+    await mouse.move(start.x + (end.x - start.x) * step / 5, start.y + (end.y - start.y) * step / 5);
+  await mouse.up();
+}
 
 async function fill(tab, id, text) {
   await selectAll(tab, id);
@@ -397,6 +421,31 @@ async function practicePage(engine, url, width) {
   await tab.close();
 }
 
+// ---- The practice page as wide as a school's desktop: the wallet and the
+// counter drawn, paid by clicks and by a drag.
+async function paidWithMoney(engine, url) {
+  const tab = await engine.tab({width: 1024, height: 900});
+  await tab.goto(`${url}practice.html?seed=2026`);
+  await tab.evaluate(loaded);
+  const sum = () => tab.evaluate(() => Banknotes.whenLoaded(() => document.getElementById('Label5_0').textContent));
+  await tab.click('Command2_0');
+  await tab.click('Command2_0');
+  const clicked = await sum();
+  await tab.drag('Command2_1', 'List2_0');
+  // The drop is pressed after the browser's own click, in a task of its own.
+  await tab.evaluate(() => new Promise((done) => setTimeout(done, 50)));
+  const dragged = await sum();
+  const lines = await tab.evaluate(() => [...document.querySelectorAll('#List2_0 [role="option"]')]
+                                             .map((line) => line.getAttribute('aria-label')).join(' / '));
+  const drawn = await tab.evaluate(() => document.querySelectorAll('#Frame6 svg use, #List2_0 svg use').length);
+  await tab.screenshot(shot(engine, 'practice-1024-wallet'));
+  check(engine.name, 'the practice page at 1024 px: the wallet drawn, two clicks and a drag onto the counter pay 250 €',
+        clicked === 'Сума: 200\u00a0€' && dragged === 'Сума: 250\u00a0€' &&
+            lines === '2 банкноти по 100\u00a0€ / 1 банкнота от 50\u00a0€' && drawn >= 7 + 3,
+        `${clicked} | ${dragged} | ${lines} | ${drawn} drawings`);
+  await tab.close();
+}
+
 // ---- Offline after a pupil's visit (the main page, the practice page, the
 // narrow screens before this): once the page says it works offline, every file
 // of the version is in its cache; the network goes, the page reloads whole and
@@ -479,6 +528,7 @@ async function main() {
       await engine.start();
       await mainPage(engine, server.url);
       for (const width of [320, 412]) await practicePage(engine, server.url, width);
+      await paidWithMoney(engine, server.url);
       await offline(engine, server, site);
     } catch (error) {
       check(engine.name, 'the checks ran to their end', false, error.stack);
