@@ -4,6 +4,7 @@
 #include <string>
 
 #include "logic/form/form_state.h"
+#include "logic/money/drawn_money.h"
 
 namespace banknotes {
 
@@ -12,6 +13,15 @@ const ValueSet& EuroValues() {
     ValueSet denominations;
     for (const char* caption : kDenominationCaptions) denominations.push_back(std::stoi(caption));
     return denominations;
+  }();
+  return values;
+}
+
+const ValueSet& EuroCentValues() {
+  static const ValueSet values = [] {
+    ValueSet cents;
+    for (const Piece& piece : kEuroPieces) cents.push_back(static_cast<int>(piece.cents));
+    return cents;
   }();
   return values;
 }

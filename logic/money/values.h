@@ -16,6 +16,8 @@ using ValueSet = std::vector<int>;
 const ValueSet& EuroValues();
 // The euro's 2 and 1 are coins; from 5 up, banknotes.
 inline constexpr int kLargestCoin = 2;
+// The euro's every note and coin, in cents: 50000 (500 €) down to 1 (1 cent).
+const ValueSet& EuroCentValues();
 
 // The ready-made sets, as their options name them, and their values.
 inline constexpr std::size_t kReadySets = 4;
