@@ -14,7 +14,7 @@ banknotes_with_display ctest --test-dir build --output-on-failure
 
 if command -v clang++ >/dev/null 2>&1; then
   banknotes_build build-fuzz all -DCMAKE_CXX_COMPILER=clang++ -DBANKNOTES_FUZZ=ON
-  for fuzzer in read_number dispatch all_or_nothing character_limit practice explore worksheet amount; do
+  for fuzzer in read_number dispatch all_or_nothing character_limit practice explore worksheet amount till; do
     # New inputs go to build-fuzz/, never into the seed corpus in the repo.
     mkdir -p "build-fuzz/corpus/$fuzzer"
     echo "Fuzzing $fuzzer for 20 seconds"
