@@ -12,7 +12,10 @@
 #include "logic/companions/practice.h"
 #include "logic/companions/worksheet.h"
 #include "logic/form/outcome.h"
+#include "logic/money/amount_text.h"
+#include "logic/money/change.h"
 #include "logic/money/duration_text.h"
+#include "logic/money/till.h"
 #include "logic/money/values.h"
 #include "logic/windows/form_layout.h"
 #include "logic/windows/window_logic.h"
@@ -122,6 +125,19 @@ std::vector<std::string> AnsweredTexts() {
   for (const char* query : {"seed=abc", "seed=99999999999", "paymentRange=9", "splitRange=x"})
     add(MakeWindow("PracticeForm", SettingsOf(query), 7).wrong);
   for (const double seconds : {0.0004, 1.0, 3576.0, 86399.0, 1e9, 1e20}) add(DurationText(seconds));
+  // Money in cents, change and the till.
+  for (const char* typed : {"", "12,345", "-3", "1e3", "1000000,01"}) add(ReadAmount(typed).wrong);
+  for (const ChangeTask task :
+       {ChangeTask{735, 2000}, ChangeTask{1, 50000}, ChangeTask{49999, 50000}}) {
+    add(ChangeTaskText(task));
+    for (const std::string& line : CountingUp(task)) add(line);
+  }
+  for (const TillCounts& till : {TillCounts{1, 3}, TillCounts{std::nullopt, 0}}) {
+    const ValueSet values = {50, 20};
+    if (const auto failure = SmallestTillFailure(values, till, 1000))
+      add(TillFailureText(values, till, *failure));
+    add(TillNamed(values, till));
+  }
   // What a platform's print or save is answered with, done or not.
   auto sheet = MakeWindow("WorksheetForm", {}, 7).logic;
   WindowContent content = sheet->Fresh();
