@@ -89,6 +89,10 @@ void ExploreTexts(FuzzInput& input) {
   ChooseReadySet(state, static_cast<std::int8_t>(input.Byte()));
   for (std::string& value : state.values)
     if (input.Byte() % 3 == 0) value = input.Text(6);
+  // Now and then a till: a count beside a value, mostly a small one.
+  for (std::string& count : state.till)
+    if (input.Byte() % 4 == 0)
+      count = input.Byte() % 2 ? std::to_string(input.Byte() % 5) : input.Text(4);
   state.amount = input.Text(6);
   state.sum = input.Byte() % 4 == 0 ? input.Text(6) : std::to_string(input.Byte() % 40);
   const ExploreState before = state;

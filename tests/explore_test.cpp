@@ -229,3 +229,76 @@ TEST(ExploreWays, TheCountAndTheWork) {
 
 }  // namespace
 }  // namespace banknotes
+
+namespace banknotes {
+namespace {
+
+// A till that holds only so many: what largest first takes from it, the fewest
+// it can pay, and where largest first first goes wrong with it.
+TEST(ExploreTill, AnswersWithWhatTheTillHolds) {
+  ExploreState state;
+  state.values = {"20", "50"};
+  state.till = {"3", "1"};
+  state.amount = "60";
+  Explore(state);
+  EXPECT_EQ(state.message, "");
+  EXPECT_EQ(state.verdict, "Алчният алгоритъм не изплаща 60: остава 10. А може с 3 монети.");
+  EXPECT_EQ(state.largest_first, "Не се изплаща: остава 10.\n60 : 50 = 1, остатък 10");
+  EXPECT_EQ(state.fewest, "3 монети: 20 + 20 + 20");
+  EXPECT_EQ(state.always,
+            "С тази каса алчният алгоритъм не винаги дава най-малко. Най-малката сума, при която "
+            "греши: 60 от 50, 20, 20 и 20: алчният алгоритъм взима 50 и остават 10, които не може "
+            "да плати; 20 + 20 + 20 плаща.");
+  // More than the till holds.
+  state.amount = "200";
+  Explore(state);
+  EXPECT_EQ(state.verdict, "200 не може да се изплати от тази каса.");
+  // The euro's seven, short of tens: 80 from one 50, and as many 20 as needed.
+  state.values = {"100", "50", "20", "10", "5", "2", "1"};
+  state.till = {"", "1", "", "0", "", "", ""};
+  state.amount = "180";
+  Explore(state);
+  EXPECT_EQ(
+      state.largest_first,
+      "5 банкноти: 100 + 50 + 20 + 5 + 5\n180 : 100 = 1, остатък 80\n80 : 50 = 1, остатък 30\n"
+      "30 : 20 = 1, остатък 10\n10 : 10 = 1, остатък 0, но в касата няма → остават 10\n"
+      "10 : 5 = 2, остатък 0");
+  EXPECT_EQ(state.fewest, "5 банкноти: 100 + 4 × 20");
+  EXPECT_EQ(state.always,
+            "С тази каса алчният алгоритъм дава най-малко за всяка сума, която касата може да "
+            "изплати: проверени са всички суми до 10\u00a0000.");
+  // Emptied, the till holds as many as needed again.
+  state.till = {};
+  Explore(state);
+  EXPECT_EQ(state.largest_first.substr(0, state.largest_first.find('\n')),
+            "4 банкноти: 100 + 50 + 20 + 10");
+}
+
+TEST(ExploreTill, WrongCountsChangeNothing) {
+  const struct {
+    const char* name;
+    std::array<std::string, kMaxValues> till;
+    const char* message;
+  } rows[] = {
+      {"not a number", {"x"}, "Броят в касата 1 трябва да е цяло число от 0 до 999."},
+      {"too many", {"", "1000"}, "Броят в касата 2 не може да е 1000: въведете число от 0 до 999."},
+      {"beside no value",
+       {"", "", "", "2"},
+       "Броят в касата 4 стои до празна стойност: въведете стойност 4 или изтрийте броя."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ExploreState state;
+    state.amount = "6";
+    ChooseReadySet(state, 3);
+    ExploreState before = state;
+    state.till = row.till;
+    Explore(state);
+    before.till = row.till;
+    before.message = row.message;
+    EXPECT_EQ(state, before);
+  }
+}
+
+}  // namespace
+}  // namespace banknotes

@@ -89,18 +89,22 @@ std::vector<std::string> AnsweredTexts() {
       add(state.answer);
     }
   }
-  // Exploring: every ready set, amounts and sums to its edges, and wrong input.
+  // Exploring: every ready set, amounts and sums to its edges, and wrong input;
+  // with a till of one of each value too, and a count that is wrong.
   for (int set = 0; set < static_cast<int>(kReadySets); ++set)
-    for (const char* amount : {"1", "6", "48", "9999", "10000", "10001", "0", "x"}) {
-      ExploreState state;
-      ChooseReadySet(state, set);
-      state.amount = amount;
-      state.sum = amount;
-      Explore(state);
-      for (const std::string& text : {state.message, state.verdict, state.largest_first,
-                                      state.fewest, state.always, state.ways})
-        add(text);
-    }
+    for (const char* amount : {"1", "6", "48", "9999", "10000", "10001", "0", "x"})
+      for (const char* count : {"", "1", "1000"}) {
+        ExploreState state;
+        ChooseReadySet(state, set);
+        for (std::size_t i = 0; i < kMaxValues; ++i)
+          if (!state.values[i].empty()) state.till[i] = count;
+        state.amount = amount;
+        state.sum = amount;
+        Explore(state);
+        for (const std::string& text : {state.message, state.verdict, state.largest_first,
+                                        state.fewest, state.always, state.ways})
+          add(text);
+      }
   // Worksheets: the most of every task, every choice wrong.
   for (int set = 0; set < static_cast<int>(kReadySets); ++set) {
     WorksheetForm form;

@@ -8,6 +8,7 @@
 #include "logic/money/number_text.h"
 #include "logic/money/paying.h"
 #include "logic/money/tasks.h"
+#include "logic/money/till.h"
 #include "logic/money/ways.h"
 
 namespace banknotes {
@@ -20,10 +21,35 @@ std::string StepsText(const ValueSet& values, std::int64_t amount) {
   return text;
 }
 
-std::string LargestFirstText(const ValueSet& values, std::int64_t amount, const Payment& greedy) {
+// The same from a till: a value the till has too few of takes what there is.
+std::string TillStepsText(const ValueSet& values, const TillCounts& till, std::int64_t amount) {
+  std::string text;
+  std::int64_t left = amount;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const std::int64_t fit = left / values[i];
+    if (fit == 0) continue;
+    const std::int64_t taken = till[i] ? std::min(fit, *till[i]) : fit;
+    text.append("\n").append(Quantity(left)).append(" : ").append(Quantity(values[i]));
+    text.append(" = ")
+        .append(Quantity(fit))
+        .append(", остатък ")
+        .append(Quantity(left % values[i]));
+    if (taken < fit)
+      text.append(", но в касата ")
+          .append(taken == 0 ? "няма" : "има само " + Quantity(taken))
+          .append(" → остават ")
+          .append(Quantity(left - taken * values[i]));
+    left -= taken * values[i];
+  }
+  return text;
+}
+
+std::string LargestFirstText(const ValueSet& values, const TillCounts& till, std::int64_t amount,
+                             const Payment& greedy) {
+  const bool limited = std::any_of(till.begin(), till.end(), [](const auto& n) { return !!n; });
   std::string text = greedy.paid ? PiecesWith(values, greedy) + ": " + AsSum(values, greedy)
                                  : "Не се изплаща: остава " + Quantity(greedy.left) + ".";
-  return text + StepsText(values, amount);
+  return text + (limited ? TillStepsText(values, till, amount) : StepsText(values, amount));
 }
 
 std::string FewestText(const ValueSet& values, const Payment& fewest) {
@@ -37,8 +63,10 @@ std::string PiecesNamed(const ValueSet& values) {
 }
 
 std::string Verdict(const ValueSet& values, std::int64_t amount, const Payment& greedy,
-                    const Payment& fewest) {
-  if (!fewest.paid) return Quantity(amount) + " не може да се изплати с тези стойности.";
+                    const Payment& fewest, bool limited) {
+  if (!fewest.paid)
+    return Quantity(amount) + (limited ? " не може да се изплати от тази каса."
+                                       : " не може да се изплати с тези стойности.");
   if (!greedy.paid)
     return "Алчният алгоритъм не изплаща " + Quantity(amount) + ": остава " +
            Quantity(greedy.left) + ". А може с " + PiecesWith(values, fewest) + ".";
@@ -46,6 +74,26 @@ std::string Verdict(const ValueSet& values, std::int64_t amount, const Payment& 
     return "Алчният алгоритъм дава " + PiecesWith(values, greedy) + ", а може и с " +
            PiecesWith(values, fewest) + ".";
   return "Алчният алгоритъм дава най-малко: " + PiecesWith(values, greedy) + ".";
+}
+
+// With a till of limits, up to what it holds in all, or the window's largest amount.
+std::string TillAlwaysText(const ValueSet& values, const TillCounts& till) {
+  std::int64_t held = 0;
+  bool limited = true;
+  for (std::size_t i = 0; i < values.size(); ++i)
+    if (till[i])
+      held += *till[i] * values[i];
+    else
+      limited = false;
+  const std::int64_t most =
+      limited ? std::min<std::int64_t>(held, kLargestExploredAmount) : kLargestExploredAmount;
+  if (const auto failure = SmallestTillFailure(values, till, most))
+    return "С тази каса алчният алгоритъм не винаги дава най-малко. Най-малката сума, при която "
+           "греши: " +
+           TillFailureText(values, till, *failure);
+  return "С тази каса алчният алгоритъм дава най-малко за всяка сума, която касата може да "
+         "изплати: проверени са всички суми до " +
+         Quantity(most) + ".";
 }
 
 std::string AlwaysText(const ValueSet& values, const GreedyCheck& check) {
@@ -86,17 +134,16 @@ struct Read {
   std::optional<std::int64_t> number;
   std::string wrong;
 };
-Read ReadWhole(const std::string& text, std::int64_t most, const std::string& what) {
+Read ReadWhole(const std::string& text, std::int64_t most, const std::string& what,
+               std::int64_t least = 1) {
   if (text.empty()) return {};
   const bool digits =
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (!digits || text.size() > 6)
-    return {{}, what + " трябва да е цяло число от 1 до " + Quantity(most) + "."};
+  const std::string range = Quantity(least) + " до " + Quantity(most);
+  if (!digits || text.size() > 6) return {{}, what + " трябва да е цяло число от " + range + "."};
   const std::int64_t number = std::stoll(text);
-  if (number < 1 || number > most)
-    return {{},
-            what + " не може да е " + Quantity(number) + ": въведете число от 1 до " +
-                Quantity(most) + "."};
+  if (number < least || number > most)
+    return {{}, what + " не може да е " + Quantity(number) + ": въведете число от " + range + "."};
   return {number, ""};
 }
 
@@ -111,17 +158,32 @@ void ChooseReadySet(ExploreState& state, int ready_set) {
 }
 
 void Explore(ExploreState& state) {
-  ValueSet values;
+  // Each value with what the till holds of it.
+  std::vector<std::pair<int, std::optional<std::int64_t>>> held;
   std::string wrong;
   for (std::size_t i = 0; i < kMaxValues && wrong.empty(); ++i) {
-    const Read value = ReadWhole(state.values[i], kLargestValue,
-                                 "Стойност " + Quantity(static_cast<std::int64_t>(i) + 1));
-    wrong = value.wrong;
+    const std::string n = Quantity(static_cast<std::int64_t>(i) + 1);
+    const Read value = ReadWhole(state.values[i], kLargestValue, "Стойност " + n);
+    const Read count = ReadWhole(state.till[i], kMostInTill, "Броят в касата " + n, 0);
+    wrong = value.wrong.empty() ? count.wrong : value.wrong;
+    if (wrong.empty() && count.number && !value.number)
+      wrong = "Броят в касата " + n + " стои до празна стойност: въведете стойност " + n +
+              " или изтрийте броя.";
     if (!value.number) continue;
-    if (std::find(values.begin(), values.end(), *value.number) != values.end())
+    if (std::any_of(held.begin(), held.end(),
+                    [&](const auto& one) { return one.first == *value.number; }))
       wrong = "Стойността " + Quantity(*value.number) + " е въведена два пъти.";
-    values.push_back(static_cast<int>(*value.number));
+    held.emplace_back(static_cast<int>(*value.number), count.number);
   }
+  std::sort(held.begin(), held.end(),
+            [](const auto& a, const auto& b) { return a.first > b.first; });
+  ValueSet values;
+  TillCounts till;
+  for (const auto& [value, count] : held) {
+    values.push_back(value);
+    till.push_back(count);
+  }
+  const bool limited = std::any_of(till.begin(), till.end(), [](const auto& n) { return !!n; });
   if (wrong.empty() && values.empty()) wrong = "Въведете поне една стойност.";
   const Read amount = ReadWhole(state.amount, kLargestExploredAmount, "Сумата за плащане");
   const Read sum = ReadWhole(state.sum, kLargestExploredAmount, "Сумата за разбиване");
@@ -131,19 +193,19 @@ void Explore(ExploreState& state) {
     return;
   }
   state.message.clear();
-  std::sort(values.rbegin(), values.rend());
   if (amount.number) {
-    const Payment greedy = LargestFirst(values, *amount.number);
-    const Payment fewest = Fewest(values, *amount.number);
-    state.verdict = Verdict(values, *amount.number, greedy, fewest);
-    state.largest_first = LargestFirstText(values, *amount.number, greedy);
+    const Payment greedy = LargestFirstFrom(values, till, *amount.number);
+    const Payment fewest = FewestFrom(values, till, *amount.number);
+    state.verdict = Verdict(values, *amount.number, greedy, fewest, limited);
+    state.largest_first = LargestFirstText(values, till, *amount.number, greedy);
     state.fewest = FewestText(values, fewest);
   } else {
     state.verdict = "Въведете сума за плащане, за да сравните двата начина.";
     state.largest_first.clear();
     state.fewest.clear();
   }
-  state.always = AlwaysText(values, CheckLargestFirst(values));
+  state.always =
+      limited ? TillAlwaysText(values, till) : AlwaysText(values, CheckLargestFirst(values));
   state.ways = sum.number ? WaysText(values, *sum.number)
                           : "Въведете сума за разбиване, за да преброите начините.";
 }

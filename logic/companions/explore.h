@@ -10,7 +10,8 @@
 namespace banknotes {
 
 // Exploring: paying with a set of values of the pupil's own, largest first
-// against the fewest there are; whether largest first always gives the fewest;
+// against the fewest there are, from a till without limits or one that holds
+// only so many of each value; whether largest first always gives the fewest;
 // and how many ways make a sum, with the work that trying every combination
 // takes beside a smarter count. Every text the window shows is made here. It
 // knows nothing of windows.
@@ -18,19 +19,23 @@ namespace banknotes {
 inline constexpr std::size_t kMaxValues = 10;
 inline constexpr int kLargestValue = 10000;
 inline constexpr int kLargestExploredAmount = 10000;
+// What a till holds of one value at most.
+inline constexpr int kMostInTill = 999;
 
 // What the exploring window's controls hold, as FormState is the main window's.
 struct ExploreState {
   std::array<std::string, kMaxValues> values;  // Text5: "Стойност 1" .. "Стойност 10"
-  int ready_set = 0;                           // Option1: the ready-made set chosen
-  std::string amount;                          // Text3_0: "Сума за плащане"
-  std::string sum;                             // Text3_1: "Сума за разбиване"
-  std::string message;                         // Label1_1: what is wrong with the input
-  std::string verdict;                         // Label1_0: largest first against the fewest
-  std::string largest_first;                   // Text1: its counts and steps
-  std::string fewest;                          // Text2: the fewest's counts
-  std::string always;                          // Text6: does largest first always do?
-  std::string ways;                            // Text7: the ways, and the work
+  // How many of the value beside it the till holds; empty: as many as needed.
+  std::array<std::string, kMaxValues> till;
+  int ready_set = 0;          // Option1: the ready-made set chosen
+  std::string amount;         // Text3_0: "Сума за плащане"
+  std::string sum;            // Text3_1: "Сума за разбиване"
+  std::string message;        // Label1_1: what is wrong with the input
+  std::string verdict;        // Label1_0: largest first against the fewest
+  std::string largest_first;  // Text1: its counts and steps
+  std::string fewest;         // Text2: the fewest's counts
+  std::string always;         // Text6: does largest first always do?
+  std::string ways;           // Text7: the ways, and the work
 
   friend bool operator==(const ExploreState&, const ExploreState&) = default;
 };
