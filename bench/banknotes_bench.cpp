@@ -1,6 +1,8 @@
 // Speed of the three actions on the form. Figures only: nothing here fails on a time.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include <string>
 
 #include "logic/companions/explore.h"
@@ -98,15 +100,21 @@ BENCHMARK(BM_FewestAndLargestFirst)->Unit(benchmark::kMillisecond);
 // the estimate past it among it.
 void BM_ExploreAnswer(benchmark::State& state) {
   ExploreState form;
-  for (std::size_t k = 0; k < kMaxValues; ++k) form.values[k] = std::to_string(kSmallestValues[k]);
+  for (std::size_t k = 0; k < kSmallestValues.size(); ++k)
+    form.values[k] = std::to_string(kSmallestValues[k]);
   form.amount = form.sum = "10000";
+  // With a till, as many of each as the amount needs at most, less one: every
+  // amount up to 10 000 is tried for where largest first goes wrong.
+  if (state.range(0))
+    for (std::size_t k = 0; k < kSmallestValues.size(); ++k)
+      form.till[k] = std::to_string(std::min(999, 10000 / kSmallestValues[k] - 1));
   for (auto _ : state) {
     ExploreState answered = form;
     Explore(answered);
     benchmark::DoNotOptimize(answered.ways.data());
   }
 }
-BENCHMARK(BM_ExploreAnswer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExploreAnswer)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace banknotes

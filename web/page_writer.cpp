@@ -27,6 +27,7 @@
 #include "generated/product.h"
 #include "logic/form/outcome.h"
 #include "logic/money/drawn_money.h"
+#include "logic/money/values.h"
 #include "logic/windows/form_layout.h"
 #include "logic/windows/window_logic.h"
 
@@ -47,6 +48,15 @@ constexpr int kDescriptionEdges = 4;
 constexpr std::string_view kSecurityPolicy =
     "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
     "object-src 'none'; base-uri 'none'; form-action 'none'";
+
+// The drawings the pages show: the euro's whole values, which the wallet pays
+// with and a worksheet's handfuls hold; no page shows cents yet, and every
+// pupil's browser fetches what is written.
+std::string ShownMoney() {
+  std::vector<std::int64_t> cents;
+  for (const int value : EuroValues()) cents.push_back(value * 100);
+  return SvgSymbols(cents);
+}
 
 [[noreturn]] void Fail(const std::string& what) {
   std::cerr << "page_writer: " << what << "\n";
@@ -135,7 +145,7 @@ class FormWriter {
           !written_.contains(ControlId(control)))
         Fail(Join({"control ", ControlId(control), " has no place in the page's reading order"}));
     // The notes and coins drawn controls show, written once.
-    if (std::ranges::any_of(layout_.controls, &Control::drawn)) html += SvgSymbols() + "\n";
+    if (std::ranges::any_of(layout_.controls, &Control::drawn)) html += ShownMoney() + "\n";
     return html + "</main>";
   }
 
@@ -449,7 +459,7 @@ int main(int argc, char* argv[]) {
             "Работен лист", facts,
             Join({"<a href=\"practice.html\">", Escape(product::kPracticeName), "</a>"}),
             "<section id=\"Sheet\" class=\"sheet\" aria-label=\"Работният лист\"></section>" +
-                SvgSymbols());
+                ShownMoney());
   Write(out + "/worksheet-form.css", worksheet_form.Stylesheet());
   // One stylesheet for every page, from its parts by what they style.
   std::string page_css;

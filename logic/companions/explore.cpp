@@ -152,8 +152,10 @@ Read ReadWhole(const std::string& text, std::int64_t most, const std::string& wh
 void ChooseReadySet(ExploreState& state, int ready_set) {
   state.ready_set = std::clamp(ready_set, 0, static_cast<int>(kReadySets) - 1);
   const ValueSet& values = ReadySetValues(state.ready_set);
-  for (std::size_t i = 0; i < kMaxValues; ++i)
+  for (std::size_t i = 0; i < kMaxValues; ++i) {
     state.values[i] = i < values.size() ? Quantity(values[i]) : "";
+    state.till[i].clear();
+  }
   Explore(state);
 }
 

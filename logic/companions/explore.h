@@ -16,7 +16,7 @@ namespace banknotes {
 // takes beside a smarter count. Every text the window shows is made here. It
 // knows nothing of windows.
 
-inline constexpr std::size_t kMaxValues = 10;
+inline constexpr std::size_t kMaxValues = 16;
 inline constexpr int kLargestValue = 10000;
 inline constexpr int kLargestExploredAmount = 10000;
 // What a till holds of one value at most.
@@ -24,8 +24,9 @@ inline constexpr int kMostInTill = 999;
 
 // What the exploring window's controls hold, as FormState is the main window's.
 struct ExploreState {
-  std::array<std::string, kMaxValues> values;  // Text5: "Стойност 1" .. "Стойност 10"
-  // How many of the value beside it the till holds; empty: as many as needed.
+  std::array<std::string, kMaxValues> values;  // Text5: "Стойност 1" .. "Стойност 16"
+  // Text8: "Брой в касата 1" ..: how many of the value beside it the till
+  // holds; empty: as many as needed.
   std::array<std::string, kMaxValues> till;
   int ready_set = 0;          // Option1: the ready-made set chosen
   std::string amount;         // Text3_0: "Сума за плащане"
@@ -40,8 +41,8 @@ struct ExploreState {
   friend bool operator==(const ExploreState&, const ExploreState&) = default;
 };
 
-// The window's actions. Choosing a ready-made set fills the value boxes with it
-// and answers; "Изчисли" (or Enter in a box) answers all three questions. Input
+// The window's actions. Choosing a ready-made set fills the value boxes with it,
+// empties the till's and answers; "Изчисли" (or Enter in a box) answers all three questions. Input
 // that is wrong says what is wrong in `message` and changes nothing else.
 void ChooseReadySet(ExploreState& state, int ready_set);
 void Explore(ExploreState& state);

@@ -199,10 +199,11 @@ std::string Svg(const Piece& piece, double height) {
          Number(height) + "\" " + ViewBox(piece) + ">" + SvgShapes(piece) + "</svg>";
 }
 
-std::string SvgSymbols() {
+std::string SvgSymbols(const std::vector<std::int64_t>& cents) {
   std::string svg = "<svg class=\"symbols\" aria-hidden=\"true\">";
   for (const Piece& piece : kEuroPieces)
-    svg += "<symbol id=\"money-" + std::to_string(piece.cents) + "\" " + ViewBox(piece) + ">" +
+    if (cents.empty() || std::find(cents.begin(), cents.end(), piece.cents) != cents.end())
+      svg += "<symbol id=\"money-" + std::to_string(piece.cents) + "\" " + ViewBox(piece) + ">" +
            SvgShapes(piece) + "</symbol>";
   return svg + "</svg>";
 }

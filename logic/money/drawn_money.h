@@ -85,8 +85,9 @@ std::vector<Shape> Drawing(const Piece& piece);
 // The drawing as an SVG element of its own, `height` CSS pixels high, named for
 // screen readers by the piece's name.
 std::string Svg(const Piece& piece, double height);
-// Every drawing as a symbol of one hidden SVG, "money-10000" for 100 €, for a
-// page to write once and show anywhere with <use>.
-std::string SvgSymbols();
+// The drawings of the pieces worth `cents` (every one: none given) as symbols
+// of one hidden SVG, "money-10000" for 100 €, for a page to write once and show
+// anywhere with <use>.
+std::string SvgSymbols(const std::vector<std::int64_t>& cents = {});
 
 }  // namespace banknotes

@@ -8,6 +8,7 @@ namespace banknotes {
 template <typename Visit>
 void Fields(ExploreState& state, Visit&& visit) {
   visit("Text5", state.values);
+  visit("Text8", state.till);
   visit("Option1", state.ready_set);
   visit("Text3_0", state.amount);
   visit("Text3_1", state.sum);
