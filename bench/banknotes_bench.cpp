@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-
 #include <string>
 
 #include "logic/companions/explore.h"
