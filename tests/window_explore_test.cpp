@@ -78,12 +78,14 @@ void WindowExploreTest::everyControlHasAName() {
                            "Монети на САЩ в центове: 25, 10, 5, 1",
                            "Стари британски монети в пенса: 30, 24, 12, 6, 3, 1", "4, 3, 1",
                            "Сума за плащане", "Сума за разбиване", "Изчисли", "Алчен алгоритъм",
-                           "Най-малко", "2. Дава ли алчният алгоритъм най-малко за всяка сума?", "3. По колко начина се разбива сумата и колко работа иска това?"})
+                           "Най-малко", "2. Дава ли алчният алгоритъм най-малко за всяка сума?",
+                           "3. По колко начина се разбива сумата и колко работа иска това?"})
     QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(", ")));
   // The main window's set, answered at start.
   QVERIFY(In<QRadioButton>("Option1_0")->isChecked());
   QCOMPARE(In<QLineEdit>("Text5_0")->text(), QStringLiteral("100"));
-  QVERIFY(Read("Text6", "2. Дава ли алчният алгоритъм най-малко за всяка сума?").startsWith("Алчният алгоритъм винаги"));
+  QVERIFY(Read("Text6", "2. Дава ли алчният алгоритъм най-малко за всяка сума?")
+              .startsWith("Алчният алгоритъм винаги"));
 }
 
 void WindowExploreTest::aReadySetIsAnswered() {
@@ -104,8 +106,8 @@ void WindowExploreTest::aReadySetIsAnswered() {
   QCOMPARE(Read("Text6", "2. Дава ли алчният алгоритъм най-малко за всяка сума?"),
            QStringLiteral("Най-малката сума, за която алчният алгоритъм не дава най-малко: 6 (4 + "
                           "1 + 1, а може 3 + 3)."));
-  QVERIFY(
-      Read("Text7", "3. По колко начина се разбива сумата и колко работа иска това?").startsWith(QStringLiteral("Начини да се получи 10: 8.")));
+  QVERIFY(Read("Text7", "3. По колко начина се разбива сумата и колко работа иска това?")
+              .startsWith(QStringLiteral("Начини да се получи 10: 8.")));
   if (test_support::AccessibilityEvents::Listening()) {
     QCOMPARE(events.announced().size(), 1);
     QVERIFY(events.announced().first().startsWith(Label("Label1_0")));
@@ -126,7 +128,8 @@ void WindowExploreTest::aTypedSetIsAnswered() {
   TypeInto("Text3_1", "99");
   QTest::mouseClick(In<QPushButton>("Command1_0"), Qt::LeftButton);
   QCOMPARE(Label("Label1_0"), QStringLiteral("Алчният алгоритъм дава най-малко: 8 монети."));
-  const QString ways = Read("Text7", "3. По колко начина се разбива сумата и колко работа иска това?");
+  const QString ways =
+      Read("Text7", "3. По колко начина се разбива сумата и колко работа иска това?");
   QCOMPARE(ways.split('\n').first(), QStringLiteral("Начини да се получи 99: 3950."));
   QVERIFY2(ways.contains(QStringLiteral("5\u00a0000\u00a0000 комбинации")), qPrintable(ways));
   QVERIFY2(ways.contains(QStringLiteral("495 стъпки")), qPrintable(ways));

@@ -204,7 +204,7 @@ std::string SvgSymbols(const std::vector<std::int64_t>& cents) {
   for (const Piece& piece : kEuroPieces)
     if (cents.empty() || std::find(cents.begin(), cents.end(), piece.cents) != cents.end())
       svg += "<symbol id=\"money-" + std::to_string(piece.cents) + "\" " + ViewBox(piece) + ">" +
-           SvgShapes(piece) + "</symbol>";
+             SvgShapes(piece) + "</symbol>";
   return svg + "</svg>";
 }
 
