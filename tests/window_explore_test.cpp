@@ -30,6 +30,7 @@ class WindowExploreTest : public test_support::FormTestCase {
   void everyControlHasAName();
   void aReadySetIsAnswered();
   void aTypedSetIsAnswered();
+  void aTillOfLimitsIsAnswered();
   void aReadySetChosenAgainRefillsItsValues();
   void wrongInputSaysSoAndChangesNothing();
   void f3OpensItFromTheMainWindow();
@@ -134,6 +135,26 @@ void WindowExploreTest::aTypedSetIsAnswered() {
   QVERIFY2(ways.contains(QStringLiteral("5\u00a0000\u00a0000 комбинации")), qPrintable(ways));
   QVERIFY2(ways.contains(QStringLiteral("495 стъпки")), qPrintable(ways));
   Shot("typed_set");
+}
+
+// 50 and 20 with one 50 and three 20 in the till: 60 is where largest first is
+// stuck, found and said in the second answer.
+void WindowExploreTest::aTillOfLimitsIsAnswered() {
+  for (int k = 0; k < 16; ++k) TypeInto(QStringLiteral("Text5_%1").arg(k), "");
+  TypeInto("Text5_0", "50");
+  TypeInto("Text8_0", "1");
+  TypeInto("Text5_1", "20");
+  TypeInto("Text8_1", "3");
+  QCOMPARE(In("Text8_1")->accessibleName(), QStringLiteral("Брой в касата 2"));
+  TypeInto("Text3_0", "60");
+  QTest::keyClick(In<QLineEdit>("Text8_1"), Qt::Key_Return);
+  QCOMPARE(Label("Label1_0"),
+           QStringLiteral("Алчният алгоритъм не изплаща 60: остава 10. А може с 3 монети."));
+  QCOMPARE(Read("Text6", "2. Дава ли алчният алгоритъм най-малко за всяка сума?"),
+           QStringLiteral("С тази каса алчният алгоритъм не винаги дава най-малко. Най-малката "
+                          "сума, при която греши: 60 от 50, 20, 20 и 20: алчният алгоритъм взима "
+                          "50 и остават 10, които не може да плати; 20 + 20 + 20 плаща."));
+  Shot("till_60");
 }
 
 // By mouse on the chosen option, and by Space on it from the keyboard.

@@ -415,7 +415,8 @@ async function exploreRow(browser, url, screen) {
   const visit = main;
   const page = visit.page;
   const missing = [];
-  for (const [role, name] of [['textbox', 'Стойност 1'], ['textbox', 'Стойност 10'], ['radio', '4, 3, 1'],
+  for (const [role, name] of [['textbox', 'Стойност 1'], ['textbox', 'Стойност 16'], ['textbox', 'Брой в касата 1'],
+                              ['textbox', 'Брой в касата 16'], ['radio', '4, 3, 1'],
                               ['radio', 'Евро: 100, 50, 20, 10, 5, 2, 1'], ['textbox', 'Сума за плащане'],
                               ['textbox', 'Сума за разбиване'], ['button', 'Изчисли'], ['textbox', 'Алчен алгоритъм'],
                               ['textbox', 'Най-малко'], ['textbox', '2. Дава ли алчният алгоритъм най-малко за всяка сума?'],
@@ -472,8 +473,25 @@ async function exploreRow(browser, url, screen) {
   for (const k of [1, 2, 3, 4]) refilled.push(await visit.box(`Стойност ${k}`).inputValue());
   check(`${row}: the chosen set, chosen again after its values were changed, fills them again`,
         refilled.join() === '4,3,1,', refilled.join());
-  const sideways = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
   await visit.shot(`${shot}-typed-set`);
+  // A till of one 50 and three 20: 60 is where largest first gets stuck.
+  await visit.type('Стойност 1', '50');
+  await visit.type('Брой в касата 1', '1');
+  await visit.type('Стойност 2', '20');
+  await visit.type('Брой в касата 2', '3');
+  await visit.type('Стойност 3', '');
+  await visit.type('Сума за плащане', '60');
+  await page.keyboard.press('Enter');
+  await visit.ready();
+  const till = await answers();
+  await visit.shot(`${shot}-till`);
+  check(`${row}: a till of 50, 20, 20 and 20 pays 60 with 20 + 20 + 20, where largest first is stuck`,
+        till.verdict === 'Алчният алгоритъм не изплаща 60: остава 10. А може с 3 монети.' &&
+            till.fewest === '3 монети: 20 + 20 + 20' &&
+            till.always === 'С тази каса алчният алгоритъм не винаги дава най-малко. Най-малката сума, при която греши: ' +
+                            '60 от 50, 20, 20 и 20: алчният алгоритъм взима 50 и остават 10, които не може да плати; 20 + 20 + 20 плаща.',
+        JSON.stringify(till));
+  const sideways = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
   await visit.axe(row);
   check(`${row}: no sideways scrolling, no page errors`, sideways <= 0 && !visit.errors.length,
         `sideways ${sideways} px; ${visit.errors.join(' | ')}`);
