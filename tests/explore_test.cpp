@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "logic/form/dispatch.h"
@@ -11,6 +12,22 @@
 
 namespace banknotes {
 namespace {
+
+// Wrong input says what is wrong and changes nothing else: from 4, 3, 1 with
+// 6 to pay and 10 to split answered, `typed` changes boxes, and after "Изчисли"
+// only the message differs from what was typed.
+void ExpectOnlyTheMessage(const std::function<void(ExploreState&)>& typed,
+                          const std::string& message) {
+  ExploreState state;
+  state.amount = std::string("6");
+  state.sum = std::string("10");
+  ChooseReadySet(state, 3);
+  typed(state);
+  ExploreState before = state;
+  Explore(state);
+  before.message = message;
+  EXPECT_EQ(state, before);
+}
 
 struct CheckRow {
   const char* name;
@@ -192,21 +209,13 @@ TEST(ExploreInput, WrongInputChangesNothing) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    ExploreState state;
-    state.amount = "6";
-    state.sum = "10";
-    ChooseReadySet(state, 3);
-    ExploreState before = state;
-    state.values = row.values;
-    state.amount = row.amount;
-    state.sum = row.sum;
-    Explore(state);
-    EXPECT_EQ(state.message, row.message);
-    before.values = row.values;
-    before.amount = row.amount;
-    before.sum = row.sum;
-    before.message = row.message;
-    EXPECT_EQ(state, before);
+    ExpectOnlyTheMessage(
+        [&](ExploreState& state) {
+          state.values = row.values;
+          state.amount = row.amount;
+          state.sum = row.sum;
+        },
+        row.message);
   }
 }
 
@@ -288,16 +297,94 @@ TEST(ExploreTill, WrongCountsChangeNothing) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    ExploreState state;
-    state.amount = "6";
-    ChooseReadySet(state, 3);
-    ExploreState before = state;
-    state.till = row.till;
-    Explore(state);
-    before.till = row.till;
-    before.message = row.message;
-    EXPECT_EQ(state, before);
+    ExpectOnlyTheMessage([&](ExploreState& state) { state.till = row.till; }, row.message);
   }
+}
+
+}  // namespace
+}  // namespace banknotes
+
+namespace banknotes {
+namespace {
+
+// The ways of an amount with values, by a plain table over the amounts.
+std::uint64_t WaysByTable(const ValueSet& values, std::int64_t amount) {
+  std::vector<std::uint64_t> ways(static_cast<std::size_t>(amount) + 1, 0);
+  ways[0] = 1;
+  for (const int value : values)
+    for (std::int64_t a = value; a <= amount; ++a)
+      ways[static_cast<std::size_t>(a)] += ways[static_cast<std::size_t>(a - value)];
+  return ways.back();
+}
+
+// "Евро с центове": the fifteen values written as amounts, and 3,88 € answered
+// in euro and cents.
+TEST(ExploreCents, TheEuroWithCentsPaysThreeEightyEight) {
+  ExploreState state;
+  state.amount = "3,88";
+  state.sum = "3,88 €";
+  ChooseReadySet(state, kEuroCentsSet);
+  EXPECT_EQ(state.values[0], "500,00");
+  EXPECT_EQ(state.values[14], "0,01");
+  EXPECT_EQ(state.message, "");
+  EXPECT_EQ(state.verdict, "Алчният алгоритъм дава най-малко: 8 монети.");
+  EXPECT_EQ(state.fewest, "8 монети: 2,00 + 1,00 + 0,50 + 0,20 + 0,10 + 0,05 + 0,02 + 0,01");
+  EXPECT_EQ(state.largest_first.substr(state.largest_first.rfind('\n') + 1),
+            "0,01 : 0,01 = 1, остатък 0,00 → 1 монета от 1 цент");
+  EXPECT_EQ(state.always,
+            "Алчният алгоритъм винаги дава най-малко банкноти и монети: проверени са всички суми "
+            "до 699,99\u00a0€, а по-нататък не е нужно.");
+  const std::uint64_t ways = WaysByTable(EuroCentValues(), 388);
+  EXPECT_EQ(ways, 1677713u);
+  EXPECT_EQ(state.ways.substr(0, state.ways.find('\n')),
+            "Начини да се получи 3,88\u00a0€: 1\u00a0677\u00a0713.");
+  EXPECT_NE(state.ways.find("5820 стъпки (388 цента × 15)"), std::string::npos) << state.ways;
+  // A whole number typed beside cents is euro: 5 and 0,5 pay 5,50 € with 2 pieces.
+  state.values = {"5", "0,5"};
+  state.amount = "5,50";
+  Explore(state);
+  EXPECT_EQ(state.fewest, "1 банкнота и 1 монета: 5,00 + 0,50");
+}
+
+TEST(ExploreCents, WrongAmountsSayWhy) {
+  const struct {
+    const char* name;
+    const char* value;
+    const char* amount;
+    const char* message;
+  } rows[] = {
+      {"no cent", "0,00", "",
+       "Стойност 1 не може да е 0,00\u00a0€: въведете сума от 0,01\u00a0€ до 1000,00\u00a0€."},
+      {"three digits of cents", "1,234", "", "Стойност 1 трябва да е сума в евро, например 0,50."},
+      {"past 100 € to pay", "1", "100,01",
+       "Сумата за плащане не може да е 100,01\u00a0€: въведете сума от 0,01\u00a0€ до "
+       "100,00\u00a0€."},
+      {"a lone comma", ",", "", "Стойност 1 трябва да е сума в евро, например 0,50."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ExpectOnlyTheMessage(
+        [&](ExploreState& state) {
+          state.values = {row.value};
+          state.amount = row.amount;
+        },
+        row.message);
+  }
+}
+
+// A till in cents: one 50 and three 20 cents, 0,60 € as with whole numbers.
+TEST(ExploreCents, ATillInCents) {
+  ExploreState state;
+  state.values = {"0,50", "0,20"};
+  state.till = {"1", "3"};
+  state.amount = "0,60";
+  Explore(state);
+  EXPECT_EQ(state.verdict,
+            "Алчният алгоритъм не изплаща 0,60\u00a0€: остава 0,10\u00a0€. А може с 3 монети.");
+  EXPECT_EQ(state.always,
+            "С тази каса алчният алгоритъм не винаги дава най-малко. Най-малката сума, при която "
+            "греши: 0,60 от 0,50, 0,20, 0,20 и 0,20: алчният алгоритъм взима 0,50 и остават 0,10, "
+            "които не може да плати; 0,20 + 0,20 + 0,20 плаща.");
 }
 
 }  // namespace

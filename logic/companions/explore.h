@@ -19,6 +19,11 @@ namespace banknotes {
 inline constexpr std::size_t kMaxValues = 16;
 inline constexpr int kLargestValue = 10000;
 inline constexpr int kLargestExploredAmount = 10000;
+// The ready-made sets the window offers: the worksheets' and the euro with
+// cents, its values written as amounts ("0,50").
+inline constexpr std::size_t kExploreReadySets = kReadySets + 1;
+inline constexpr int kEuroCentsSet = static_cast<int>(kReadySets);
+inline constexpr const char* kEuroCentsCaption = "Евро с центове: от 500 € до 1 цент";
 // What a till holds of one value at most.
 inline constexpr int kMostInTill = 999;
 

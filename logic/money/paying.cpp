@@ -113,8 +113,11 @@ std::vector<GreedyStep> LargestFirstSteps(const ValueSet& values, std::int64_t a
   return steps;
 }
 
-std::string AsSum(const ValueSet& values, const Payment& payment) {
-  const auto N = [](std::int64_t number) { return IntegerText(number); };
+std::string AsSum(const ValueSet& values, const Payment& payment,
+                  std::string (*write)(std::int64_t)) {
+  const auto N = [write](std::int64_t number) {
+    return write ? write(number) : IntegerText(number);
+  };
   std::string sum;
   for (std::size_t i = 0; i < values.size(); ++i) {
     const std::int64_t count = payment.counts[i];
@@ -123,7 +126,7 @@ std::string AsSum(const ValueSet& values, const Payment& payment) {
     if (count <= 3)
       for (std::int64_t n = 0; n < count; ++n) term(N(values[i]));
     else
-      term(N(count) + " × " + N(values[i]));
+      term(IntegerText(count) + " × " + N(values[i]));
   }
   return sum.empty() ? "0" : sum;
 }

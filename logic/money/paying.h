@@ -44,8 +44,10 @@ struct GreedyAmounts {
 GreedyAmounts SortedByGreedy(const ValueSet& values, std::int32_t most);
 
 // A payment as a sum, largest first, with many of one value as a product:
-// "4 + 1 + 1", "10000 + 9998 × 1".
-std::string AsSum(const ValueSet& values, const Payment& payment);
+// "4 + 1 + 1", "10000 + 9998 × 1"; each number as `write` writes it (values in
+// cents as "0,50").
+std::string AsSum(const ValueSet& values, const Payment& payment,
+                  std::string (*write)(std::int64_t) = nullptr);
 
 // Whether largest first always gives the fewest. With the value 1 in the set, a
 // failure, where there is one, shows below the sum of the two largest values, so

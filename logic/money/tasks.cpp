@@ -1,5 +1,6 @@
 #include "logic/money/tasks.h"
 
+#include "logic/money/amount_text.h"
 #include "logic/money/number_text.h"
 #include "logic/money/values.h"
 
@@ -38,6 +39,38 @@ std::string PiecesOf(std::span<const std::int64_t> counts) {
 std::string PiecesOfValue(std::int64_t count, std::int64_t value) {
   return Counted(count, value <= kLargestCoin ? Noun::Coin : Noun::Banknote) +
          (count == 1 ? " от " : " по ") + Quantity(value) + "\u00a0€";
+}
+
+std::string PiecesOfCents(std::int64_t count, std::int64_t cents) {
+  const bool coin = cents < 500;
+  std::string unit;
+  if (cents % 100 == 0)
+    unit = Quantity(cents / 100) + "\u00a0€";
+  else if (cents < 100)
+    unit = Quantity(cents) + (cents == 1 ? " цент" : " цента");
+  else
+    unit = CentsText(cents);
+  return Counted(count, coin ? Noun::Coin : Noun::Banknote) + (count == 1 ? " от " : " по ") + unit;
+}
+
+std::vector<std::string> DivisionLinesInCents(const ValueSet& cents, std::int64_t amount) {
+  std::vector<std::string> lines;
+  std::int64_t left = amount;
+  for (const int value : cents) {
+    const std::int64_t count = left / value;
+    if (count == 0) continue;
+    lines.push_back(CentsNumber(left) + " : " + CentsNumber(value) + " = " + Quantity(count) +
+                    ", остатък " + CentsNumber(left % value) + " → " + PiecesOfCents(count, value));
+    left %= value;
+  }
+  return lines;
+}
+
+std::string PiecesInCents(const ValueSet& cents, const Payment& payment) {
+  std::int64_t banknotes = 0, coins = 0;
+  for (std::size_t i = 0; i < cents.size() && i < payment.counts.size(); ++i)
+    (cents[i] < 500 ? coins : banknotes) += payment.counts[i];
+  return Pieces(banknotes, coins);
 }
 
 std::string HeapsSaid(const std::vector<Heap>& heaps) {

@@ -57,6 +57,15 @@ std::string PiecesOf(std::span<const std::int64_t> counts);
 
 // So many of one euro value: "3 банкноти по 100 €", "1 монета от 2 €".
 std::string PiecesOfValue(std::int64_t count, std::int64_t value);
+// So many of one of the euro's fifteen values, in cents: "3 монети по 50 цента",
+// "1 монета от 1 цент", "2 монети по 2 €", "1 банкнота от 500 €".
+std::string PiecesOfCents(std::int64_t count, std::int64_t cents);
+// Largest first with values in cents, by division: "3,88 : 2,00 = 1, остатък
+// 1,88 → 1 монета от 2 €". A value below 5 € is a coin, from 5 € up a note,
+// the euro's or a pupil's own ("1 монета от 3,88 €").
+std::vector<std::string> DivisionLinesInCents(const ValueSet& cents, std::int64_t amount);
+// What a payment with values in cents pays with: notes from 5 € up, coins below.
+std::string PiecesInCents(const ValueSet& cents, const Payment& payment);
 // Heaps of the euro's notes and coins as a sentence says what is drawn:
 // "1 банкнота от 50 €, 2 банкноти по 20 € и 1 монета от 1 €".
 std::string HeapsSaid(const std::vector<Heap>& heaps);

@@ -111,13 +111,15 @@ std::optional<TillFailure> SmallestTillFailure(const ValueSet& values, const Til
   return std::nullopt;
 }
 
-std::string TillNamed(const ValueSet& values, const TillCounts& till) {
+std::string TillNamed(const ValueSet& values, const TillCounts& till,
+                      std::string (*write)(std::int64_t)) {
+  const auto N = [write](std::int64_t n) { return write ? write(n) : Quantity(n); };
   std::vector<std::string> pieces;
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (i < till.size() && till[i]) {
-      for (std::int64_t n = 0; n < *till[i]; ++n) pieces.push_back(Quantity(values[i]));
+      for (std::int64_t n = 0; n < *till[i]; ++n) pieces.push_back(N(values[i]));
     } else {
-      pieces.push_back(Quantity(values[i]) + " (колкото трябва)");
+      pieces.push_back(N(values[i]) + " (колкото трябва)");
     }
   }
   std::string named;
@@ -127,16 +129,17 @@ std::string TillNamed(const ValueSet& values, const TillCounts& till) {
 }
 
 std::string TillFailureText(const ValueSet& values, const TillCounts& till,
-                            const TillFailure& failure) {
-  std::string text = Quantity(failure.amount) + " от " + TillNamed(values, till) + ": ";
+                            const TillFailure& failure, std::string (*write)(std::int64_t)) {
+  const auto N = [write](std::int64_t n) { return write ? write(n) : Quantity(n); };
+  std::string text = N(failure.amount) + " от " + TillNamed(values, till, write) + ": ";
   const Payment& greedy = failure.largest_first;
-  const std::string taken = greedy.banknotes == 0 ? "нищо" : AsSum(values, greedy);
+  const std::string taken = greedy.banknotes == 0 ? "нищо" : AsSum(values, greedy, write);
   if (!greedy.paid)
-    return text + "алчният алгоритъм взима " + taken + " и остават " + Quantity(greedy.left) +
-           ", които не може да плати; " + AsSum(values, failure.fewest) + " плаща.";
+    return text + "алчният алгоритъм взима " + taken + " и остават " + N(greedy.left) +
+           ", които не може да плати; " + AsSum(values, failure.fewest, write) + " плаща.";
   return text + "алчният алгоритъм взима " + Quantity(greedy.banknotes) + " (" + taken +
          "), а стигат " + Quantity(failure.fewest.banknotes) + " (" +
-         AsSum(values, failure.fewest) + ").";
+         AsSum(values, failure.fewest, write) + ").";
 }
 
 }  // namespace banknotes

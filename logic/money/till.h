@@ -37,11 +37,14 @@ std::optional<TillFailure> SmallestTillFailure(const ValueSet& values, const Til
 
 // The till's pieces named one by one: "50, 20, 20 и 20"; a value it holds
 // without limit is named once, "… и 1 (колкото трябва)".
-std::string TillNamed(const ValueSet& values, const TillCounts& till);
+std::string TillNamed(const ValueSet& values, const TillCounts& till,
+                      std::string (*write)(std::int64_t) = nullptr);
 // What a failure teaches: "60 от 50, 20, 20 и 20: алчният алгоритъм взима 50 и
 // остават 10, които не може да плати; 20 + 20 + 20 плаща." or "…взима 3 (…), а
 // стигат 2 (…)."
+// Each number as `write` writes it (values in cents as "0,50"), else grouped.
 std::string TillFailureText(const ValueSet& values, const TillCounts& till,
-                            const TillFailure& failure);
+                            const TillFailure& failure,
+                            std::string (*write)(std::int64_t) = nullptr);
 
 }  // namespace banknotes
