@@ -100,6 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   form.split_range = static_cast<int>(input.Byte() % 4) - 1;
   form.ready_set = static_cast<int>(input.Byte() % 6) - 1;
   form.counting = CountText(input);
+  form.changes = CountText(input);
   const WorksheetMade made = MakeWorksheet(form);
 
   const auto count = [](const std::string& text) {
@@ -109,7 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                : -1;
   };
   const int payments = count(form.payments), splits = count(form.splits),
-            explorations = count(form.explorations), counting = count(form.counting);
+            explorations = count(form.explorations), counting = count(form.counting),
+            changes = count(form.changes);
   const bool number_right = form.number == std::to_string(number) ||
                             (!form.number.empty() && form.number.size() <= 10 &&
                              std::all_of(form.number.begin(), form.number.end(), ::isdigit) &&
@@ -118,13 +120,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      form.payment_range >= 0 && form.payment_range < kPaymentRanges &&
                      form.split_range >= 0 && form.split_range < kSplitRanges &&
                      form.ready_set >= 0 && form.ready_set < static_cast<int>(kReadySets) &&
-                     counting >= 0 && payments + splits + explorations + counting > 0;
+                     counting >= 0 && changes >= 0 &&
+                     payments + splits + explorations + counting + changes > 0;
   Check(made.wrong.empty() == right);
   if (!right) return Check(made.sheet.tasks.empty()), 0;
 
   const Worksheet& sheet = made.sheet;
   Check(sheet.tasks.size() ==
-        static_cast<std::size_t>(payments + splits + explorations + counting));
+        static_cast<std::size_t>(payments + splits + explorations + counting + changes));
   Check(sheet.answers.size() == sheet.tasks.size());
   const auto payment_range = static_cast<PaymentRange>(form.payment_range);
   const auto split_range = static_cast<SplitRange>(form.split_range);
@@ -157,6 +160,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(sum >= range.smallest && sum <= range.largest);
       sums.push_back(sum);
       Check(sheet.answers[i].lines.size() == WaysByHand(sum));
+    } else if (task.kind == WorksheetTask::Change) {
+      // The shop assistant counts up from the price to a note, a line a piece.
+      const std::vector<std::string>& lines = sheet.answers[i].lines;
+      Check(!lines.empty() && lines.back().ends_with(",00"));
     } else if (task.kind == WorksheetTask::Counting) {
       // The key counts the handful drawn, within the range, and pays it with the fewest.
       std::int64_t total = 0;

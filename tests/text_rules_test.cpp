@@ -108,7 +108,7 @@ std::vector<std::string> AnsweredTexts() {
   // Worksheets: the most of every task, every choice wrong.
   for (int set = 0; set < static_cast<int>(kReadySets); ++set) {
     WorksheetForm form;
-    form.payments = form.splits = form.explorations = form.counting = "10";
+    form.payments = form.splits = form.explorations = form.counting = form.changes = "10";
     form.ready_set = set;
     form.payment_range = static_cast<int>(PaymentRange::UpTo10000);
     const Worksheet sheet = MakeWorksheet(form).sheet;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "logic/companions/practice.h"
+#include "logic/money/amount_text.h"
 #include "logic/money/number_text.h"
 #include "logic/money/paying.h"
 
@@ -41,7 +42,9 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
                 "той и колко е най-малкият брой?",
                 "8. Колко пари има тук? С колко най-малко банкноти и монети се плаща същата сума?",
                 "9. Колко пари има тук? С колко най-малко банкноти и монети се плаща същата "
-                "сума?"}));
+                "сума?",
+                "10. Стоката струва 288,88\u00a0€. Клиентът плаща с 500\u00a0€. Върнете рестото с "
+                "възможно най-малко банкноти и монети."}));
   EXPECT_EQ(sheet.tasks[0].boxes,
             (std::vector<std::string>{"100", "50", "20", "10", "5", "2", "1"}));
   EXPECT_EQ(sheet.tasks[4].boxes, std::vector<std::string>{"Брой начини"});
@@ -49,7 +52,7 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
   EXPECT_EQ(sheet.key_title, "Отговори – работен лист № 2026");
   EXPECT_EQ(sheet.tasks[7].boxes, (std::vector<std::string>{"Сума", "Най-малко"}));
   EXPECT_EQ(sheet.tasks[7].money, (std::vector<Heap>{{5000, 1}, {2000, 2}, {1000, 1}}));
-  ASSERT_EQ(sheet.answers.size(), 9u);
+  ASSERT_EQ(sheet.answers.size(), 10u);
   EXPECT_EQ(sheet.answers[0].heading,
             "1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета");
   EXPECT_EQ(sheet.answers[0].lines,
@@ -67,6 +70,13 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
             "7. 34: алчният алгоритъм 10 (8 × 4 + 1 + 1), най-малко 9 (7 × 4 + 3 + 3).");
   EXPECT_TRUE(sheet.answers[0].money.empty());
   EXPECT_EQ(sheet.answers[7].heading, "8. 100\u00a0€ = 100: 1 банкнота");
+  EXPECT_EQ(sheet.tasks[9].boxes, (std::vector<std::string>{"Ресто", "Най-малко"}));
+  EXPECT_EQ(sheet.answers[9].heading,
+            "10. 211,12\u00a0€ = 200,00 + 10,00 + 1,00 + 0,10 + 0,02: 2 банкноти и 3 монети");
+  EXPECT_EQ(sheet.answers[9].lines,
+            (std::vector<std::string>{"288,88 + 0,02 = 288,90", "288,90 + 0,10 = 289,00",
+                                      "289,00 + 1,00 = 290,00", "290,00 + 10,00 = 300,00",
+                                      "300,00 + 200,00 = 500,00"}));
   EXPECT_EQ(sheet.answers[7].lines,
             std::vector<std::string>{"Тук има 50 + 20 + 20 + 10 = 100\u00a0€ – 4 банкноти."});
   EXPECT_EQ(sheet.answers[7].money, (std::vector<Heap>{{10000, 1}}));
@@ -145,7 +155,7 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
   WorksheetForm form;
   form.number = "31337";
   form.payments = form.splits = form.explorations = "10";
-  form.counting = "0";
+  form.counting = form.changes = "0";
   form.payment_range = static_cast<int>(PaymentRange::UpTo10000);
   form.split_range = static_cast<int>(SplitRange::From11To20);
   const WorksheetMade made = MakeWorksheet(form);
@@ -214,7 +224,8 @@ TEST(Worksheet, HandfulsToCount) {
                          .payment_range = static_cast<int>(row.range),
                          .splits = "0",
                          .explorations = "0",
-                         .counting = "10"};
+                         .counting = "10",
+                         .changes = "0"};
       const WorksheetMade made = MakeWorksheet(form);
       ASSERT_EQ(made.sheet.tasks.size(), 10u);
       std::set<std::int64_t> totals;
@@ -252,6 +263,50 @@ TEST(Worksheet, HandfulsToCount) {
     }
 }
 
+// Change tasks: a price within the range and below 500 €, paid with the smallest
+// note above it or the next; the key gives the change with the fewest, which
+// the shop assistant's count up reaches the note with; no task twice.
+TEST(Worksheet, ChangeTasksCountUpToTheNote) {
+  for (const int range : {0, 1, 2})
+    for (int number = 0; number < 20; ++number) {
+      SCOPED_TRACE(testing::Message() << "range " << range << ", sheet " << number);
+      WorksheetForm form{.number = std::to_string(number),
+                         .payments = "0",
+                         .payment_range = range,
+                         .splits = "0",
+                         .explorations = "0",
+                         .counting = "0",
+                         .changes = "10"};
+      const WorksheetMade made = MakeWorksheet(form);
+      ASSERT_EQ(made.sheet.tasks.size(), 10u);
+      std::set<std::string> texts;
+      for (std::size_t i = 0; i < 10; ++i) {
+        const std::string& text = made.sheet.tasks[i].text;
+        EXPECT_TRUE(texts.insert(text.substr(text.find(' '))).second) << text;
+        const std::size_t at = text.find("струва ") + std::string("струва ").size();
+        const AmountRead price = ReadAmount(text.substr(at, text.find("\u00a0€", at) - at));
+        ASSERT_TRUE(price.cents) << text;
+        EXPECT_LE(*price.cents, std::min<Cents>(100 * kLargestAmounts[range], 50000));
+        const WorksheetAnswer& answer = made.sheet.answers[i];
+        ASSERT_FALSE(answer.lines.empty());
+        EXPECT_TRUE(answer.lines.front().starts_with(CentsNumber(*price.cents) + " + "))
+            << answer.lines.front();
+        // The heading's change takes the price to the note, a line a piece
+        // given back, as few as there can be.
+        const std::size_t from = answer.heading.find(". ") + 2;
+        const AmountRead change =
+            ReadAmount(answer.heading.substr(from, answer.heading.find(" = ") - from));
+        ASSERT_TRUE(change.cents) << answer.heading;
+        const std::string& last = answer.lines.back();
+        const AmountRead paid = ReadAmount(last.substr(last.rfind(" = ") + 3));
+        ASSERT_TRUE(paid.cents) << last;
+        EXPECT_EQ(*price.cents + *change.cents, *paid.cents) << answer.heading;
+        EXPECT_EQ(static_cast<std::int64_t>(answer.lines.size()),
+                  LargestFirst(EuroCentValues(), *change.cents).banknotes);
+      }
+    }
+}
+
 // Largest first's tasks teach: where it and the fewest differ, at most one
 // where they agree, no amount twice; with the euro, where they always agree,
 // as with the cents of the USA, every task agrees and still none repeats.
@@ -264,7 +319,7 @@ TEST(Worksheet, LargestFirstTasksAreWhereItFails) {
     for (int number = 1; number <= 40; ++number) {
       WorksheetForm form;
       form.number = std::to_string(number);
-      form.payments = form.splits = form.counting = "0";
+      form.payments = form.splits = form.counting = form.changes = "0";
       form.explorations = "10";
       form.ready_set = row.ready_set;
       const WorksheetMade made = MakeWorksheet(form);
@@ -283,7 +338,7 @@ TEST(Worksheet, LargestFirstTasksAreWhereItFails) {
 
 TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {
   WorksheetForm none;
-  none.payments = none.splits = none.explorations = none.counting = "0";
+  none.payments = none.splits = none.explorations = none.counting = none.changes = "0";
   const WorksheetMade empty = MakeWorksheet(none);
   EXPECT_EQ(empty.wrong, "Листът няма нито една задача: изберете поне една.");
   EXPECT_TRUE(empty.sheet.tasks.empty());
@@ -292,8 +347,8 @@ TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {
   one.splits = "1";
   EXPECT_EQ(MakeWorksheet(one).sheet.tasks.size(), 1u);
   WorksheetForm most;
-  most.payments = most.splits = most.explorations = most.counting = "10";
-  EXPECT_EQ(MakeWorksheet(most).sheet.tasks.size(), 40u);
+  most.payments = most.splits = most.explorations = most.counting = most.changes = "10";
+  EXPECT_EQ(MakeWorksheet(most).sheet.tasks.size(), 50u);
 }
 
 TEST(Worksheet, ChoicesOutOfRangeMakeNoSheet) {
@@ -326,6 +381,9 @@ TEST(Worksheet, ChoicesOutOfRangeMakeNoSheet) {
       {"eleven handfuls",
        {.counting = "11"},
        "Броят на задачите „Колко пари има тук?“ трябва да е цяло число от 0 до 10."},
+      {"eleven change tasks",
+       {.changes = "x"},
+       "Броят на задачите за ресто трябва да е цяло число от 0 до 10."},
       {"a ready-made set past the options",
        {.ready_set = 4},
        "Стойностите за плащане се избират с число от 0 до 3."},

@@ -218,6 +218,8 @@ double AnswerHeight(const WorksheetTask& task, double width) {
     }
     case WorksheetTask::LargestFirst:
       return 22;
+    case WorksheetTask::Change:
+      return 22;
     case WorksheetTask::Counting:
       return MoneyRows(task.money, kHandfulScale, MoneyRows::Fanned, width).height() + 26;
   }
@@ -258,7 +260,8 @@ bool PrintWorksheet(const Worksheet& sheet, QPagedPaintDevice& device) {
       Money(pages, task.money, kHandfulScale, MoneyRows::Fanned);
       pages.Down(4);
     }
-    if (task.kind == WorksheetTask::LargestFirst || task.kind == WorksheetTask::Counting)
+    if (task.kind == WorksheetTask::LargestFirst || task.kind == WorksheetTask::Counting ||
+        task.kind == WorksheetTask::Change)
       CaptionedBoxes(pages, task);
     pages.Down(8);
   }

@@ -6,6 +6,8 @@
 
 #include "logic/form/dispatch.h"
 #include "logic/form/number_rules.h"
+#include "logic/money/amount_text.h"
+#include "logic/money/change.h"
 #include "logic/money/number_text.h"
 #include "logic/money/paying.h"
 #include "logic/money/tasks.h"
@@ -151,6 +153,8 @@ std::string WorksheetChoiceWrong(WorksheetChoice choice) {
       return "Сумите за разбиване се избират така: 0 – от 5 до 10, 1 – от 11 до 20.";
     case WorksheetChoice::ReadySet:
       return "Стойностите за плащане се избират с число от 0 до " + N(kReadySets - 1) + ".";
+    case WorksheetChoice::Changes:
+      return "Броят на задачите за ресто" + counts;
     case WorksheetChoice::Counting:
       return "Броят на задачите „Колко пари има тук?“" + counts;
   }
@@ -173,7 +177,8 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
   WorksheetMade made;
   const std::optional<std::uint32_t> number = Number(form.number);
   const std::optional<int> payments = Count(form.payments), splits = Count(form.splits),
-                           explorations = Count(form.explorations), counting = Count(form.counting);
+                           explorations = Count(form.explorations), counting = Count(form.counting),
+                           changes = Count(form.changes);
   const auto in = [](int option, int options) { return option >= 0 && option < options; };
   std::optional<WorksheetChoice> wrong;
   if (!number)
@@ -192,11 +197,13 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
     wrong = WorksheetChoice::ReadySet;
   else if (!counting)
     wrong = WorksheetChoice::Counting;
+  else if (!changes)
+    wrong = WorksheetChoice::Changes;
   if (wrong) {
     made.wrong = WorksheetChoiceWrong(*wrong);
     return made;
   }
-  if (*payments + *splits + *explorations + *counting == 0) {
+  if (*payments + *splits + *explorations + *counting + *changes == 0) {
     made.wrong = "Листът няма нито една задача: изберете поне една.";
     return made;
   }
@@ -302,6 +309,25 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
          {"Тук има " + AsSum(EuroValues(), drawn) + " = " + Quantity(total) + "\u00a0€ – " +
           PiecesOf(drawn.counts) + "."},
          Heaps(fewest)});
+  }
+  // Change last of all: a price in euro and cents, within the range and below
+  // the 500 € note, none twice.
+  std::set<ChangeTask> given;
+  const Cents most_price = std::min<Cents>(100 * kLargestAmounts[form.payment_range], 50000);
+  for (int change = 0; change < *changes; ++change) {
+    ChangeTask drawn = DrawChangeTask(random, most_price);
+    for (int again = 0; again < 20 && given.contains(drawn); ++again)
+      drawn = DrawChangeTask(random, most_price);
+    given.insert(drawn);
+    const Payment back = ChangeOf(drawn);
+    sheet.tasks.push_back({WorksheetTask::Change,
+                           Numbered(++task, ChangeTaskText(drawn)),
+                           {"Ресто", "Най-малко"},
+                           0});
+    sheet.answers.push_back({Numbered(task, CentsText(drawn.paid - drawn.price) + " = " +
+                                                AsSum(EuroCentValues(), back, &CentsNumber) + ": " +
+                                                PiecesInCents(EuroCentValues(), back)),
+                             CountingUp(drawn)});
   }
   sheet.on_screen = "Същите първи задачи на екрана: страницата " +
                     PracticeAddress(*number, payment_range, split_range) +

@@ -16,7 +16,8 @@ namespace banknotes {
 // and the practice window given N, set the pupil on screen the same first tasks
 // as sheet N; and their answer key. Paying an amount with the fewest banknotes,
 // finding every way to split a sum, largest first against the fewest for a set
-// of the teacher's choice, and counting a drawn handful of notes and coins. It says what the sheet
+// of the teacher's choice, counting a drawn handful of notes and coins, and
+// giving change in euro and cents. It says what the sheet
 // holds, never how a page or a printer lays it out; every text on it is made here.
 
 inline constexpr int kMostTasks = 10;
@@ -27,6 +28,7 @@ inline constexpr const char* kFirstPayments = "4";
 inline constexpr const char* kFirstSplits = "2";
 inline constexpr const char* kFirstExplorations = "1";
 inline constexpr const char* kFirstCounting = "2";
+inline constexpr const char* kFirstChanges = "1";
 
 // The choices as the dialog's and the page's controls hold them, texts and
 // chosen options.
@@ -39,6 +41,7 @@ struct WorksheetForm {
   std::string explorations = kFirstExplorations;  // how many "largest first" tasks, 0 to 10
   int ready_set = 3;                              // the set they pay with: 4, 3, 1
   std::string counting = kFirstCounting;          // how many handfuls to count, 0 to 10
+  std::string changes = kFirstChanges;            // how many change tasks, 0 to 10
 
   friend bool operator==(const WorksheetForm&, const WorksheetForm&) = default;
 };
@@ -54,12 +57,13 @@ enum class WorksheetChoice {
   SplitRange,
   Explorations,
   ReadySet,
-  Counting
+  Counting,
+  Changes
 };
-inline constexpr std::size_t kWorksheetChoices = 8;
+inline constexpr std::size_t kWorksheetChoices = 9;
 inline constexpr const char* kWorksheetChoiceNames[kWorksheetChoices] = {
-    "number",     "payments",     "paymentRange", "splits",
-    "splitRange", "explorations", "readySet",     "counting"};
+    "number",       "payments", "paymentRange", "splits", "splitRange",
+    "explorations", "readySet", "counting",     "change"};
 // What is said of a choice that its control cannot hold: a box's text that is
 // not a whole number in its range, an option that is not there.
 std::string WorksheetChoiceWrong(WorksheetChoice choice);
@@ -73,7 +77,7 @@ std::string PracticeCommand(std::uint32_t number, PaymentRange payment_range,
 
 // One task, and what its answer takes on paper.
 struct WorksheetTask {
-  enum Kind { Payment, Split, LargestFirst, Counting } kind;
+  enum Kind { Payment, Split, LargestFirst, Counting, Change } kind;
   std::string text;  // "1. Изплатете 306 с възможно най-малко банкноти."
   std::vector<std::string> boxes;  // a box for each: "100", "50", .. "1"; for a split the
                                    // ways' count: "Брой начини"

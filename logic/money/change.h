@@ -19,7 +19,7 @@ namespace banknotes {
 struct ChangeTask {
   Cents price = 0;
   Cents paid = 0;  // a note, whole euros
-  friend bool operator==(const ChangeTask&, const ChangeTask&) = default;
+  friend auto operator<=>(const ChangeTask&, const ChangeTask&) = default;
 };
 
 // A price of 0,01 € up to `largest` less a cent (at most 500 €), and the

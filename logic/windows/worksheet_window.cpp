@@ -16,6 +16,7 @@ void Fields(WorksheetForm& form, Visit&& visit) {
   visit("Text1_3", form.explorations);
   visit("Option3", form.ready_set);
   visit("Text1_4", form.counting);
+  visit("Text1_5", form.changes);
 }
 
 namespace {

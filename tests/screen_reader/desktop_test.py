@@ -95,8 +95,10 @@ def explore_window(orca, checks):
     orca.key("alt+F4")
     said = orca.key("F3") + orca.settle(1.5)
     checks.check("F3 opens the exploring window", said, "Изследване", "Стойност 1")
-    orca.key(*["Tab"] * 10)
-    checks.check("Tab to the amount, after the values and the chosen set", orca.key("Tab"), "Сума за плащане text")
+    # The sixteen values, each with its till count, and the chosen set's one stop.
+    orca.key(*["Tab"] * 32)
+    checks.check("Tab to the amount, after the values, the till and the chosen set", orca.key("Tab"),
+                 "Сума за плащане text")
     orca.type("6")
     checks.check("Enter answers, and the answers are said", orca.key("Return"),
                  "Алчният алгоритъм дава най-малко: 1 банкнота и 1 монета.",
