@@ -339,6 +339,10 @@ TEST(ExploreCents, TheEuroWithCentsPaysThreeEightyEight) {
   EXPECT_EQ(state.ways.substr(0, state.ways.find('\n')),
             "Начини да се получи 3,88\u00a0€: 1\u00a0677\u00a0713.");
   EXPECT_NE(state.ways.find("5820 стъпки (388 цента × 15)"), std::string::npos) << state.ways;
+  // One cent to split is one cent, and its ways one.
+  state.sum = "0,01";
+  Explore(state);
+  EXPECT_NE(state.ways.find("(1 цент × 15)"), std::string::npos) << state.ways;
   // A whole number typed beside cents is euro: 5 and 0,5 pay 5,50 € with 2 pieces.
   state.values = {"5", "0,5"};
   state.amount = "5,50";

@@ -60,5 +60,15 @@ TEST(Counted, TheNounAgreesWithTheCount) {
   EXPECT_EQ(CountedOfDigits("100000", Noun::Combination), "100" + nbsp + "000 комбинации");
 }
 
+// A list as a sentence says it: commas, and "и" before the last.
+TEST(Listed, CommasAndTheLastWithI) {
+  EXPECT_EQ(Listed({}), "");
+  EXPECT_EQ(Listed({"1"}), "1");
+  EXPECT_EQ(Listed({"4", "1"}), "4 и 1");
+  EXPECT_EQ(Listed({"50", "20", "20", "20"}), "50, 20, 20 и 20");
+  EXPECT_EQ(Counted(1, Noun::Cent), "1 цент");
+  EXPECT_EQ(Counted(21, Noun::Cent), "21 цента");
+}
+
 }  // namespace
 }  // namespace banknotes

@@ -149,7 +149,7 @@ std::string WaysText(const Units& units, const ValueSet& values, std::int64_t su
          ".\nБроене с динамично програмиране (начините за всяка сума се получават от вече "
          "преброените за по-малките суми): " +
          Counted(static_cast<std::int64_t>(CountSteps(values, sum)), Noun::Step) + " (" +
-         Quantity(sum) + (units.cents ? " цента × " : " × ") +
+         (units.cents ? Counted(sum, Noun::Cent) : Quantity(sum)) + " × " +
          Quantity(static_cast<std::int64_t>(values.size())) + ").";
 }
 

@@ -113,13 +113,9 @@ namespace {
 // So many of each euro value, 100 first, as a list's lines and its heaps drawn.
 void ListPieces(std::span<const std::int64_t> counts, std::vector<std::string>& lines,
                 std::vector<Heap>& drawn) {
+  drawn = EuroHeaps(counts);
   lines.clear();
-  drawn.clear();
-  for (std::size_t k = 0; k < counts.size(); ++k) {
-    if (counts[k] == 0) continue;
-    lines.push_back(PiecesOfValue(counts[k], EuroValues()[k]));
-    drawn.push_back({EuroValues()[k] * 100, counts[k]});
-  }
+  for (const Heap& heap : drawn) lines.push_back(PiecesOfValue(heap.count, heap.cents / 100));
 }
 
 // What a count box's three digits hold at most.

@@ -53,10 +53,9 @@ std::vector<std::string> Listing(std::int32_t sum) {
 
 // The values of a set as a sentence names them: "4, 3 и 1".
 std::string Named(const ValueSet& values) {
-  std::string named;
-  for (std::size_t i = 0; i < values.size(); ++i)
-    named += (i == 0 ? "" : i + 1 == values.size() ? " и " : ", ") + N(values[i]);
-  return named;
+  std::vector<std::string> named;
+  for (const int value : values) named.push_back(N(value));
+  return Listed(named);
 }
 
 std::string Ways(std::size_t ways) { return Counted(static_cast<std::int64_t>(ways), Noun::Way); }
@@ -88,14 +87,6 @@ class Distinct {
   std::set<std::int32_t> seen_;
   std::vector<std::int32_t> drawn_;
 };
-
-// A payment with the euro's values as heaps to draw, 100 € first.
-std::vector<Heap> Heaps(const Payment& payment) {
-  std::vector<Heap> heaps;
-  for (std::size_t k = 0; k < payment.counts.size(); ++k)
-    if (payment.counts[k] > 0) heaps.push_back({EuroValues()[k] * 100, payment.counts[k]});
-  return heaps;
-}
 
 std::int64_t Total(const Payment& payment) {
   std::int64_t total = 0;
@@ -302,13 +293,13 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
                                     "плаща същата сума?"),
                            {"Сума", "Най-малко"},
                            0,
-                           Heaps(drawn)});
+                           EuroHeaps(drawn.counts)});
     sheet.answers.push_back(
         {Numbered(task, Quantity(total) + "\u00a0€ = " + AsSum(EuroValues(), fewest) + ": " +
                             PiecesOf(fewest.counts)),
          {"Тук има " + AsSum(EuroValues(), drawn) + " = " + Quantity(total) + "\u00a0€ – " +
           PiecesOf(drawn.counts) + "."},
-         Heaps(fewest)});
+         EuroHeaps(fewest.counts)});
   }
   // Change last of all: a price in euro and cents, within the range and below
   // the 500 € note, none twice.

@@ -64,7 +64,7 @@ const Piece* FindPiece(std::int64_t cents) {
 std::string PieceName(const Piece& piece) {
   const std::string kind = piece.kind == PieceKind::Banknote ? "Банкнота от " : "Монета от ";
   if (InEuro(piece)) return kind + ValueText(piece) + "\u00a0€";
-  return kind + ValueText(piece) + (piece.cents == 1 ? " цент" : " цента");
+  return kind + Counted(piece.cents, Noun::Cent);
 }
 
 std::vector<Shape> Drawing(const Piece& piece) {

@@ -27,6 +27,8 @@ const char* NounForm(Noun noun, bool one) {
       return one ? "банкнота" : "банкноти";
     case Noun::Coin:
       return one ? "монета" : "монети";
+    case Noun::Cent:
+      return one ? "цент" : "цента";
     case Noun::Way:
       return one ? "начин" : "начина";
     case Noun::Step:
@@ -43,6 +45,13 @@ const char* NounForm(Noun noun, bool one) {
 
 std::string Counted(std::int64_t count, Noun noun) {
   return Quantity(count) + " " + NounForm(noun, count == 1);
+}
+
+std::string Listed(const std::vector<std::string>& items) {
+  std::string listed;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    listed.append(i == 0 ? "" : i + 1 == items.size() ? " и " : ", ").append(items[i]);
+  return listed;
 }
 
 std::string CountedOfDigits(const std::string& digits, Noun noun) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace banknotes {
 
@@ -11,7 +12,7 @@ namespace banknotes {
 // банкнота", "2 банкноти", "1 начин", "21 начина"). Identifiers (a sheet's
 // number, a seed) are not quantities and are written as they are typed.
 
-enum class Noun { Banknote, Coin, Way, Step, Combination, Day, Year };
+enum class Noun { Banknote, Coin, Cent, Way, Step, Combination, Day, Year };
 
 // A whole number grouped from 10 000 up; a minus sign before a negative one.
 std::string Quantity(std::int64_t number);
@@ -23,5 +24,8 @@ std::string Counted(std::int64_t count, Noun noun);
 std::string CountedOfDigits(const std::string& digits, Noun noun);
 // The noun alone, as it stands after `one` (true for a count of 1) or another count.
 const char* NounForm(Noun noun, bool one);
+
+// Items as a sentence lists them: "4, 3 и 1"; one alone, or none.
+std::string Listed(const std::vector<std::string>& items);
 
 }  // namespace banknotes

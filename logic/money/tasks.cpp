@@ -47,7 +47,7 @@ std::string PiecesOfCents(std::int64_t count, std::int64_t cents) {
   if (cents % 100 == 0)
     unit = Quantity(cents / 100) + "\u00a0€";
   else if (cents < 100)
-    unit = Quantity(cents) + (cents == 1 ? " цент" : " цента");
+    unit = Counted(cents, Noun::Cent);
   else
     unit = CentsText(cents);
   return Counted(count, coin ? Noun::Coin : Noun::Banknote) + (count == 1 ? " от " : " по ") + unit;
@@ -74,13 +74,16 @@ std::string PiecesInCents(const ValueSet& cents, const Payment& payment) {
 }
 
 std::string HeapsSaid(const std::vector<Heap>& heaps) {
-  std::string said;
-  for (std::size_t i = 0; i < heaps.size(); ++i)
-    said += (i == 0                  ? ""
-             : i + 1 == heaps.size() ? " и "
-                                     : ", ") +
-            PiecesOfValue(heaps[i].count, heaps[i].cents / 100);
-  return said;
+  std::vector<std::string> said;
+  for (const Heap& heap : heaps) said.push_back(PiecesOfValue(heap.count, heap.cents / 100));
+  return Listed(said);
+}
+
+std::vector<Heap> EuroHeaps(std::span<const std::int64_t> counts) {
+  std::vector<Heap> heaps;
+  for (std::size_t k = 0; k < counts.size() && k < EuroValues().size(); ++k)
+    if (counts[k] > 0) heaps.push_back({EuroValues()[k] * 100, counts[k]});
+  return heaps;
 }
 
 namespace {

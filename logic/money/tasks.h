@@ -69,6 +69,8 @@ std::string PiecesInCents(const ValueSet& cents, const Payment& payment);
 // Heaps of the euro's notes and coins as a sentence says what is drawn:
 // "1 банкнота от 50 €, 2 банкноти по 20 € и 1 монета от 1 €".
 std::string HeapsSaid(const std::vector<Heap>& heaps);
+// So many of each euro value, 100 first, as heaps to draw; none of what is 0.
+std::vector<Heap> EuroHeaps(std::span<const std::int64_t> counts);
 
 // Largest first with the euro's values, or some of them, as a pupil works it, by
 // division with a remainder: one line a value used, "306 : 100 = 3, остатък 6 →

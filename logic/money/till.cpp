@@ -122,10 +122,7 @@ std::string TillNamed(const ValueSet& values, const TillCounts& till,
       pieces.push_back(N(values[i]) + " (колкото трябва)");
     }
   }
-  std::string named;
-  for (std::size_t i = 0; i < pieces.size(); ++i)
-    named += (i == 0 ? "" : i + 1 == pieces.size() ? " и " : ", ") + pieces[i];
-  return named.empty() ? "празна каса" : named;
+  return pieces.empty() ? "празна каса" : Listed(pieces);
 }
 
 std::string TillFailureText(const ValueSet& values, const TillCounts& till,
