@@ -39,6 +39,7 @@ class WindowPracticeTest : public test_support::FormTestCase {
   void theWalletPaysAndTheCounterFollowsTheBoxes();
   void theFirstLevelPaysWithFiveTwoAndOne();
   void dragsPayAndTakeBack();
+  void theCounterKeepsItsLayoutAsItsScrollBarComesAndGoes();
   void theKeyboardAloneReachesEverything();
   void f2OpensItFromTheMainWindow();
   void theTaskAndEachAnswerAreSaid();
@@ -253,6 +254,23 @@ void WindowPracticeTest::dragsPayAndTakeBack() {
   QTest::mouseMove(fifty, fifty->rect().center() + QPoint(1, 0));
   QTest::mouseRelease(fifty, Qt::LeftButton, {}, fifty->rect().center() + QPoint(1, 0));
   QCOMPARE(Label("Label5_0"), QStringLiteral("Сума: 101\u00a0€"));
+}
+
+// A line of the counter is as high whether its scroll bar shows or not: were it
+// the viewport's height, a bar that comes would shrink the lines until it is not
+// needed, and going, grow them again, without end (the window hung so under Orca).
+void WindowPracticeTest::theCounterKeepsItsLayoutAsItsScrollBarComesAndGoes() {
+  for (int k = 0; k < 7; ++k)
+    QTest::mouseClick(In<QPushButton>(QStringLiteral("Command2_%1").arg(k)), Qt::LeftButton);
+  auto* counter = In<QListView>("List2_0");
+  QCOMPARE(counter->model()->rowCount(), 7);
+  QList<QSize> sizes;
+  for (const auto policy : {Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn}) {
+    counter->setHorizontalScrollBarPolicy(policy);
+    QCoreApplication::processEvents();
+    sizes << counter->sizeHintForIndex(counter->model()->index(0, 0));
+  }
+  QCOMPARE(sizes.first(), sizes.last());
 }
 
 // "до 10": a wallet of 5, 2 and 1 only, amounts up to 10, and "Следващо ниво"

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
@@ -165,8 +166,12 @@ bool MoneyLines::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // One slot a value, wide enough for the widest note with two more under it.
+// As high as the list less a scroll bar, shown or not: from the viewport's
+// height, a scroll bar that comes shrinks the lines until it is not needed,
+// and going, grows them until it is, without end, and the window hangs.
 QSize MoneyLines::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
-  const int height = std::max(8, view_.viewport()->height() - 2);
+  const int scroll_bar = view_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view_);
+  const int height = std::max(8, view_.contentsRect().height() - scroll_bar - 2);
   return {height * 17 / 10, height};
 }
 
