@@ -48,9 +48,10 @@ TEST_P(FormLayouts, ControlsAreWhole) {
     EXPECT_LE(control.place.left + control.place.width, area.left + area.width);
     EXPECT_LE(control.place.top + control.place.height, area.top + area.height);
 
-    if (!control.shown_with.empty()) {
-      const Control* option = FindControl(layout, control.shown_with);
-      ASSERT_NE(option, nullptr) << control.shown_with;
+    EXPECT_EQ(ShownWith(control).empty(), control.shown_with.empty()) << control.shown_with;
+    for (const std::string_view shown_with : ShownWith(control)) {
+      const Control* option = FindControl(layout, shown_with);
+      ASSERT_NE(option, nullptr) << shown_with;
       EXPECT_EQ(option->kind, ControlKind::Option);
     }
     EXPECT_TRUE(!control.digits || control.limit > 0);

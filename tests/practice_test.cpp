@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "logic/form/dispatch.h"
+#include "logic/money/amount_text.h"
+#include "logic/money/number_text.h"
 
 namespace banknotes {
 namespace {
@@ -305,7 +307,7 @@ TEST(PracticeSession, PaymentAnswersAndTheTally) {
 
   // A new task empties the boxes; right at once counts.
   practice.Click(form, kNewTaskButton);
-  EXPECT_EQ(form.counts, (std::array<std::string, kDenominations>{}));
+  EXPECT_EQ(form.counts, (std::array<std::string, kWalletValues>{}));
   EXPECT_EQ(form.answer, "");
   const std::int32_t amount = AmountOf(form);
   for (const GreedyStep& step : GreedySteps(amount)) {
@@ -488,11 +490,22 @@ TEST(PayingWithMoney, TheCounterAndTheBoxesSayTheSame) {
 }
 
 TEST(PayingWithMoney, AnnouncesTheNewSumInWords) {
-  PracticeState form;
-  PutOnCounter(form, 0);
-  PutOnCounter(form, 2);
-  PutOnCounter(form, 3);
-  EXPECT_EQ(PaidAnnouncement(form), "Сума: 130 евро");
+  const struct {
+    std::vector<std::size_t> put;  // the wallet's values pressed, by index
+    const char* said;
+  } rows[] = {
+      {{0, 2, 3}, "Сума: 130 евро"},
+      {{7}, "Сума: 50 цента"},
+      {{12}, "Сума: 1 цент"},
+      {{3, 5, 5, 7, 11, 11}, "Сума: 14 евро и 54 цента"},
+      {{6, 12}, "Сума: 1 евро и 1 цент"},
+  };
+  for (const auto& row : rows) {
+    PracticeState form;
+    form.exercise = Exercise::Change;
+    for (const std::size_t k : row.put) PutOnCounter(form, k);
+    EXPECT_EQ(PaidAnnouncement(form), row.said);
+  }
 }
 
 }  // namespace
@@ -587,16 +600,21 @@ void PayWithTheFewest(Practice& practice, PracticeState& form) {
 }
 
 TEST(Levels, EachPaysWithItsValuesAndLeadsToTheNext) {
+  const std::vector<int> euro = {10000, 5000, 2000, 1000, 500, 200, 100};
+  const std::vector<int> every = {10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
+  const std::vector<int> up_to_10 = {500, 200, 100, 50, 20, 10, 5, 2, 1};
   const struct {
     PaymentRange level;
-    std::int32_t largest;
-    std::vector<int> wallet;  // the values the wallet holds
+    Cents largest;
+    std::vector<int> wallet;  // the values the wallet holds, in cents
     PaymentRange next;
   } rows[] = {
-      {PaymentRange::UpTo10, 10, {5, 2, 1}, PaymentRange::UpTo100},
-      {PaymentRange::UpTo100, 100, {100, 50, 20, 10, 5, 2, 1}, PaymentRange::UpTo1000},
-      {PaymentRange::UpTo1000, 1000, {100, 50, 20, 10, 5, 2, 1}, PaymentRange::UpTo10000},
-      {PaymentRange::UpTo10000, 10000, {100, 50, 20, 10, 5, 2, 1}, PaymentRange::UpTo10000},
+      {PaymentRange::UpTo10, 1000, {500, 200, 100}, PaymentRange::UpTo100},
+      {PaymentRange::UpTo100, 10000, euro, PaymentRange::UpTo1000},
+      {PaymentRange::UpTo1000, 100000, euro, PaymentRange::UpTo10000},
+      {PaymentRange::UpTo10000, 1000000, euro, PaymentRange::UpTo10000},
+      {PaymentRange::UpTo10Cents, 1000, up_to_10, PaymentRange::UpTo100Cents},
+      {PaymentRange::UpTo100Cents, 10000, every, PaymentRange::UpTo100Cents},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(static_cast<int>(row.level));
@@ -606,16 +624,137 @@ TEST(Levels, EachPaysWithItsValuesAndLeadsToTheNext) {
     PayingWithMoney(form);
     std::vector<int> wallet;
     for (const Heap& face : form.wallet)
-      if (face.cents) wallet.push_back(static_cast<int>(face.cents / 100));
+      if (face.cents) wallet.push_back(static_cast<int>(face.cents));
     EXPECT_EQ(wallet, row.wallet);
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
       Practice practice(seed, row.level);
       practice.Show(form);
-      const std::int32_t amount = AmountOf(form.task);
-      ASSERT_GE(amount, 1);
-      ASSERT_LE(amount, row.largest);
+      const std::size_t from = std::string("Изплатете ").size();
+      const AmountRead amount = ReadAmount(form.task.substr(from, form.task.find(" с ") - from));
+      ASSERT_TRUE(amount.cents) << form.task;
+      ASSERT_GE(*amount.cents, 1);
+      ASSERT_LE(*amount.cents, row.largest);
+      // A level with cents always has some.
+      EXPECT_EQ(*amount.cents % 100 != 0, LevelHasCents(row.level)) << form.task;
     }
   }
+}
+
+// A level with cents explains with them, by division, and its last says so.
+TEST(Levels, CentsArePaidAndExplainedWithTheCoinsOfCents) {
+  Practice practice(11, PaymentRange::UpTo10Cents);
+  PracticeState form;
+  form.payment_range = PaymentRange::UpTo10Cents;
+  practice.Show(form);
+  const std::size_t from = std::string("Изплатете ").size();
+  const Cents amount =
+      ReadAmount(form.task.substr(from, form.task.find(" с ") - from)).cents.value_or(0);
+  ASSERT_GT(amount, 0) << form.task;
+  form.counts[12] = std::to_string(amount);  // all in coins of 1 cent
+  practice.Click(form, kCheckButton);
+  const Payment fewest = LargestFirst(LevelCents(PaymentRange::UpTo10Cents), amount);
+  EXPECT_EQ(form.answer.substr(0, form.answer.find(':')),
+            "Сумата е вярна, но с " + Counted(amount, Noun::Coin) + ". Може и с " +
+                PiecesInCents(LevelCents(PaymentRange::UpTo10Cents), fewest));
+  const auto steps = DivisionLinesInCents(LevelCents(PaymentRange::UpTo10Cents), amount);
+  std::string lines;
+  for (const std::string& line : steps) lines += "\n" + line;
+  EXPECT_EQ(form.answer.substr(form.answer.find('\n')), lines);
+  EXPECT_NE(lines.find(" цент"), std::string::npos) << lines;
+  // Paid with the fewest, it is right.
+  form.counts = {};
+  for (std::size_t i = 0; i < fewest.counts.size(); ++i)
+    form.counts[i + 4] = fewest.counts[i] ? std::to_string(fewest.counts[i]) : "";
+  practice.Click(form, kCheckButton);
+  EXPECT_EQ(form.answer.rfind("Вярно! ", 0), 0u) << form.answer;
+  form.payment_range = PaymentRange::UpTo100Cents;
+  practice.Click(form, kNewTaskButton);
+  practice.Click(form, kNextLevelButton);
+  EXPECT_EQ(form.answer, "Това е най-горното ниво с центове: суми до 100\u00a0€.");
+}
+
+// The till: change given wrong, right but not with the fewest, and with the
+// fewest; the shop assistant's count up from the price with the same coins.
+TEST(Change, IsCheckedAndCountedUpFromThePrice) {
+  Practice practice(2026);
+  PracticeState form;
+  form.exercise = Exercise::Change;
+  practice.Show(form);
+  PayingWithMoney(form);
+  EXPECT_EQ(form.task,
+            "Стоката струва 5,46\u00a0€. Клиентът плаща с 20\u00a0€. Върнете рестото с "
+            "възможно най-малко банкноти и монети.");
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 0");
+  for (const Heap& face : form.wallet) EXPECT_NE(face.cents, 0);  // every value at the till
+  const std::string counted_up =
+      "\nПродавачът брои от цената нагоре, със същите банкноти и монети:\n"
+      "5,46 + 0,02 = 5,48\n5,48 + 0,02 = 5,50\n5,50 + 0,50 = 6,00\n6,00 + 2,00 = 8,00\n"
+      "8,00 + 2,00 = 10,00\n10,00 + 10,00 = 20,00";
+  const struct {
+    const char* name;
+    std::array<std::string, kWalletValues> counts;  // 100 € first, 1 cent last
+    std::string answer;
+    std::vector<std::string> fewest;
+  } rows[] = {
+      {"short by four cents",
+       {"", "", "", "1", "", "2", "", "1"},
+       "Рестото е 14,50\u00a0€, а трябва да е 14,54\u00a0€.",
+       {}},
+      {"right, in too many coins",
+       {"", "", "", "1", "", "", "4", "1", "", "", "", "", "4"},
+       "Рестото е вярно, но с 1 банкнота и 9 монети. Може и с 1 банкнота и 5 монети:\n"
+       "14,54 : 10,00 = 1, остатък 4,54 → 1 банкнота от 10\u00a0€\n"
+       "4,54 : 2,00 = 2, остатък 0,54 → 2 монети по 2\u00a0€\n"
+       "0,54 : 0,50 = 1, остатък 0,04 → 1 монета от 50 цента\n"
+       "0,04 : 0,02 = 2, остатък 0,00 → 2 монети по 2 цента" +
+           counted_up,
+       {"1 банкнота от 10\u00a0€", "2 монети по 2\u00a0€", "1 монета от 50 цента",
+        "2 монети по 2 цента"}},
+      {"the fewest",
+       {"", "", "", "1", "", "2", "", "1", "", "", "", "2"},
+       "Вярно! 1 банкнота и 5 монети – по-малко не може." + counted_up,
+       {"1 банкнота от 10\u00a0€", "2 монети по 2\u00a0€", "1 монета от 50 цента",
+        "2 монети по 2 цента"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    form.counts = row.counts;
+    practice.Click(form, kCheckButton);
+    EXPECT_EQ(form.answer, row.answer);
+    EXPECT_EQ(form.fewest, row.fewest);
+    EXPECT_EQ(form.fewest_drawn.size(), row.fewest.size());
+  }
+  // Wrong at the first check: none right yet.
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 1");
+  practice.Click(form, kHintButton);
+  EXPECT_EQ(form.answer, "Стигат най-малко 6 банкноти и монети.");
+  // A new task empties the boxes and may be right at once.
+  form.change_range = ChangeRange::UpTo100;
+  practice.Click(form, kNewTaskButton);
+  EXPECT_EQ(form.counts, (std::array<std::string, kWalletValues>{}));
+  EXPECT_EQ(form.tally, "Верни от първия път: 0 от 0");  // each range has its own
+}
+
+// The payment and the change share the count boxes; each keeps its own.
+TEST(Change, AndThePaymentKeepEachTheirCounts) {
+  Practice practice(2026);
+  PracticeState form;
+  practice.Show(form);
+  form.counts[0] = "3";
+  form.exercise = Exercise::Change;
+  practice.Show(form);
+  EXPECT_EQ(form.counts, (std::array<std::string, kWalletValues>{}));
+  form.counts[3] = "1";
+  form.exercise = Exercise::Split;
+  practice.Show(form);
+  form.exercise = Exercise::Payment;
+  practice.Show(form);
+  EXPECT_EQ(form.counts[0], "3");
+  EXPECT_EQ(form.counts[3], "");
+  form.exercise = Exercise::Change;
+  practice.Show(form);
+  EXPECT_EQ(form.counts[0], "");
+  EXPECT_EQ(form.counts[3], "1");
 }
 
 TEST(Levels, ThreeRightAtTheFirstCheckOpenTheNextWithATallyOfItsOwn) {

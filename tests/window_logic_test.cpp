@@ -57,7 +57,7 @@ TEST(WindowContent, NamesAControlItHasNot) {
   } catch (const std::out_of_range& missing) {
     EXPECT_EQ(std::string(missing.what()), "PracticeForm has no control Text9_0");
   }
-  EXPECT_THROW(content.Choose("Option2", 4), std::out_of_range);
+  EXPECT_THROW(content.Choose("Option2", 6), std::out_of_range);
   content.Choose("Option2", 2);
   EXPECT_EQ(content.Chosen("Option2"), 2);
   EXPECT_FALSE(content["Option2_0"].mark);

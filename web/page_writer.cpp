@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "generated/product.h"
+#include "logic/companions/practice.h"
 #include "logic/form/outcome.h"
 #include "logic/money/drawn_money.h"
 #include "logic/money/values.h"
@@ -49,12 +50,11 @@ constexpr std::string_view kSecurityPolicy =
     "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
     "object-src 'none'; base-uri 'none'; form-action 'none'";
 
-// The drawings the pages show: the euro's whole values, which the wallet pays
-// with and a worksheet's handfuls hold; no page shows cents yet, and every
-// pupil's browser fetches what is written.
+// The drawings the pages show: what the wallet pays with, the euro's whole
+// values and the coins of cents, which a worksheet's handfuls hold some of; no
+// more, as every pupil's browser fetches what is written.
 std::string ShownMoney() {
-  std::vector<std::int64_t> cents;
-  for (const int value : EuroValues()) cents.push_back(value * 100);
+  std::vector<std::int64_t> cents(WalletCents().begin(), WalletCents().end());
   return SvgSymbols(cents);
 }
 
@@ -236,7 +236,10 @@ class FormWriter {
     if (&control == &FirstFocus(layout_)) own += " data-first-focus";
     if (!control.shown_with.empty())
       own += Join({" data-shown-with=\"", control.shown_with, "\"",
-                   Chosen(control.shown_with) ? "" : " hidden"});
+                   std::ranges::any_of(ShownWith(control),
+                                       [this](std::string_view option) { return Chosen(option); })
+                       ? ""
+                       : " hidden"});
     switch (control.kind) {
       case ControlKind::Label:
         if (control.labels.empty())

@@ -178,14 +178,21 @@ std::vector<QWidget*> BuildControls(QWidget& window, const FormLayout& layout, F
     if (!box->accessibleName().isEmpty()) label->setAccessibleName(box->accessibleName());
   }
 
-  // What belongs to one choice is seen while it is chosen.
+  // What belongs to some choices is seen while one of them is chosen.
   for (std::size_t i = 0; i < widgets.size(); ++i) {
-    const std::string_view shown_with = layout.controls[i].shown_with;
-    if (!widgets[i] || shown_with.empty()) continue;
-    auto* option = Referred<QRadioButton>(window, layout.controls[i], shown_with, "option");
+    if (!widgets[i] || layout.controls[i].shown_with.empty()) continue;
+    std::vector<QRadioButton*> options;
+    for (const std::string_view id : ShownWith(layout.controls[i]))
+      options.push_back(Referred<QRadioButton>(window, layout.controls[i], id, "option"));
     QWidget* widget = widgets[i];
-    widget->setVisible(option->isChecked());
-    QObject::connect(option, &QRadioButton::toggled, widget, &QWidget::setVisible);
+    const auto show = [widget, options] {
+      widget->setVisible(
+          std::any_of(options.begin(), options.end(),
+                      [](const QRadioButton* option) { return option->isChecked(); }));
+    };
+    show();
+    for (QRadioButton* option : options)
+      QObject::connect(option, &QRadioButton::toggled, widget, show);
   }
 
   std::sort(tab_order.begin(), tab_order.end(),

@@ -19,28 +19,70 @@ namespace {
 
 // ---- Every text the pupil reads.
 
-std::string Euro(std::int64_t amount) { return Quantity(amount) + "\u00a0€"; }
+// So many of each of the wallet's values, 100 € first.
+using WalletTally = std::array<std::int64_t, kWalletValues>;
 
-std::string WrongSum(std::int64_t sum, std::int64_t wanted) {
-  return "Сумата е " + Euro(sum) + ", а трябва да е " + Euro(wanted) + ".";
+std::string WrongSum(Cents sum, Cents wanted) {
+  return "Сумата е " + MoneyText(sum) + ", а трябва да е " + MoneyText(wanted) + ".";
 }
 
-// The fewest of a level's values for an amount, as counts of the euro's seven;
-// largest first gives them, as it does with the euro's whole set.
-std::array<std::int64_t, kDenominations> FewestOf(PaymentRange level, std::int32_t amount) {
-  return AsEuroCounts(LevelValues(level), LargestFirst(LevelValues(level), amount));
+std::string WrongChange(Cents sum, Cents wanted) {
+  return "Рестото е " + MoneyText(sum) + ", а трябва да е " + MoneyText(wanted) + ".";
+}
+
+// A payment with some of the wallet's values as counts of all thirteen.
+WalletTally AsWalletCounts(const ValueSet& values, const Payment& payment) {
+  WalletTally counts{};
+  for (std::size_t i = 0; i < values.size() && i < payment.counts.size(); ++i) {
+    const auto at = std::find(WalletCents().begin(), WalletCents().end(), values[i]);
+    if (at != WalletCents().end())
+      counts[static_cast<std::size_t>(at - WalletCents().begin())] = payment.counts[i];
+  }
+  return counts;
+}
+
+// The fewest of `values` (cents) for an amount; largest first gives them, as it
+// does with the euro's every value.
+WalletTally FewestIn(const ValueSet& values, Cents amount) {
+  return AsWalletCounts(values, LargestFirst(values, amount));
+}
+
+std::string PiecesOfWallet(std::span<const std::int64_t> counts) {
+  std::int64_t banknotes = 0, coins = 0;
+  for (std::size_t k = 0; k < counts.size() && k < kWalletValues; ++k)
+    (WalletCents()[k] < 500 ? coins : banknotes) += counts[k];
+  return Pieces(banknotes, coins);
+}
+
+// Largest first's lines: a whole amount's as they have always read, one with
+// cents with its cents.
+std::vector<std::string> LargestFirstLines(const ValueSet& values, Cents amount) {
+  if (amount % 100 != 0 ||
+      std::any_of(values.begin(), values.end(), [](int value) { return value % 100 != 0; })) {
+    return DivisionLinesInCents(values, amount);
+  }
+  ValueSet euros;
+  for (const int value : values) euros.push_back(value / 100);
+  return DivisionLines(static_cast<std::int32_t>(amount / 100), euros);
 }
 
 // What was paid against the fewest, and how largest first pays it.
-std::string NotFewest(const std::string& paid, PaymentRange level, std::int32_t amount) {
-  std::string text =
-      "Сумата е вярна, но с " + paid + ". Може и с " + PiecesOf(FewestOf(level, amount)) + ":";
-  for (const std::string& line : DivisionLines(amount, LevelValues(level)))
-    text.append("\n").append(line);
+std::string NotFewest(std::string_view right, const std::string& paid, const ValueSet& values,
+                      Cents amount) {
+  std::string text = std::string(right) + ", но с " + paid + ". Може и с " +
+                     PiecesOfWallet(FewestIn(values, amount)) + ":";
+  for (const std::string& line : LargestFirstLines(values, amount)) text.append("\n").append(line);
   return text;
 }
 
 std::string Fewest(const std::string& paid) { return "Вярно! " + paid + " – по-малко не може."; }
+
+// How a shop assistant counts the change up from the price, coin by coin.
+std::string CountedUp(const ChangeTask& task) {
+  std::string text = "\nПродавачът брои от цената нагоре, със същите банкноти и монети:";
+  for (const std::string& line : CountingUp(task)) text.append("\n").append(line);
+  return text;
+}
 
 // How many are enough, and nothing of which.
 std::string Hint(std::int64_t fewest) {
@@ -53,6 +95,8 @@ std::string Tally(int right, int all) {
 }
 
 constexpr std::string_view kLastLevel = "Това е най-горното ниво: суми до 10\u00a0000.";
+constexpr std::string_view kLastLevelWithCents =
+    "Това е най-горното ниво с центове: суми до 100\u00a0€.";
 
 std::string NotYet(int right) {
   return "Следващото ниво идва след " + Quantity(kRightForNextLevel) +
@@ -110,39 +154,63 @@ std::int32_t SumOf(const std::string& text) {
 
 namespace {
 
-// So many of each euro value, 100 first, as a list's lines and its heaps drawn.
+// So many of each of the wallet's values, 100 € first, as a list's lines and
+// its heaps drawn.
 void ListPieces(std::span<const std::int64_t> counts, std::vector<std::string>& lines,
                 std::vector<Heap>& drawn) {
-  drawn = EuroHeaps(counts);
+  drawn.clear();
   lines.clear();
-  for (const Heap& heap : drawn) lines.push_back(PiecesOfValue(heap.count, heap.cents / 100));
+  for (std::size_t k = 0; k < counts.size() && k < kWalletValues; ++k) {
+    if (counts[k] <= 0) continue;
+    drawn.push_back({WalletCents()[k], counts[k]});
+    lines.push_back(PiecesOfCents(counts[k], WalletCents()[k]));
+  }
+}
+
+WalletCounts CountsOf(const PracticeState& form) {
+  WalletCounts counts{};
+  for (std::size_t k = 0; k < kWalletValues; ++k) counts[k] = CountOf(form.counts[k]);
+  return counts;
 }
 
 // What a count box's three digits hold at most.
 constexpr int kMostOfOne = 999;
 
-std::int64_t PaidSum(const PracticeState& form) {
-  std::int64_t sum = 0;
-  for (std::size_t k = 0; k < kDenominations; ++k)
-    sum += static_cast<std::int64_t>(CountOf(form.counts[k])) * EuroValues()[k];
+Cents PaidSum(const PracticeState& form) {
+  Cents sum = 0;
+  for (std::size_t k = 0; k < kWalletValues; ++k)
+    sum += static_cast<Cents>(CountOf(form.counts[k])) * WalletCents()[k];
   return sum;
 }
 
 }  // namespace
 
-PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts, PaymentRange level) {
-  const auto fewest = FewestOf(level, amount);
+const ValueSet& WalletCents() {
+  static const ValueSet values(EuroCentValues().end() - kWalletValues, EuroCentValues().end());
+  return values;
+}
+
+PaymentCheck CheckPaymentInCents(Cents amount, const WalletCounts& counts, const ValueSet& values) {
+  const WalletTally fewest = FewestIn(values, amount);
   PaymentCheck check{
       PaymentCheck::WrongSum, 0, 0,
       amount < 1 ? 0 : std::accumulate(fewest.begin(), fewest.end(), std::int64_t{0})};
   bool negative = false;
-  for (std::size_t k = 0; k < kDenominations; ++k) {
-    check.sum += static_cast<std::int64_t>(counts[k]) * EuroValues()[k];
+  for (std::size_t k = 0; k < kWalletValues; ++k) {
+    check.sum += static_cast<std::int64_t>(counts[k]) * WalletCents()[k];
     check.banknotes += counts[k];
     negative = negative || counts[k] < 0;
   }
   if (check.sum == amount && !negative)
     check.verdict = check.banknotes > check.fewest ? PaymentCheck::NotFewest : PaymentCheck::Fewest;
+  return check;
+}
+
+PaymentCheck CheckPayment(std::int32_t amount, const BanknoteCounts& counts, PaymentRange level) {
+  WalletCounts wallet{};
+  std::copy(counts.begin(), counts.end(), wallet.begin());
+  PaymentCheck check = CheckPaymentInCents(Cents{100} * amount, wallet, LevelCents(level));
+  check.sum /= 100;
   return check;
 }
 
@@ -187,46 +255,103 @@ std::vector<std::string> SplitHunt::Lines() const {
 }
 
 Practice::Practice(std::uint32_t seed, PaymentRange payment_range, SplitRange split_range)
-    : random_(seed), level_(payment_range) {
-  amount_ = DrawAmount(random_, payment_range);
+    : random_(seed), level_(payment_range), change_range_(ChangeRange::UpTo10) {
+  amount_ = DrawAmountInCents(random_, payment_range);
   hunt_ = SplitHunt(DrawSum(random_, split_range));
+  change_ = DrawChangeTask(random_, kLargestPrices[static_cast<std::size_t>(change_range_)]);
 }
 
-void Practice::Show(PracticeState& form) const {
+namespace {
+
+// Where a level's or a range of the change's tally is kept.
+std::size_t TallyAt(PaymentRange level) { return static_cast<std::size_t>(level); }
+std::size_t TallyAt(ChangeRange range) { return kLevels + static_cast<std::size_t>(range); }
+
+// The answer to a payment checked, or to change given with the task's, and the
+// fewest drawn once the sum is right; a wrong sum gives nothing away.
+void Explain(PracticeState& form, const PaymentCheck& check, const WalletCounts& counts,
+             const ValueSet& values, Cents amount, const ChangeTask* change) {
+  WalletTally paid{};
+  std::copy(counts.begin(), counts.end(), paid.begin());
+  const std::string counted_up = change ? CountedUp(*change) : "";
+  switch (check.verdict) {
+    case PaymentCheck::WrongSum:
+      form.answer = change ? WrongChange(check.sum, amount) : WrongSum(check.sum, amount);
+      break;
+    case PaymentCheck::NotFewest:
+      form.answer = NotFewest(change ? "Рестото е вярно" : "Сумата е вярна", PiecesOfWallet(paid),
+                              values, amount) +
+                    counted_up;
+      break;
+    case PaymentCheck::Fewest:
+      form.answer = Fewest(PiecesOfWallet(paid)) + counted_up;
+      break;
+  }
+  form.fewest.clear();
+  form.fewest_drawn.clear();
+  if (check.verdict == PaymentCheck::WrongSum) return;
+  ListPieces(FewestIn(values, amount), form.fewest, form.fewest_drawn);
+}
+
+}  // namespace
+
+void Practice::Show(PracticeState& form) {
   form.answer.clear();
   form.fewest.clear();
   form.fewest_drawn.clear();
-  if (form.exercise == Exercise::Payment) {
-    form.task = PaymentTask(amount_);
-    form.tally = TallyOf(level_);
-    form.found.clear();
-  } else {
-    form.task = SplitTask(hunt_.sum());
-    form.sum = Quantity(hunt_.sum());
-    form.tally.clear();
-    form.found = hunt_.Lines();
+  if (form.exercise != Exercise::Split && form.exercise != counts_of_) {
+    std::swap(form.counts, other_counts_);
+    counts_of_ = form.exercise;
+  }
+  switch (form.exercise) {
+    case Exercise::Payment:
+      form.task = PaymentTaskInCents(amount_);
+      form.tally = TallyOf(TallyAt(level_), NextLevel(level_) != level_);
+      form.found.clear();
+      break;
+    case Exercise::Split:
+      form.task = SplitTask(hunt_.sum());
+      form.sum = Quantity(hunt_.sum());
+      form.tally.clear();
+      form.found = hunt_.Lines();
+      break;
+    case Exercise::Change:
+      form.task = ChangeTaskText(change_);
+      form.tally = TallyOf(TallyAt(change_range_), false);
+      form.found.clear();
+      break;
   }
 }
 
 void Practice::Click(PracticeState& form, int button) {
-  const bool payment = form.exercise == Exercise::Payment;
-  if (button == kCheckButton) return payment ? CheckPaymentOf(form) : CheckWayOf(form);
+  const Exercise exercise = form.exercise;
+  const bool payment = exercise == Exercise::Payment;
+  const bool split = exercise == Exercise::Split;
+  if (button == kCheckButton) {
+    if (split) return CheckWayOf(form);
+    return payment ? CheckPaymentOf(form) : CheckChangeOf(form);
+  }
   if (button == kNewTaskButton) {
     if (payment) {
-      amount_ = DrawAmount(random_, form.payment_range);
+      amount_ = DrawAmountInCents(random_, form.payment_range);
       level_ = form.payment_range;
       checked_ = false;
-      for (std::string& count : form.counts) count.clear();
-    } else {
+    } else if (split) {
       hunt_ = SplitHunt(DrawSum(random_, form.split_range));
       for (std::string& count : form.way) count.clear();
+    } else {
+      change_range_ = form.change_range;
+      change_ = DrawChangeTask(random_, kLargestPrices[static_cast<std::size_t>(change_range_)]);
+      change_checked_ = false;
     }
+    if (!split && counts_of_ == exercise)
+      for (std::string& count : form.counts) count.clear();
     return Show(form);
   }
   if (button == kNextLevelButton && payment) {
-    const auto level = static_cast<std::size_t>(level_);
+    const auto level = TallyAt(level_);
     if (NextLevel(level_) == level_) {
-      form.answer = kLastLevel;
+      form.answer = LevelHasCents(level_) ? kLastLevelWithCents : kLastLevel;
     } else if (right_first_time_[level] < kRightForNextLevel) {
       form.answer = NotYet(right_first_time_[level]);
     } else {
@@ -236,10 +361,14 @@ void Practice::Click(PracticeState& form, int button) {
     return;
   }
   if (button == kHintButton && payment) {
-    form.answer = Hint(CheckPayment(amount_, {}, level_).fewest);
+    form.answer = Hint(CheckPaymentInCents(amount_, {}, LevelCents(level_)).fewest);
     return;
   }
-  if (button == kShowAllButton && !payment) {
+  if (button == kHintButton && exercise == Exercise::Change) {
+    form.answer = Hint(ChangeOf(change_).banknotes);
+    return;
+  }
+  if (button == kShowAllButton && split) {
     // A sum of the pupil's own starts its hunt first.
     const std::int32_t sum = SumOf(form.sum);
     if (sum == 0) {
@@ -254,42 +383,39 @@ void Practice::Click(PracticeState& form, int button) {
   }
 }
 
-std::string Practice::TallyOf(PaymentRange level) const {
-  const auto at = static_cast<std::size_t>(level);
-  const bool open = right_first_time_[at] >= kRightForNextLevel && NextLevel(level) != level;
-  return Tally(right_first_time_[at], checked_tasks_[at]) +
+std::string Practice::TallyOf(std::size_t tally, bool next_level) const {
+  const bool open = next_level && right_first_time_[tally] >= kRightForNextLevel;
+  return Tally(right_first_time_[tally], checked_tasks_[tally]) +
          (open ? " – може и „Следващо ниво“" : "");
 }
 
+void Practice::CountFirstCheck(std::size_t tally, bool fewest) {
+  ++checked_tasks_[tally];
+  if (fewest) ++right_first_time_[tally];
+}
+
 void Practice::CheckPaymentOf(PracticeState& form) {
-  BanknoteCounts counts{};
-  for (std::size_t k = 0; k < kDenominations; ++k) counts[k] = CountOf(form.counts[k]);
-  const PaymentCheck check = CheckPayment(amount_, counts, level_);
+  const WalletCounts counts = CountsOf(form);
+  const ValueSet& values = LevelCents(level_);
+  const PaymentCheck check = CheckPaymentInCents(amount_, counts, values);
   if (!checked_) {
     checked_ = true;
-    ++checked_tasks_[static_cast<std::size_t>(level_)];
-    if (check.verdict == PaymentCheck::Fewest)
-      ++right_first_time_[static_cast<std::size_t>(level_)];
+    CountFirstCheck(TallyAt(level_), check.verdict == PaymentCheck::Fewest);
   }
-  form.tally = TallyOf(level_);
-  std::array<std::int64_t, kDenominations> paid{};
-  std::copy(counts.begin(), counts.end(), paid.begin());
-  switch (check.verdict) {
-    case PaymentCheck::WrongSum:
-      form.answer = WrongSum(check.sum, amount_);
-      break;
-    case PaymentCheck::NotFewest:
-      form.answer = NotFewest(PiecesOf(paid), level_, amount_);
-      break;
-    case PaymentCheck::Fewest:
-      form.answer = Fewest(PiecesOf(paid));
-      break;
+  form.tally = TallyOf(TallyAt(level_), NextLevel(level_) != level_);
+  Explain(form, check, counts, values, amount_, nullptr);
+}
+
+void Practice::CheckChangeOf(PracticeState& form) {
+  const WalletCounts counts = CountsOf(form);
+  const Cents change = change_.paid - change_.price;
+  const PaymentCheck check = CheckPaymentInCents(change, counts, WalletCents());
+  if (!change_checked_) {
+    change_checked_ = true;
+    CountFirstCheck(TallyAt(change_range_), check.verdict == PaymentCheck::Fewest);
   }
-  // The fewest drawn once the sum is right; a wrong sum gives nothing away.
-  form.fewest.clear();
-  form.fewest_drawn.clear();
-  if (check.verdict == PaymentCheck::WrongSum) return;
-  ListPieces(FewestOf(level_, amount_), form.fewest, form.fewest_drawn);
+  form.tally = TallyOf(TallyAt(change_range_), false);
+  Explain(form, check, counts, WalletCents(), change, &change_);
 }
 
 void Practice::CheckWayOf(PracticeState& form) {
@@ -308,7 +434,7 @@ void Practice::CheckWayOf(PracticeState& form) {
   const SplitHunt::Check check = hunt_.Try(way);
   switch (check.verdict) {
     case SplitHunt::WrongSum:
-      form.answer = WrongSum(check.sum, sum);
+      form.answer = WrongSum(Cents{100} * check.sum, Cents{100} * sum);
       break;
     case SplitHunt::Repeated:
       form.answer = kRepeated;
@@ -327,13 +453,14 @@ void Practice::CheckWayOf(PracticeState& form) {
 }
 
 void PayingWithMoney(PracticeState& form) {
-  const ValueSet& level = LevelValues(form.payment_range);
-  std::array<std::int64_t, kDenominations> counts{};
-  for (std::size_t k = 0; k < kDenominations; ++k) {
-    const std::int64_t value = EuroValues()[k];
-    // The wallet holds the level's values only.
+  // The wallet holds the level's values only; at the till, every one.
+  const ValueSet& level =
+      form.exercise == Exercise::Change ? WalletCents() : LevelCents(form.payment_range);
+  WalletTally counts{};
+  for (std::size_t k = 0; k < kWalletValues; ++k) {
+    const std::int64_t value = WalletCents()[k];
     const bool used = std::find(level.begin(), level.end(), value) != level.end();
-    form.wallet[k] = used ? Heap{value * 100, 1} : Heap{};
+    form.wallet[k] = used ? Heap{value, 1} : Heap{};
     counts[k] = CountOf(form.counts[k]);
   }
   ListPieces(counts, form.counter, form.counter_drawn);
@@ -342,11 +469,11 @@ void PayingWithMoney(PracticeState& form) {
     form.counter_line.reset();
   else if (form.counter_line && *form.counter_line >= form.counter.size())
     form.counter_line = form.counter.size() - 1;
-  form.paid = "Сума: " + Euro(PaidSum(form));
+  form.paid = "Сума: " + MoneyText(PaidSum(form));
 }
 
 void PutOnCounter(PracticeState& form, std::size_t k) {
-  if (k >= kDenominations) return;
+  if (k >= kWalletValues) return;
   const int count = CountOf(form.counts[k]);
   if (count < kMostOfOne) form.counts[k] = Quantity(count + 1);
   PayingWithMoney(form);
@@ -356,7 +483,7 @@ void TakeBack(PracticeState& form) {
   // With no line chosen yet, the first.
   const std::size_t chosen = form.counter_line.value_or(0);
   std::size_t line = 0;
-  for (std::size_t k = 0; k < kDenominations; ++k) {
+  for (std::size_t k = 0; k < kWalletValues; ++k) {
     const int count = CountOf(form.counts[k]);
     if (count == 0 || line++ != chosen) continue;
     form.counts[k] = count == 1 ? "" : Quantity(count - 1);
@@ -366,7 +493,13 @@ void TakeBack(PracticeState& form) {
 }
 
 std::string PaidAnnouncement(const PracticeState& form) {
-  return "Сума: " + Quantity(PaidSum(form)) + " евро";
+  // Said as words, "7 евро и 35 цента", not as a number a reader may spell out.
+  const Cents sum = PaidSum(form);
+  std::string said = "Сума: ";
+  if (sum % 100 == 0 || sum >= 100) said.append(Quantity(sum / 100)).append(" евро");
+  if (sum % 100 != 0 && sum >= 100) said.append(" и ");
+  if (sum % 100 != 0) said.append(Counted(sum % 100, Noun::Cent));
+  return said;
 }
 
 std::string PracticeAnnouncement(const PracticeState& before, const PracticeState& after) {

@@ -1,6 +1,7 @@
 #include "logic/money/tasks.h"
 
 #include "logic/money/amount_text.h"
+#include "logic/money/change.h"
 #include "logic/money/number_text.h"
 #include "logic/money/values.h"
 
@@ -16,6 +17,10 @@ std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi) {
 
 std::string PaymentTask(std::int32_t amount) {
   return "Изплатете " + Quantity(amount) + "\u00a0€ с възможно най-малко банкноти и монети.";
+}
+
+std::string PaymentTaskInCents(Cents amount) {
+  return "Изплатете " + MoneyText(amount) + " с възможно най-малко банкноти и монети.";
 }
 
 std::string SplitTask(std::int32_t sum) {
@@ -132,6 +137,27 @@ const ValueSet& LevelValues(PaymentRange level) {
   return level == PaymentRange::UpTo10 ? kUpTo10 : EuroValues();
 }
 
+bool LevelHasCents(PaymentRange level) {
+  return level == PaymentRange::UpTo10Cents || level == PaymentRange::UpTo100Cents;
+}
+
+const ValueSet& LevelCents(PaymentRange level) {
+  static const ValueSet kCoinsOfCents = {50, 20, 10, 5, 2, 1};
+  static const auto kLevelCents = [] {
+    std::array<ValueSet, kLevels> levels;
+    for (int at = 0; at < kLevels; ++at) {
+      const auto level = static_cast<PaymentRange>(at);
+      const bool cents = LevelHasCents(level);
+      const bool small = level == PaymentRange::UpTo10 || level == PaymentRange::UpTo10Cents;
+      for (const int value : LevelValues(small ? PaymentRange::UpTo10 : PaymentRange::UpTo100))
+        levels[at].push_back(value * 100);
+      if (cents) levels[at].insert(levels[at].end(), kCoinsOfCents.begin(), kCoinsOfCents.end());
+    }
+    return levels;
+  }();
+  return kLevelCents[static_cast<std::size_t>(level)];
+}
+
 PaymentRange NextLevel(PaymentRange level) {
   switch (level) {
     case PaymentRange::UpTo10:
@@ -141,12 +167,21 @@ PaymentRange NextLevel(PaymentRange level) {
     case PaymentRange::UpTo1000:
     case PaymentRange::UpTo10000:
       break;
+    case PaymentRange::UpTo10Cents:
+    case PaymentRange::UpTo100Cents:
+      return PaymentRange::UpTo100Cents;
   }
   return PaymentRange::UpTo10000;
 }
 
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
   return Uniform(random, 1, kLargestAmounts[static_cast<int>(range)]);
+}
+
+Cents DrawAmountInCents(PracticeRandom& random, PaymentRange level) {
+  if (!LevelHasCents(level)) return Cents{100} * DrawAmount(random, level);
+  const std::int32_t euros = Uniform(random, 0, kLargestAmounts[static_cast<int>(level)] - 1);
+  return Cents{100} * euros + Uniform(random, 1, 99);
 }
 
 std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {

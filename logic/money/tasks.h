@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "logic/form/form_state.h"
+#include "logic/money/amount_text.h"
 #include "logic/money/drawn_money.h"
 #include "logic/money/paying.h"
 #include "logic/money/values.h"
@@ -22,17 +23,23 @@ namespace banknotes {
 using PracticeRandom = std::mt19937;
 
 // Amounts from 1 up to 100, 1000 (the default) or 10000, as worksheets and
-// addresses name them; the practice's first level, up to 10, comes after them.
-enum class PaymentRange { UpTo100, UpTo1000, UpTo10000, UpTo10 };
+// addresses name them; the practice's first level, up to 10, comes after them,
+// and its two levels in euro and cents after that.
+enum class PaymentRange { UpTo100, UpTo1000, UpTo10000, UpTo10, UpTo10Cents, UpTo100Cents };
 // Sums from 5 to 10 (the default) or from 11 to 20.
 enum class SplitRange { From5To10, From11To20 };
 inline constexpr int kPaymentRanges = 3, kSplitRanges = 2;
-inline constexpr int kLevels = 4;  // the practice's: up to 10, and the three ranges
-inline constexpr std::int32_t kLargestAmounts[kLevels] = {100, 1000, 10000, 10};
-// The values a level pays with: up to 10, the 5 € note and the 2 € and 1 €
-// coins; the euro's seven for the rest.
+inline constexpr int kLevels = 6;  // the practice's: up to 10, the three ranges, two with cents
+inline constexpr std::int32_t kLargestAmounts[kLevels] = {100, 1000, 10000, 10, 10, 100};
+// The values a whole level pays with: up to 10, the 5 € note and the 2 € and
+// 1 € coins; the euro's seven for the rest.
 const ValueSet& LevelValues(PaymentRange level);
-// The level after `level`, or itself for the last, up to 10 000.
+// Whether a level's amounts have cents; its values in cents, 100 € first: the
+// whole level's, and the six coins of cents where it has them.
+bool LevelHasCents(PaymentRange level);
+const ValueSet& LevelCents(PaymentRange level);
+// The level after `level`, or itself for the last: up to 10 000, or with cents
+// up to 100 €.
 PaymentRange NextLevel(PaymentRange level);
 struct SumRange {
   std::int32_t smallest, largest;
@@ -42,12 +49,17 @@ inline constexpr SumRange kSumRanges[kSplitRanges] = {{5, 10}, {11, 20}};
 // A uniform draw from lo to hi, the same on every standard library.
 std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi);
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range);
+// An amount of a level in cents: a whole level's as DrawAmount draws it, a
+// level with cents always with some, from 0,01 € to its largest less a cent.
+Cents DrawAmountInCents(PracticeRandom& random, PaymentRange level);
 std::int32_t DrawSum(PracticeRandom& random, SplitRange range);
 
 // The tasks as the pupil reads them: "Изплатете 306 € с възможно най-малко
 // банкноти и монети.", "Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1."
 std::string PaymentTask(std::int32_t amount);
 std::string SplitTask(std::int32_t sum);
+// The same for an amount in cents: "Изплатете 7,35 € с възможно най-малко …".
+std::string PaymentTaskInCents(Cents amount);
 
 // The euro's banknotes and coins counted: "3 банкноти и 1 монета", "2 монети",
 // "1 банкнота"; none is "0 банкноти и монети".

@@ -14,6 +14,17 @@ const Control* FindControl(const FormLayout& layout, std::string_view id) {
   return nullptr;
 }
 
+std::vector<std::string_view> ShownWith(const Control& control) {
+  std::vector<std::string_view> options;
+  std::string_view rest = control.shown_with;
+  while (!rest.empty()) {
+    const std::size_t space = rest.find(' ');
+    if (space != 0) options.push_back(rest.substr(0, space));
+    rest = space == std::string_view::npos ? std::string_view{} : rest.substr(space + 1);
+  }
+  return options;
+}
+
 const Control& FirstFocus(const FormLayout& layout) {
   const Control* first = nullptr;
   for (const Control& control : layout.controls)

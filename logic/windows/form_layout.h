@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace banknotes {
 
@@ -75,8 +76,9 @@ struct Control {
   int limit = 0;                      // characters a user may type or paste; 0 for none
   bool digits = false;                // only the digits 0 to 9 may be typed or pasted
   bool read_only = false;
-  std::string_view labels = {};      // for a label: the id of the control it names ("Text3_0")
-  std::string_view shown_with = {};  // shown only while this option is chosen; empty: always
+  std::string_view labels = {};  // for a label: the id of the control it names ("Text3_0")
+  std::string_view shown_with =
+      {};  // shown only while one of these options is chosen; empty: always
   bool drawn =
       false;  // shows money drawn, as its content says: a button its face, a list each line
   // For a drawn control: the control it may be dragged onto, by mouse or finger;
@@ -106,6 +108,8 @@ constexpr bool TakesFocus(ControlKind kind) {
 
 // The control with `id`, or none.
 const Control* FindControl(const FormLayout& layout, std::string_view id);
+// The options a control is shown with, its shown_with read word by word.
+std::vector<std::string_view> ShownWith(const Control& control);
 
 // Where the focus starts: the first control of the tab order.
 const Control& FirstFocus(const FormLayout& layout);

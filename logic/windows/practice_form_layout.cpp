@@ -15,12 +15,12 @@ using enum Align;
 
 // Above the answer: the exercise and its range, the task, and the pupil's answer,
 // the payment's counts or a way to split the sum, each exercise's in a frame of
-// its own, shown while it is chosen.
+// its own, shown while it is chosen; the change shares the payment's.
 constexpr Control kPracticeHead[] = {
     {.name = "Frame1",
      .kind = Frame,
      .text = "Упражнение",
-     .place = {120, 120, 2280, 1095},
+     .place = {120, 120, 2280, 1470},
      .colour = kWindowColour},
     {.name = "Option1",
      .index = 0,
@@ -38,12 +38,21 @@ constexpr Control kPracticeHead[] = {
      .place = {120, 675, 2040, 360},
      .colour = kMarkColour,
      .accessible_name = "Разбиване"},
-    // The payment's levels, two to a row; "до 10" is the newest, and keeps the
-    // index after the three ranges that worksheets and addresses name.
+    {.name = "Option1",
+     .index = 2,
+     .kind = Option,
+     .container = "Frame1",
+     .text = "Ресто",
+     .place = {120, 1050, 2040, 360},
+     .colour = kMarkColour,
+     .accessible_name = "Ресто"},
+    // The payment's levels, two to a row; "до 10" and those with cents are the
+    // newest, and keep the indexes after the three ranges that worksheets and
+    // addresses name.
     {.name = "Frame2",
      .kind = Frame,
      .text = "Ниво",
-     .place = {2520, 120, 5145, 1095},
+     .place = {2520, 120, 5145, 1470},
      .colour = kWindowColour,
      .shown_with = "Option1_0"},
     {.name = "Option2",
@@ -78,10 +87,26 @@ constexpr Control kPracticeHead[] = {
      .place = {2640, 690, 2385, 360},
      .colour = kMarkColour,
      .accessible_name = "Суми до 10 000"},
+    {.name = "Option2",
+     .index = 4,
+     .kind = Option,
+     .container = "Frame2",
+     .text = "до 10 € с центове",
+     .place = {120, 1065, 2400, 360},
+     .colour = kMarkColour,
+     .accessible_name = "Суми до 10 € с центове"},
+    {.name = "Option2",
+     .index = 5,
+     .kind = Option,
+     .container = "Frame2",
+     .text = "до 100 € с центове",
+     .place = {2640, 1065, 2385, 360},
+     .colour = kMarkColour,
+     .accessible_name = "Суми до 100 € с центове"},
     {.name = "Frame3",
      .kind = Frame,
      .text = "Суми",
-     .place = {2520, 120, 5145, 1095},
+     .place = {2520, 120, 5145, 1470},
      .colour = kWindowColour,
      .shown_with = "Option1_1"},
     {.name = "Option3",
@@ -100,9 +125,31 @@ constexpr Control kPracticeHead[] = {
      .place = {2640, 300, 2400, 360},
      .colour = kMarkColour,
      .accessible_name = "Суми от 11 до 20"},
+    {.name = "Frame8",
+     .kind = Frame,
+     .text = "Цени",
+     .place = {2520, 120, 5145, 1470},
+     .colour = kWindowColour,
+     .shown_with = "Option1_2"},
+    {.name = "Option4",
+     .index = 0,
+     .kind = Option,
+     .container = "Frame8",
+     .text = "до 10 €",
+     .place = {120, 300, 2400, 360},
+     .colour = kMarkColour,
+     .accessible_name = "Цени до 10 €"},
+    {.name = "Option4",
+     .index = 1,
+     .kind = Option,
+     .container = "Frame8",
+     .text = "до 100 €",
+     .place = {2640, 300, 2385, 360},
+     .colour = kMarkColour,
+     .accessible_name = "Цени до 100 €"},
     {.name = "Label1",
      .index = 0,
-     .place = {120, 1320, 7545, 405},
+     .place = {120, 1695, 7545, 690},
      .colour = kLabelColour,
      .align = Centre},
     // The wallet, one of each value to pay with, and the counter, what is paid
@@ -110,15 +157,15 @@ constexpr Control kPracticeHead[] = {
     {.name = "Frame6",
      .kind = Frame,
      .text = "Портмоне",
-     .place = {120, 1800, 7545, 1110},
+     .place = {120, 2460, 7545, 1680},
      .colour = kWindowColour,
-     .shown_with = "Option1_0"},
+     .shown_with = "Option1_0 Option1_2"},
     {.name = "Frame7",
      .kind = Frame,
      .text = "Платено",
-     .place = {120, 3030, 7545, 1530},
+     .place = {120, 4260, 7545, 1530},
      .colour = kWindowColour,
-     .shown_with = "Option1_0"},
+     .shown_with = "Option1_0 Option1_2"},
     {.name = "Label5",
      .index = 0,
      .container = "Frame7",
@@ -137,13 +184,13 @@ constexpr Control kPracticeHead[] = {
     {.name = "Frame4",
      .kind = Frame,
      .text = "брой банкноти и монети",
-     .place = {120, 4680, 7545, 1290},
+     .place = {120, 5910, 7545, 1770},
      .colour = kWindowColour,
-     .shown_with = "Option1_0"},
+     .shown_with = "Option1_0 Option1_2"},
     {.name = "Frame5",
      .kind = Frame,
      .text = "Разбиване",
-     .place = {120, 1800, 7545, 1290},
+     .place = {120, 2460, 7545, 1290},
      .colour = kWindowColour,
      .shown_with = "Option1_1"},
     {.name = "Label3",
@@ -170,7 +217,7 @@ constexpr Control kPracticeTail[] = {
      .index = 0,
      .kind = Button,
      .text = "Провери",
-     .place = {120, 6105, 1800, 375},
+     .place = {120, 7815, 1800, 375},
      .colour = Rgb{0, 255, 0},
      .align = Centre,
      .accessible_name = "Провери",
@@ -179,7 +226,7 @@ constexpr Control kPracticeTail[] = {
      .index = 1,
      .kind = Button,
      .text = "Нова задача",
-     .place = {2040, 6105, 1800, 375},
+     .place = {2040, 7815, 1800, 375},
      .colour = Rgb{255, 255, 0},
      .align = Centre,
      .accessible_name = "Нова задача",
@@ -188,7 +235,7 @@ constexpr Control kPracticeTail[] = {
      .index = 2,
      .kind = Button,
      .text = "Покажи всички",
-     .place = {3960, 6105, 1800, 375},
+     .place = {3960, 7815, 1800, 375},
      .colour = Rgb{0, 192, 0},
      .align = Centre,
      .accessible_name = "Покажи всички",
@@ -198,18 +245,18 @@ constexpr Control kPracticeTail[] = {
      .index = 4,
      .kind = Button,
      .text = "Подсказка",
-     .place = {3960, 6105, 1800, 375},
+     .place = {3960, 7815, 1800, 375},
      .colour = Rgb{255, 192, 255},
      .align = Centre,
      .accessible_name = "Подсказка",
      .description = "Казва колко банкноти и монети стигат, без да казва кои",
-     .shown_with = "Option1_0"},
+     .shown_with = "Option1_0 Option1_2"},
     // The page has a link of its own to the worksheets.
     {.name = "Command1",
      .index = 3,
      .kind = Button,
      .text = "Работен лист…",
-     .place = {5880, 6105, 1785, 375},
+     .place = {5880, 7815, 1785, 375},
      .colour = Rgb{192, 255, 255},
      .align = Centre,
      .accessible_name = "Работен лист…",
@@ -217,30 +264,30 @@ constexpr Control kPracticeTail[] = {
      .where = Where::Desktop},
     {.name = "Text1",
      .kind = Description,
-     .place = {120, 6600, 7545, 1050},
+     .place = {120, 8310, 7545, 1050},
      .accessible_name = "Отговор",
      .read_only = true},
     // After a check of the right sum, the fewest drawn under the answer.
     {.name = "Label6",
      .index = 0,
      .text = "Най-малко:",
-     .place = {120, 7755, 1500, 660},
+     .place = {120, 9465, 1500, 660},
      .colour = kMarkColour,
      .align = Centre,
      .labels = "List3_0",
-     .shown_with = "Option1_0"},
+     .shown_with = "Option1_0 Option1_2"},
     {.name = "List3",
      .index = 0,
      .kind = ListBox,
-     .place = {1740, 7755, 5925, 660},
+     .place = {1740, 9465, 5925, 660},
      .accessible_name = "Най-малко",
-     .shown_with = "Option1_0",
+     .shown_with = "Option1_0 Option1_2",
      .drawn = true},
     {.name = "Command1",
      .index = 5,
      .kind = Button,
      .text = "Следващо ниво",
-     .place = {5880, 8535, 1785, 405},
+     .place = {5880, 10245, 1785, 405},
      .colour = Rgb{255, 255, 0},
      .align = Centre,
      .accessible_name = "Следващо ниво",
@@ -248,42 +295,69 @@ constexpr Control kPracticeTail[] = {
      .shown_with = "Option1_0"},
     {.name = "Label1",
      .index = 1,
-     .place = {120, 8535, 5640, 405},
+     .place = {120, 10245, 5640, 405},
      .colour = kLabelColour,
      .align = Centre,
-     .shown_with = "Option1_0"},
+     .shown_with = "Option1_0 Option1_2"},
     {.name = "List1",
      .index = 0,
      .kind = ListBox,
-     .place = {120, 3210, 7545, 2760},
+     .place = {120, 3870, 7545, 3810},
      .accessible_name = "Намерени начини",
      .shown_with = "Option1_1"},
 };
 
 constexpr std::size_t kPracticeFormSize =
-    std::size(kPracticeHead) + 3 * kDenominations + 2 * kSplitValues + std::size(kPracticeTail);
+    std::size(kPracticeHead) + 3 * kWalletValues + 2 * kSplitValues + std::size(kPracticeTail);
+
+// The coins of cents, 50 first: how their boxes are captioned and named.
+constexpr std::size_t kCoinsOfCents = kWalletValues - kDenominations;
+constexpr std::string_view kCentCaptions[kCoinsOfCents] = {"0,50", "0,20", "0,10",
+                                                           "0,05", "0,02", "0,01"};
+constexpr std::string_view kCentNames[kCoinsOfCents] = {"50 цента", "20 цента", "10 цента",
+                                                        "5 цента",  "2 цента",  "1 цент"};
+constexpr auto kWalletPieceNames = [] {
+  std::array<Text, kWalletValues> names{};
+  for (std::size_t k = 0; k < kWalletValues; ++k)
+    names[k] = k < kDenominations ? kWalletNames[k]
+                                  : Joined({"Монета от ", kCentNames[k - kDenominations]});
+  return names;
+}();
+constexpr auto kWalletCountNames = [] {
+  std::array<Text, kWalletValues> names{};
+  for (std::size_t k = 0; k < kWalletValues; ++k)
+    names[k] = k < kDenominations ? kCountNames[k]
+                                  : Joined({"Брой монети от ", kCentNames[k - kDenominations]});
+  return names;
+}();
 
 // The wallet's notes in their real proportions, 8 twips a millimetre; its coins
-// three times as large as that, so that their values read, side by side in a row.
+// three times as large as that, so that their values read, side by side in a
+// row: the notes and the euro's coins, and under them the coins of cents.
 constexpr int kTwipsAMillimetre = 8;
 constexpr int kWalletGap = 60;
-constexpr std::array<Twips, kDenominations> kWalletPlaces = [] {
-  std::array<Twips, kDenominations> places{};
-  int widths = 0;
-  for (std::size_t k = 0; k < kDenominations; ++k) {
-    const Piece& piece = kEuroPieces[2 + k];  // from 100 €
-    const int scale = piece.kind == PieceKind::Coin ? 3 * kTwipsAMillimetre : kTwipsAMillimetre;
-    places[k].width = static_cast<int>(piece.width_mm * scale + 0.5);
-    places[k].height = static_cast<int>(piece.height_mm * scale + 0.5);
-    widths += places[k].width + (k == 0 ? 0 : kWalletGap);
-  }
-  const int row = kTwipsAMillimetre * 77;  // the tallest, 100 €
-  int left = 120 + (7305 - widths) / 2;
-  for (Twips& place : places) {
-    place.left = left;
-    place.top = 300 + (row - place.height) / 2;
-    left += place.width + kWalletGap;
-  }
+constexpr std::array<Twips, kWalletValues> kWalletPlaces = [] {
+  std::array<Twips, kWalletValues> places{};
+  const auto row = [&places](std::size_t first, std::size_t end, int top, int height) {
+    int widths = 0;
+    for (std::size_t k = first; k < end; ++k) {
+      const Piece& piece = kEuroPieces[2 + k];  // from 100 €
+      const int scale = piece.kind == PieceKind::Coin ? 3 * kTwipsAMillimetre : kTwipsAMillimetre;
+      places[k].width = static_cast<int>(piece.width_mm * scale + 0.5);
+      places[k].height = static_cast<int>(piece.height_mm * scale + 0.5);
+      widths += places[k].width + (k == first ? 0 : kWalletGap);
+    }
+    int left = 120 + (7305 - widths) / 2;
+    for (std::size_t k = first; k < end; ++k) {
+      places[k].left = left;
+      places[k].top = top + (height - places[k].height) / 2;
+      left += places[k].width + kWalletGap;
+    }
+  };
+  const int notes = kTwipsAMillimetre * 77;  // the tallest, 100 €
+  row(0, kDenominations, 300, notes);
+  row(kDenominations, kWalletValues, 300 + notes + kWalletGap,
+      static_cast<int>(kEuroPieces[2 + kDenominations].height_mm * 3 * kTwipsAMillimetre + 0.5));
   return places;
 }();
 
@@ -291,34 +365,43 @@ constexpr std::array<Twips, kDenominations> kWalletPlaces = [] {
 // control once: the table takes its tab indexes from it, so that a control
 // added is one name here and renumbers nothing.
 constexpr std::string_view kPracticeFocusOrder[] = {
-    "Frame1",     "Option1_0",  "Option1_1",  "Frame2",     "Option2_3",  "Option2_0",
-    "Option2_1",  "Option2_2",  "Frame3",     "Option3_0",  "Option3_1",  "Label1_0",
-    "Frame6",     "Command2_0", "Command2_1", "Command2_2", "Command2_3", "Command2_4",
-    "Command2_5", "Command2_6", "Frame7",     "Label5_0",   "List2_0",    "Frame4",
-    "Label2_0",   "Text2_0",    "Label2_1",   "Text2_1",    "Label2_2",   "Text2_2",
-    "Label2_3",   "Text2_3",    "Label2_4",   "Text2_4",    "Label2_5",   "Text2_5",
-    "Label2_6",   "Text2_6",    "Frame5",     "Label3_0",   "Text3_0",    "Label4_0",
-    "Text4_0",    "Label4_1",   "Text4_1",    "Label4_2",   "Text4_2",    "Label4_3",
-    "Text4_3",    "Label4_4",   "Text4_4",    "List1_0",    "Command1_0", "Command1_1",
-    "Command1_4", "Command1_2", "Command1_3", "Text1",      "Label6_0",   "List3_0",
-    "Label1_1",   "Command1_5",
+    "Frame1",      "Option1_0",   "Option1_1",  "Option1_2",  "Frame2",     "Option2_3",
+    "Option2_0",   "Option2_1",   "Option2_2",  "Option2_4",  "Option2_5",  "Frame3",
+    "Option3_0",   "Option3_1",   "Frame8",     "Option4_0",  "Option4_1",  "Label1_0",
+    "Frame6",      "Command2_0",  "Command2_1", "Command2_2", "Command2_3", "Command2_4",
+    "Command2_5",  "Command2_6",  "Command2_7", "Command2_8", "Command2_9", "Command2_10",
+    "Command2_11", "Command2_12", "Frame7",     "Label5_0",   "List2_0",    "Frame4",
+    "Label2_0",    "Text2_0",     "Label2_1",   "Text2_1",    "Label2_2",   "Text2_2",
+    "Label2_3",    "Text2_3",     "Label2_4",   "Text2_4",    "Label2_5",   "Text2_5",
+    "Label2_6",    "Text2_6",     "Label2_7",   "Text2_7",    "Label2_8",   "Text2_8",
+    "Label2_9",    "Text2_9",     "Label2_10",  "Text2_10",   "Label2_11",  "Text2_11",
+    "Label2_12",   "Text2_12",    "Frame5",     "Label3_0",   "Text3_0",    "Label4_0",
+    "Text4_0",     "Label4_1",    "Text4_1",    "Label4_2",   "Text4_2",    "Label4_3",
+    "Text4_3",     "Label4_4",    "Text4_4",    "List1_0",    "Command1_0", "Command1_1",
+    "Command1_4",  "Command1_2",  "Command1_3", "Text1",      "Label6_0",   "List3_0",
+    "Label1_1",    "Command1_5",
 };
+
+// The coins of cents are counted in a row of their own, shown with the levels
+// that pay with them and at the till.
+constexpr std::string_view kWithCents = "Option2_4 Option2_5 Option1_2";
 
 constexpr auto kPracticeFormControls = InFocusOrder(
     [] {
       Controls<kPracticeFormSize> controls;
       controls.Add(kPracticeHead);
-      for (int k = 0; k < static_cast<int>(kDenominations); ++k)
+      for (int k = 0; k < static_cast<int>(kWalletValues); ++k)
         controls.Add({.name = "Command2",
                       .index = k,
                       .kind = Button,
                       .container = "Frame6",
                       .place = kWalletPlaces[k],
-                      .accessible_name = kWalletNames[k].view(),
+                      .accessible_name = kWalletPieceNames[k].view(),
                       .description = "Добавя една към платеното",
                       .drawn = true,
                       .drops_on = "Frame7"});
-      // The payment's counts in Frame4, how many of each banknote, a label above its box.
+      // The payment's counts in Frame4, how many of each banknote, a label above
+      // its box; under them the coins of cents, a label before its box.
       for (int k = 0; k < static_cast<int>(kDenominations); ++k) {
         const int left = 120 + 1050 * k;
         controls.Add({.name = "Label2",
@@ -338,6 +421,29 @@ constexpr auto kPracticeFormControls = InFocusOrder(
                       .accessible_name = kCountNames[k].view(),
                       .limit = 3,
                       .digits = true});
+      }
+      for (int c = 0; c < static_cast<int>(kCoinsOfCents); ++c) {
+        const int left = 120 + 1220 * c;
+        const int k = static_cast<int>(kDenominations) + c;
+        controls.Add({.name = "Label2",
+                      .index = k,
+                      .container = "Frame4",
+                      .text = kCentCaptions[c],
+                      .place = {left, 1215, 570, 405},
+                      .colour = kMarkColour,
+                      .align = Right,
+                      .labels = kText2Ids[k].view(),
+                      .shown_with = kWithCents});
+        controls.Add({.name = "Text2",
+                      .index = k,
+                      .kind = TextBox,
+                      .container = "Frame4",
+                      .place = {left + 600, 1215, 570, 405},
+                      .align = Centre,
+                      .accessible_name = kWalletCountNames[k].view(),
+                      .limit = 3,
+                      .digits = true,
+                      .shown_with = kWithCents});
       }
       // A way to split, in Frame5 under the sum: how many of each value, a label
       // before its box.
@@ -370,14 +476,14 @@ constexpr auto kPracticeFormControls = InFocusOrder(
 // task, the wallet and what is paid, the answer's boxes, the ways found, the
 // buttons, the answer, and the tally.
 constexpr std::string_view kPracticeFormReadingOrder[] = {
-    "Frame1",     "Frame2", "Frame3",   "Label1_0",   "Frame6",     "Frame7",
-    "Frame4",     "Frame5", "List1_0",  "Command1_0", "Command1_1", "Command1_4",
-    "Command1_2", "Text1",  "Label6_0", "List3_0",    "Label1_1",   "Command1_5"};
+    "Frame1", "Frame2",   "Frame3",  "Frame8",     "Label1_0",   "Frame6",     "Frame7",
+    "Frame4", "Frame5",   "List1_0", "Command1_0", "Command1_1", "Command1_4", "Command1_2",
+    "Text1",  "Label6_0", "List3_0", "Label1_1",   "Command1_5"};
 
 }  // namespace
 
 const FormLayout kPracticeForm = {"PracticeForm",
-                                  {0, 0, 7785, 9060},
+                                  {0, 0, 7785, 10770},
                                   kWindowColour,
                                   kPracticeFormControls,
                                   kPracticeFormReadingOrder};

@@ -12,6 +12,7 @@ void Fields(PracticeState& state, Visit&& visit) {
   visit("Option1", state.exercise);
   visit("Option2", state.payment_range);
   visit("Option3", state.split_range);
+  visit("Option4", state.change_range);
   visit("Label1_0", state.task);
   visit("Text2", state.counts);
   visit("Text3_0", state.sum);
@@ -31,7 +32,7 @@ void Fields(PracticeState& state, Visit&& visit) {
 namespace {
 
 // The practice window: a button does its work; Enter in a box checks; another
-// exercise shows its task, another range sets a new one. A note or coin of the
+// exercise shows its task, another level or range sets a new one. A note or coin of the
 // wallet pressed goes on the counter, Enter on the counter's line takes one
 // back, and a count typed changes the counter.
 class PracticeWindow : public WindowLogic {

@@ -45,11 +45,14 @@ constexpr std::array<Text, N> Each(std::string_view prefix,
   for (std::size_t i = 0; i < N; ++i) texts[i] = Joined({prefix, captions[i], suffix});
   return texts;
 }
-// "Text2_0" .. for a control array of N.
+// "Text2_0" .. for a control array of N, up to 100.
 template <std::size_t N>
 constexpr std::array<Text, N> Ids(std::string_view name) {
+  static_assert(N <= 100);
   std::array<Text, N> ids{};
-  for (std::size_t i = 0; i < N; ++i) ids[i] = Joined({name, "_", kDigits[i]});
+  for (std::size_t i = 0; i < N; ++i)
+    ids[i] = i < 10 ? Joined({name, "_", kDigits[i]})
+                    : Joined({name, "_", kDigits[i / 10], kDigits[i % 10]});
   return ids;
 }
 
@@ -81,9 +84,9 @@ inline constexpr auto kWalletNames = PieceNames("Банкнота от ", "Мо�
 inline constexpr auto kCountCaptions = Each("", kDenominationCaptions, "* ");
 inline constexpr auto kWayNames = Each("Брой по ", kSplitCaptions);
 inline constexpr auto kWayCaptions = Each("", kSplitCaptions, "* ");
-inline constexpr auto kText2Ids = Ids<kDenominations>("Text2");
+inline constexpr auto kText2Ids = Ids<kWalletValues>("Text2");
 inline constexpr auto kText4Ids = Ids<kSplitValues>("Text4");
-inline constexpr auto kCommand2Ids = Ids<kDenominations>("Command2");
+inline constexpr auto kCommand2Ids = Ids<kWalletValues>("Command2");
 
 // A window's controls gathered in the order the window stacks them: where two
 // overlap, the later one is on top.

@@ -394,6 +394,34 @@ async function practiceRow(browser, url, screen) {
             shown.length === 4 && shown.filter((line) => line.endsWith(' (показан)')).length === 3,
         `${splitTask} | ${found} | ${first} | ${shown.join(' / ')}`);
 
+  // At the till: the change of 5,46 € from 20 € given with the wallet's notes
+  // and coins of cents, wrong, right in too many coins, and with the fewest.
+  await visit.press(page.getByRole('radio', {name: 'Ресто'}));
+  const changeTask = await page.locator('#Label1_0').textContent();
+  for (const name of ['Банкнота от 10\u00a0€', 'Монета от 2\u00a0€', 'Монета от 2\u00a0€', 'Монета от 50 цента'])
+    await visit.press(visit.button(name));
+  const given = await page.locator('#Label5_0').textContent();
+  const till = [];
+  for (const boxes of [[], [['Брой монети от 1 цент', '4']], [['Брой монети от 1 цент', ''], ['Брой монети от 2 цента', '2']]]) {
+    for (const [name, text] of boxes) await visit.type(name, text);
+    await visit.press(visit.button('Провери'));
+    till.push((await visit.box('Отговор').inputValue()).split('\n'));
+  }
+  const fewestChange = await page.getByRole('listbox', {name: 'Най-малко'}).getByRole('option')
+      .evaluateAll((options) => options.map((o) => o.getAttribute('aria-label')));
+  await visit.shot(`${shot}-change`);
+  await visit.axe(`${row}, at the till`);
+  check(`${row}: "Ресто": 14,54 € from 20 € for 5,46 €, wrong, not the fewest, the fewest, counted up from the price`,
+        changeTask === 'Стоката струва 5,46\u00a0€. Клиентът плаща с 20\u00a0€. Върнете рестото с възможно най-малко банкноти и монети.' &&
+            given === 'Сума: 14,50\u00a0€' &&
+            till[0][0] === 'Рестото е 14,50\u00a0€, а трябва да е 14,54\u00a0€.' &&
+            till[1][0] === 'Рестото е вярно, но с 1 банкнота и 7 монети. Може и с 1 банкнота и 5 монети:' &&
+            till[1].includes('0,04 : 0,02 = 2, остатък 0,00 → 2 монети по 2 цента') &&
+            till[2][0] === 'Вярно! 1 банкнота и 5 монети – по-малко не може.' &&
+            till[2].includes('5,46 + 0,02 = 5,48') && till[2].at(-1) === '10,00 + 10,00 = 20,00' &&
+            fewestChange.join(' / ') === '1 банкнота от 10\u00a0€ / 2 монети по 2\u00a0€ / 1 монета от 50 цента / 2 монети по 2 цента',
+        `${changeTask} | ${given} | ${till.map((answer) => answer[0]).join(' | ')} | ${fewestChange.join(' / ')}`);
+
   const sideways = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
   check(`${row}: no sideways scrolling, no page errors`, sideways <= 0 && !visit.errors.length,
         `sideways ${sideways} px; ${visit.errors.join(' | ')}`);

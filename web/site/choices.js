@@ -1,7 +1,9 @@
-// What belongs to an option is seen while that option is chosen.
+// What belongs to some options is seen while one of them is chosen.
 export function showChosen() {
-  for (const shown of document.querySelectorAll('[data-shown-with]'))
-    shown.hidden = !document.querySelector(`#${shown.dataset.shownWith} input`).checked;
+  for (const shown of document.querySelectorAll('[data-shown-with]')) {
+    shown.hidden = !shown.dataset.shownWith.split(' ')
+        .some((option) => document.querySelector(`#${option} input`).checked);
+  }
 }
 document.addEventListener('change', (event) => { if (event.target.type === 'radio') showChosen(); });
 
