@@ -38,6 +38,33 @@ void CheckAPayment(FuzzInput& input) {
         (check.verdict != PaymentCheck::WrongSum && banknotes == check.fewest));
 }
 
+// The same in cents, with a level's values or the till's every one.
+void CheckAPaymentInCents(FuzzInput& input) {
+  const Cents amount = input.Int32();
+  WalletCounts counts;
+  for (int& count : counts) count = input.Byte() % 4 == 0 ? input.Int32() : input.Byte() % 20;
+  const ValueSet& values = input.Byte() % 2
+                               ? WalletCents()
+                               : LevelCents(static_cast<PaymentRange>(input.Byte() % kLevels));
+  const PaymentCheck check = CheckPaymentInCents(amount, counts, values);
+  std::int64_t sum = 0, pieces = 0;
+  bool negative = false;
+  for (std::size_t k = 0; k < kWalletValues; ++k) {
+    sum += static_cast<std::int64_t>(counts[k]) * WalletCents()[k];
+    pieces += counts[k];
+    negative = negative || counts[k] < 0;
+  }
+  Check(check.sum == sum && check.banknotes == pieces);
+  Check((check.verdict == PaymentCheck::WrongSum) == (sum != amount || negative));
+  // Largest first gives the fewest with the euro's values, where they pay at
+  // all (a whole level's do not pay cents), and none pays with fewer.
+  if (amount >= 1 && amount <= 10000) {
+    const Payment fewest = Fewest(values, amount);
+    if (fewest.paid) Check(check.fewest == fewest.banknotes);
+  }
+  if (check.verdict != PaymentCheck::WrongSum) Check(pieces >= check.fewest);
+}
+
 void HuntAWay(FuzzInput& input) {
   // Sums near the listing's range; now and then past it.
   SplitHunt hunt(static_cast<std::int32_t>(input.Byte()) - 20);
@@ -64,17 +91,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (!input.Done()) {
     switch (input.Byte() % 12) {
       case 0:
-        form.exercise = static_cast<Exercise>(input.Byte() % 2);
+        form.exercise = static_cast<Exercise>(input.Byte() % 3);
         practice.Show(form);
         break;
       case 1:
-        form.payment_range = static_cast<PaymentRange>(input.Byte() % 3);
+        form.payment_range = static_cast<PaymentRange>(input.Byte() % kLevels);
         break;
       case 2:
         form.split_range = static_cast<SplitRange>(input.Byte() % 2);
+        form.change_range = static_cast<ChangeRange>(input.Byte() % kChangeRanges);
         break;
       case 3:
-        form.counts[input.Byte() % kDenominations] = input.Text(4);
+        form.counts[input.Byte() % kWalletValues] = input.Text(4);
         break;
       case 4:
         form.sum = input.Text(3);
@@ -88,7 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form.tally = input.Text(8);
         break;
       case 7:
-        CheckAPayment(input);
+        if (input.Byte() % 2)
+          CheckAPayment(input);
+        else
+          CheckAPaymentInCents(input);
         break;
       case 8:
         HuntAWay(input);

@@ -11,13 +11,15 @@ import sys
 from orca_session import Checks, OrcaSession
 
 DENOMINATIONS = [100, 50, 20, 10, 5, 2, 1]
+# The wallet's every value in cents, as the till gives change: 100 € to 1 cent.
+WALLET_CENTS = [10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1]
 
 
-def fewest(amount):
+def fewest(amount, values=DENOMINATIONS):
     counts = []
-    for banknote in DENOMINATIONS:
-        counts.append(amount // banknote)
-        amount %= banknote
+    for value in values:
+        counts.append(amount // value)
+        amount %= value
     return counts
 
 
@@ -88,6 +90,43 @@ def practice_window(orca, checks):
     orca.key("shift+Tab")
     checks.check("Enter checks: the fewest", orca.key("Return"), "Вярно!", "по-малко не може.")
     checks.check("Нова задача says the new task", orca.key("Tab", "Tab", "Return"), "Изплатете ")
+    change_task(orca, checks)
+
+
+def change_task(orca, checks):
+    # The practice opened anew: its focus on the first exercise, "Ресто" two down.
+    orca.key("alt+F4")
+    orca.key("F2")
+    orca.settle(1.5)
+    said = orca.key("Down", "Down") + orca.settle(1)
+    checks.check("choosing Ресто says it and the task at the till", said, "Ресто", "Стоката струва ",
+                 "Клиентът плаща с ", "Върнете рестото")
+    task = re.search(r"Стоката струва (\d+),(\d\d)\D+Клиентът плаща с (\d+)", " ".join(said))
+    checks.check("Tab enters the prices at the chosen option", orca.key("Tab"), "Цени до 10 €",
+                 "selected radio button", absent=("not selected",))
+    orca.key(*["Tab"] * 14)  # the wallet's thirteen values, and what is given
+    checks.check("Tab to the count of 100, first time", orca.key("Tab"), "Брой банкноти от 100 евро text")
+    if not task:
+        checks.check("the task names a price and a note", said, "Стоката струва ")
+        return
+    change = int(task.group(3)) * 100 - int(task.group(1)) * 100 - int(task.group(2))
+    orca.type("9")
+    checks.check("Enter checks: a wrong change", orca.key("Return"), "Рестото е 900")
+    # Only the first box holds anything: the other boxes are typed in where the
+    # fewest take some, and passed by one run of Tabs where they take none.
+    orca.key("ctrl+a", "BackSpace")
+    tabs = 0
+    for count in fewest(change, WALLET_CENTS):
+        if count:
+            if tabs:
+                orca.key(*["Tab"] * tabs)
+            orca.type(str(count))
+            tabs = 0
+        tabs += 1
+    orca.key(*["Tab"] * tabs)
+    checks.check("the last count box is the coin of 1 cent", orca.key("shift+Tab"),
+                 "Брой монети от 1 цент")
+    checks.check("Enter checks: the fewest change", orca.key("Return"), "Вярно!", "по-малко не може.")
 
 
 def explore_window(orca, checks):
