@@ -4,8 +4,9 @@
 // from Debian. Each engine stands behind one small interface (open, find a
 // control by role and name, click, keys, run in the page, a screenshot), and
 // the same checks run in all three: paying, the overflow message, the limits,
-// pastes, listing 99 and 10, the list's keys, clearing, both practice exercises
-// at 320 and 412 pixels, the policy and offline use. Where a driver cannot make
+// pastes, listing 99 and 10, the list's keys, clearing, the practice's three
+// exercises at 320 and 412 pixels, the exploring page's till and cents at 320,
+// the policy and offline use. Where a driver cannot make
 // a check, the output says so. Prints each check and each engine's figures;
 // exits with 1 when a check fails. Timings are figures, never checks.
 'use strict';
@@ -387,8 +388,8 @@ async function mainPage(engine, url) {
   await tab.close();
 }
 
-// ---- The practice page on a phone's width: both exercises, an answer shown,
-// and nothing wider than the screen.
+// ---- The practice page on a phone's width: the three exercises, an answer
+// shown, and nothing wider than the screen.
 async function practicePage(engine, url, width) {
   const where = engine.narrowest && width < engine.narrowest ? ` (in a frame ${width} px wide)` : '';
   const tab = await engine.tab({width, height: 640});
@@ -413,11 +414,56 @@ async function practicePage(engine, url, width) {
   const way = await tab.evaluate(() => Banknotes.whenLoaded(() => document.getElementById('Text1').value));
   const splitting = await fits();
   await tab.screenshot(shot(engine, `practice-${width}-split`));
-  check(engine.name, `the practice page at ${width} px${where}: both exercises answered, the task whole, no sideways scrolling`,
+  // At the till: 14,54 € of change with the fewest, the coins of cents among them.
+  await tab.click('Option1_2');
+  for (const [id, count] of [['Text2_3', '1'], ['Text2_5', '2'], ['Text2_7', '1'], ['Text2_11', '2']])
+    await fill(tab, id, count);
+  await tab.press('Enter');
+  const change = await tab.evaluate(() => Banknotes.whenLoaded(() => document.getElementById('Text1').value));
+  const giving = await fits();
+  await tab.screenshot(shot(engine, `practice-${width}-change`));
+  check(engine.name, `the practice page at ${width} px${where}: the three exercises answered, the task whole, no sideways scrolling`,
         task === 'Изплатете 306\u00a0€ с възможно най-малко банкноти и монети.' && answer === 'Сумата е 300\u00a0€, а трябва да е 306\u00a0€.' &&
             way === 'Нов начин! Намерен е 1 от 4 начина.' &&
-            [start, paying, splitting].every((fit) => fit.sideways <= 0 && !fit.taskCut),
-        `"${answer}", "${way}", ${JSON.stringify([start, paying, splitting])}`);
+            change.startsWith('Вярно! 1 банкнота и 5 монети – по-малко не може.\nПродавачът брои') &&
+            [start, paying, splitting, giving].every((fit) => fit.sideways <= 0 && !fit.taskCut),
+        `"${answer}", "${way}", "${change.split('\n')[0]}", ${JSON.stringify([start, paying, splitting, giving])}`);
+  await tab.close();
+}
+
+// ---- The exploring page on the narrowest phone: a till of limited counts, and
+// the euro with cents.
+async function explorePage(engine, url, width) {
+  const where = engine.narrowest && width < engine.narrowest ? ` (in a frame ${width} px wide)` : '';
+  const tab = await engine.tab({width, height: 640});
+  await tab.goto(`${url}explore.html`);
+  await tab.evaluate(loaded);
+  const answered = () => tab.evaluate(() => Banknotes.whenLoaded(() => ({
+    verdict: document.getElementById('Label1_0').textContent,
+    fewest: document.getElementById('Text2').value,
+    ways: document.getElementById('Text7').value.split('\n')[0],
+    sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+  })));
+  await tab.click('Option1_3');  // 4, 3, 1, then 50 once and 20 three times in the till
+  for (const [id, text] of [['Text5_0', '50'], ['Text8_0', '1'], ['Text5_1', '20'], ['Text8_1', '3'], ['Text5_2', ''],
+                            ['Text3_0', '60']])
+    await fill(tab, id, text);
+  await tab.click('Command1_0');
+  const till = await answered();
+  await tab.screenshot(shot(engine, `explore-${width}-till`));
+  await tab.click('Option1_4');  // the euro with cents
+  await fill(tab, 'Text3_0', '3,88');
+  await fill(tab, 'Text3_1', '3,88');
+  await tab.click('Command1_0');
+  const cents = await answered();
+  await tab.screenshot(shot(engine, `explore-${width}-euro-cents`));
+  check(engine.name, `the exploring page at ${width} px${where}: the till of 50, 20, 20, 20 pays 60; the euro with cents 3,88 €; no sideways scrolling`,
+        till.verdict === 'Алчният алгоритъм не изплаща 60: остава 10. А може с 3 монети.' &&
+            till.fewest === '3 монети: 20 + 20 + 20' &&
+            cents.verdict === 'Алчният алгоритъм дава най-малко: 8 монети.' &&
+            cents.ways === 'Начини да се получи 3,88\u00a0€: 1\u00a0677\u00a0713.' &&
+            till.sideways <= 0 && cents.sideways <= 0,
+        JSON.stringify([till, cents]));
   await tab.close();
 }
 
@@ -528,6 +574,7 @@ async function main() {
       await engine.start();
       await mainPage(engine, server.url);
       for (const width of [320, 412]) await practicePage(engine, server.url, width);
+      await explorePage(engine, server.url, 320);
       await paidWithMoney(engine, server.url);
       await offline(engine, server, site);
     } catch (error) {
