@@ -101,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   form.ready_set = static_cast<int>(input.Byte() % 6) - 1;
   form.counting = CountText(input);
   form.changes = CountText(input);
+  form.cents = CountText(input);
   const WorksheetMade made = MakeWorksheet(form);
 
   const auto count = [](const std::string& text) {
@@ -111,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   const int payments = count(form.payments), splits = count(form.splits),
             explorations = count(form.explorations), counting = count(form.counting),
-            changes = count(form.changes);
+            changes = count(form.changes), cents = count(form.cents);
   const bool number_right = form.number == std::to_string(number) ||
                             (!form.number.empty() && form.number.size() <= 10 &&
                              std::all_of(form.number.begin(), form.number.end(), ::isdigit) &&
@@ -120,14 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      form.payment_range >= 0 && form.payment_range < kPaymentRanges &&
                      form.split_range >= 0 && form.split_range < kSplitRanges &&
                      form.ready_set >= 0 && form.ready_set < static_cast<int>(kReadySets) &&
-                     counting >= 0 && changes >= 0 &&
-                     payments + splits + explorations + counting + changes > 0;
+                     counting >= 0 && changes >= 0 && cents >= 0 &&
+                     payments + splits + explorations + counting + changes + cents > 0;
   Check(made.wrong.empty() == right);
   if (!right) return Check(made.sheet.tasks.empty()), 0;
 
   const Worksheet& sheet = made.sheet;
   Check(sheet.tasks.size() ==
-        static_cast<std::size_t>(payments + splits + explorations + counting + changes));
+        static_cast<std::size_t>(payments + splits + explorations + counting + changes + cents));
   Check(sheet.answers.size() == sheet.tasks.size());
   const auto payment_range = static_cast<PaymentRange>(form.payment_range);
   const auto split_range = static_cast<SplitRange>(form.split_range);
@@ -164,6 +165,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       // The shop assistant counts up from the price to a note, a line a piece.
       const std::vector<std::string>& lines = sheet.answers[i].lines;
       Check(!lines.empty() && lines.back().ends_with(",00"));
+    } else if (task.kind == WorksheetTask::Cents) {
+      // Paid down to nothing, the amount of the task in the key's heading.
+      const std::vector<std::string>& lines = sheet.answers[i].lines;
+      Check(!lines.empty() && lines.back().find(", остатък 0,00 → ") != std::string::npos);
+      const std::size_t at = task.text.find("Изплатете ") + std::string("Изплатете ").size();
+      const std::string amount = task.text.substr(at, task.text.find(" с ", at) - at);
+      Check(heading.find(". " + amount + " = ") != std::string::npos);
     } else if (task.kind == WorksheetTask::Counting) {
       // The key counts the handful drawn, within the range, and pays it with the fewest.
       std::int64_t total = 0;

@@ -137,7 +137,7 @@ TEST(WorksheetWindow, TakesItsAddressAndGivesItBack) {
   } rows[] = {
       {"AllTaken",
        "number=7&payments=2&paymentRange=2&splits=0&splitRange=1&explorations=3&readySet=0&"
-       "counting=5&change=0",
+       "counting=5&change=0&cents=3",
        ""},
       {"CountPastItsBox", "payments=99999999", WorksheetChoiceWrong(WorksheetChoice::Payments)},
       {"HandfulsPastTheirBox", "counting=100", WorksheetChoiceWrong(WorksheetChoice::Counting)},

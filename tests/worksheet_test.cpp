@@ -44,7 +44,8 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
                 "9. Колко пари има тук? С колко най-малко банкноти и монети се плаща същата "
                 "сума?",
                 "10. Стоката струва 288,88\u00a0€. Клиентът плаща с 500\u00a0€. Върнете рестото с "
-                "възможно най-малко банкноти и монети."}));
+                "възможно най-малко банкноти и монети.",
+                "11. Изплатете 751,41\u00a0€ с възможно най-малко банкноти и монети."}));
   EXPECT_EQ(sheet.tasks[0].boxes,
             (std::vector<std::string>{"100", "50", "20", "10", "5", "2", "1"}));
   EXPECT_EQ(sheet.tasks[4].boxes, std::vector<std::string>{"Брой начини"});
@@ -52,7 +53,19 @@ TEST(Worksheet, TheDefaultSheetOf2026) {
   EXPECT_EQ(sheet.key_title, "Отговори – работен лист № 2026");
   EXPECT_EQ(sheet.tasks[7].boxes, (std::vector<std::string>{"Сума", "Най-малко"}));
   EXPECT_EQ(sheet.tasks[7].money, (std::vector<Heap>{{5000, 1}, {2000, 2}, {1000, 1}}));
-  ASSERT_EQ(sheet.answers.size(), 10u);
+  EXPECT_EQ(sheet.tasks[10].boxes, (std::vector<std::string>{"Банкноти", "Монети"}));
+  ASSERT_EQ(sheet.answers.size(), 11u);
+  // A payment with cents, by division with the coins of cents.
+  EXPECT_EQ(sheet.answers[10].heading,
+            "11. 751,41\u00a0€ = 7 × 100,00 + 50,00 + 1,00 + 0,20 + 0,20 + 0,01: 8 банкноти и 4 "
+            "монети");
+  EXPECT_EQ(
+      sheet.answers[10].lines,
+      (std::vector<std::string>{"751,41 : 100,00 = 7, остатък 51,41 → 7 банкноти по 100\u00a0€",
+                                "51,41 : 50,00 = 1, остатък 1,41 → 1 банкнота от 50\u00a0€",
+                                "1,41 : 1,00 = 1, остатък 0,41 → 1 монета от 1\u00a0€",
+                                "0,41 : 0,20 = 2, остатък 0,01 → 2 монети по 20 цента",
+                                "0,01 : 0,01 = 1, остатък 0,00 → 1 монета от 1 цент"}));
   EXPECT_EQ(sheet.answers[0].heading,
             "1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета");
   EXPECT_EQ(sheet.answers[0].lines,
@@ -155,7 +168,7 @@ TEST(Worksheet, EveryAnswerPassesThePracticesChecks) {
   WorksheetForm form;
   form.number = "31337";
   form.payments = form.splits = form.explorations = "10";
-  form.counting = form.changes = "0";
+  form.counting = form.changes = form.cents = "0";
   form.payment_range = static_cast<int>(PaymentRange::UpTo10000);
   form.split_range = static_cast<int>(SplitRange::From11To20);
   const WorksheetMade made = MakeWorksheet(form);
@@ -225,7 +238,8 @@ TEST(Worksheet, HandfulsToCount) {
                          .splits = "0",
                          .explorations = "0",
                          .counting = "10",
-                         .changes = "0"};
+                         .changes = "0",
+                         .cents = "0"};
       const WorksheetMade made = MakeWorksheet(form);
       ASSERT_EQ(made.sheet.tasks.size(), 10u);
       std::set<std::int64_t> totals;
@@ -263,6 +277,18 @@ TEST(Worksheet, HandfulsToCount) {
     }
 }
 
+// Sheet `number` of a payment range, with no task of any kind yet.
+WorksheetForm NoTasks(int number, int range) {
+  return {.number = std::to_string(number),
+          .payments = "0",
+          .payment_range = range,
+          .splits = "0",
+          .explorations = "0",
+          .counting = "0",
+          .changes = "0",
+          .cents = "0"};
+}
+
 // Change tasks: a price within the range and below 500 €, paid with the smallest
 // note above it or the next; the key gives the change with the fewest, which
 // the shop assistant's count up reaches the note with; no task twice.
@@ -270,13 +296,8 @@ TEST(Worksheet, ChangeTasksCountUpToTheNote) {
   for (const int range : {0, 1, 2})
     for (int number = 0; number < 20; ++number) {
       SCOPED_TRACE(testing::Message() << "range " << range << ", sheet " << number);
-      WorksheetForm form{.number = std::to_string(number),
-                         .payments = "0",
-                         .payment_range = range,
-                         .splits = "0",
-                         .explorations = "0",
-                         .counting = "0",
-                         .changes = "10"};
+      WorksheetForm form = NoTasks(number, range);
+      form.changes = "10";
       const WorksheetMade made = MakeWorksheet(form);
       ASSERT_EQ(made.sheet.tasks.size(), 10u);
       std::set<std::string> texts;
@@ -319,7 +340,7 @@ TEST(Worksheet, LargestFirstTasksAreWhereItFails) {
     for (int number = 1; number <= 40; ++number) {
       WorksheetForm form;
       form.number = std::to_string(number);
-      form.payments = form.splits = form.counting = form.changes = "0";
+      form.payments = form.splits = form.counting = form.changes = form.cents = "0";
       form.explorations = "10";
       form.ready_set = row.ready_set;
       const WorksheetMade made = MakeWorksheet(form);
@@ -336,9 +357,42 @@ TEST(Worksheet, LargestFirstTasksAreWhereItFails) {
     }
 }
 
+// Payments with cents: an amount of the range with some cents, none twice; the
+// key pays it down to 0,00 with the fewest of the wallet's values.
+TEST(Worksheet, PaymentsWithCentsArePaidDownToNothing) {
+  for (const int range : {0, 1, 2})
+    for (int number = 0; number < 20; ++number) {
+      SCOPED_TRACE(testing::Message() << "range " << range << ", sheet " << number);
+      WorksheetForm form = NoTasks(number, range);
+      form.cents = "10";
+      const WorksheetMade made = MakeWorksheet(form);
+      ASSERT_EQ(made.sheet.tasks.size(), 10u);
+      std::set<Cents> amounts;
+      for (std::size_t i = 0; i < 10; ++i) {
+        const std::string& text = made.sheet.tasks[i].text;
+        const std::size_t at = text.find("Изплатете ") + std::string("Изплатете ").size();
+        const AmountRead amount = ReadAmount(text.substr(at, text.find("\u00a0€", at) - at));
+        ASSERT_TRUE(amount.cents) << text;
+        EXPECT_TRUE(amounts.insert(*amount.cents).second) << text;
+        EXPECT_NE(*amount.cents % 100, 0) << text;
+        EXPECT_LT(*amount.cents, 100 * kLargestAmounts[range]) << text;
+        const WorksheetAnswer& answer = made.sheet.answers[i];
+        EXPECT_TRUE(answer.heading.starts_with(std::to_string(i + 1) + ". " +
+                                               CentsText(*amount.cents) + " = "))
+            << answer.heading;
+        ASSERT_FALSE(answer.lines.empty());
+        EXPECT_NE(answer.lines.back().find(", остатък 0,00 → "), std::string::npos)
+            << answer.lines.back();
+        EXPECT_TRUE(answer.heading.ends_with(
+            PiecesInCents(WalletCents(), LargestFirst(WalletCents(), *amount.cents))))
+            << answer.heading;
+      }
+    }
+}
+
 TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {
   WorksheetForm none;
-  none.payments = none.splits = none.explorations = none.counting = none.changes = "0";
+  none.payments = none.splits = none.explorations = none.counting = none.changes = none.cents = "0";
   const WorksheetMade empty = MakeWorksheet(none);
   EXPECT_EQ(empty.wrong, "Листът няма нито една задача: изберете поне една.");
   EXPECT_TRUE(empty.sheet.tasks.empty());
@@ -347,8 +401,9 @@ TEST(Worksheet, NoTaskIsSaidAndTheMostOfEachMade) {
   one.splits = "1";
   EXPECT_EQ(MakeWorksheet(one).sheet.tasks.size(), 1u);
   WorksheetForm most;
-  most.payments = most.splits = most.explorations = most.counting = most.changes = "10";
-  EXPECT_EQ(MakeWorksheet(most).sheet.tasks.size(), 50u);
+  most.payments = most.splits = most.explorations = most.counting = most.changes = most.cents =
+      "10";
+  EXPECT_EQ(MakeWorksheet(most).sheet.tasks.size(), 60u);
 }
 
 TEST(Worksheet, ChoicesOutOfRangeMakeNoSheet) {

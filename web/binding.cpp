@@ -333,8 +333,8 @@ val MakeSheet(const val& page) {
     answer.set("blanks", Array(sheet.blanks));
     val tasks = val::array();
     for (std::size_t i = 0; i < sheet.tasks.size(); ++i) {
-      static constexpr const char* kKinds[] = {"payment", "split", "largestFirst", "counting",
-                                               "change"};
+      static constexpr const char* kKinds[] = {"payment",  "split",  "largestFirst",
+                                               "counting", "change", "cents"};
       val task = val::object();
       task.set("kind", std::string(kKinds[sheet.tasks[i].kind]));
       task.set("text", sheet.tasks[i].text);

@@ -219,6 +219,7 @@ double AnswerHeight(const WorksheetTask& task, double width) {
     case WorksheetTask::LargestFirst:
       return 22;
     case WorksheetTask::Change:
+    case WorksheetTask::Cents:
       return 22;
     case WorksheetTask::Counting:
       return MoneyRows(task.money, kHandfulScale, MoneyRows::Fanned, width).height() + 26;
@@ -261,7 +262,7 @@ bool PrintWorksheet(const Worksheet& sheet, QPagedPaintDevice& device) {
       pages.Down(4);
     }
     if (task.kind == WorksheetTask::LargestFirst || task.kind == WorksheetTask::Counting ||
-        task.kind == WorksheetTask::Change)
+        task.kind == WorksheetTask::Change || task.kind == WorksheetTask::Cents)
       CaptionedBoxes(pages, task);
     pages.Down(8);
   }

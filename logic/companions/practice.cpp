@@ -185,11 +185,6 @@ Cents PaidSum(const PracticeState& form) {
 
 }  // namespace
 
-const ValueSet& WalletCents() {
-  static const ValueSet values(EuroCentValues().end() - kWalletValues, EuroCentValues().end());
-  return values;
-}
-
 PaymentCheck CheckPaymentInCents(Cents amount, const WalletCounts& counts, const ValueSet& values) {
   const WalletTally fewest = FewestIn(values, amount);
   PaymentCheck check{

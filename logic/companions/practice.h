@@ -29,11 +29,6 @@ enum class ChangeRange { UpTo10, UpTo100 };
 inline constexpr int kChangeRanges = 2;
 inline constexpr Cents kLargestPrices[kChangeRanges] = {1000, 10000};
 
-// What the wallet holds, in cents: the notes from 100 €, the coins of 2 € and
-// 1 €, and the six coins of cents.
-inline constexpr std::size_t kWalletValues = 13;
-const ValueSet& WalletCents();
-
 // A pupil's payment: how many of each banknote, 100 first.
 using BanknoteCounts = std::array<int, kDenominations>;
 // The same with the coins of cents after them.

@@ -146,6 +146,8 @@ std::string WorksheetChoiceWrong(WorksheetChoice choice) {
       return "Стойностите за плащане се избират с число от 0 до " + N(kReadySets - 1) + ".";
     case WorksheetChoice::Changes:
       return "Броят на задачите за ресто" + counts;
+    case WorksheetChoice::Cents:
+      return "Броят на задачите за плащане с центове" + counts;
     case WorksheetChoice::Counting:
       return "Броят на задачите „Колко пари има тук?“" + counts;
   }
@@ -169,7 +171,7 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
   const std::optional<std::uint32_t> number = Number(form.number);
   const std::optional<int> payments = Count(form.payments), splits = Count(form.splits),
                            explorations = Count(form.explorations), counting = Count(form.counting),
-                           changes = Count(form.changes);
+                           changes = Count(form.changes), cents = Count(form.cents);
   const auto in = [](int option, int options) { return option >= 0 && option < options; };
   std::optional<WorksheetChoice> wrong;
   if (!number)
@@ -190,11 +192,13 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
     wrong = WorksheetChoice::Counting;
   else if (!changes)
     wrong = WorksheetChoice::Changes;
+  else if (!cents)
+    wrong = WorksheetChoice::Cents;
   if (wrong) {
     made.wrong = WorksheetChoiceWrong(*wrong);
     return made;
   }
-  if (*payments + *splits + *explorations + *counting + *changes == 0) {
+  if (*payments + *splits + *explorations + *counting + *changes + *cents == 0) {
     made.wrong = "Листът няма нито една задача: изберете поне една.";
     return made;
   }
@@ -319,6 +323,25 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
                                                 AsSum(EuroCentValues(), back, &CentsNumber) + ": " +
                                                 PiecesInCents(EuroCentValues(), back)),
                              CountingUp(drawn)});
+  }
+  // Payments with cents after them: an amount of the range with some cents,
+  // paid with the wallet's notes and coins, none twice.
+  std::set<Cents> paid_in_cents;
+  const std::int32_t most_euros = kLargestAmounts[form.payment_range];
+  for (int payment = 0; payment < *cents; ++payment) {
+    Cents amount = 0;
+    for (int again = 0; again < 20 && (amount == 0 || paid_in_cents.contains(amount)); ++again)
+      amount = Cents{100} * Uniform(random, 0, most_euros - 1) + Uniform(random, 1, 99);
+    paid_in_cents.insert(amount);
+    const Payment fewest = LargestFirst(WalletCents(), amount);
+    sheet.tasks.push_back({WorksheetTask::Cents,
+                           Numbered(++task, PaymentTaskInCents(amount)),
+                           {"Банкноти", "Монети"},
+                           0});
+    sheet.answers.push_back(
+        {Numbered(task, CentsText(amount) + " = " + AsSum(WalletCents(), fewest, &CentsNumber) +
+                            ": " + PiecesInCents(WalletCents(), fewest)),
+         DivisionLinesInCents(WalletCents(), amount)});
   }
   sheet.on_screen = "Същите първи задачи на екрана: страницата " +
                     PracticeAddress(*number, payment_range, split_range) +

@@ -29,6 +29,7 @@ inline constexpr const char* kFirstSplits = "2";
 inline constexpr const char* kFirstExplorations = "1";
 inline constexpr const char* kFirstCounting = "2";
 inline constexpr const char* kFirstChanges = "1";
+inline constexpr const char* kFirstCents = "1";
 
 // The choices as the dialog's and the page's controls hold them, texts and
 // chosen options.
@@ -42,6 +43,7 @@ struct WorksheetForm {
   int ready_set = 3;                              // the set they pay with: 4, 3, 1
   std::string counting = kFirstCounting;          // how many handfuls to count, 0 to 10
   std::string changes = kFirstChanges;            // how many change tasks, 0 to 10
+  std::string cents = kFirstCents;                // how many payments with cents, 0 to 10
 
   friend bool operator==(const WorksheetForm&, const WorksheetForm&) = default;
 };
@@ -58,12 +60,13 @@ enum class WorksheetChoice {
   Explorations,
   ReadySet,
   Counting,
-  Changes
+  Changes,
+  Cents
 };
-inline constexpr std::size_t kWorksheetChoices = 9;
+inline constexpr std::size_t kWorksheetChoices = 10;
 inline constexpr const char* kWorksheetChoiceNames[kWorksheetChoices] = {
     "number",       "payments", "paymentRange", "splits", "splitRange",
-    "explorations", "readySet", "counting",     "change"};
+    "explorations", "readySet", "counting",     "change", "cents"};
 // What is said of a choice that its control cannot hold: a box's text that is
 // not a whole number in its range, an option that is not there.
 std::string WorksheetChoiceWrong(WorksheetChoice choice);
@@ -77,7 +80,7 @@ std::string PracticeCommand(std::uint32_t number, PaymentRange payment_range,
 
 // One task, and what its answer takes on paper.
 struct WorksheetTask {
-  enum Kind { Payment, Split, LargestFirst, Counting, Change } kind;
+  enum Kind { Payment, Split, LargestFirst, Counting, Change, Cents } kind;
   std::string text;  // "1. Изплатете 306 с възможно най-малко банкноти."
   std::vector<std::string> boxes;  // a box for each: "100", "50", .. "1"; for a split the
                                    // ways' count: "Брой начини"

@@ -26,6 +26,11 @@ const ValueSet& EuroCentValues() {
   return values;
 }
 
+const ValueSet& WalletCents() {
+  static const ValueSet values(EuroCentValues().end() - kWalletValues, EuroCentValues().end());
+  return values;
+}
+
 const ValueSet& ReadySetValues(int ready_set) {
   static const ValueSet sets[kReadySets] = {
       EuroValues(), {25, 10, 5, 1}, {30, 24, 12, 6, 3, 1}, {4, 3, 1}};

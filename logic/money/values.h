@@ -19,6 +19,11 @@ inline constexpr int kLargestCoin = 2;
 // The euro's every note and coin, in cents: 50000 (500 €) down to 1 (1 cent).
 const ValueSet& EuroCentValues();
 
+// What the practice's wallet holds, in cents: the notes from 100 € down, the
+// coins of 2 € and 1 €, and the six coins of cents.
+inline constexpr std::size_t kWalletValues = 13;
+const ValueSet& WalletCents();
+
 // The ready-made sets, as their options name them, and their values.
 inline constexpr std::size_t kReadySets = 4;
 inline constexpr const char* kReadySetCaptions[kReadySets] = {

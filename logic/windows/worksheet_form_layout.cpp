@@ -173,15 +173,31 @@ constexpr Control kWorksheetTail[] = {
      .limit = 2,
      .digits = true},
     {.name = "Label1",
+     .index = 7,
+     .text = "Задачи за плащане с центове:",
+     .place = {120, 5490, 3840, 405},
+     .colour = kLabelColour,
+     .align = Centre,
+     .labels = "Text1_6"},
+    {.name = "Text1",
+     .index = 6,
+     .kind = TextBox,
+     .text = kFirstCents,
+     .place = {4080, 5490, 600, 405},
+     .align = Centre,
+     .accessible_name = "Задачи за плащане с центове",
+     .limit = 2,
+     .digits = true},
+    {.name = "Label1",
      .index = 4,
-     .place = {120, 5490, 7545, 405},
+     .place = {120, 6075, 7545, 405},
      .colour = kLabelColour,
      .align = Centre},
     {.name = "Command1",
      .index = 0,
      .kind = Button,
      .text = "Печат…",
-     .place = {120, 6015, 2400, 375},
+     .place = {120, 6600, 2400, 375},
      .colour = Rgb{0, 255, 0},
      .align = Centre,
      .accessible_name = "Печат…",
@@ -191,7 +207,7 @@ constexpr Control kWorksheetTail[] = {
      .index = 1,
      .kind = Button,
      .text = "Запис като PDF…",
-     .place = {2640, 6015, 2400, 375},
+     .place = {2640, 6600, 2400, 375},
      .colour = Rgb{0, 192, 0},
      .align = Centre,
      .accessible_name = "Запис като PDF…",
@@ -201,7 +217,7 @@ constexpr Control kWorksheetTail[] = {
      .index = 2,
      .kind = Button,
      .text = "Печат",
-     .place = {120, 6015, 2400, 375},
+     .place = {120, 6600, 2400, 375},
      .colour = Rgb{0, 255, 0},
      .align = Centre,
      .accessible_name = "Печат",
@@ -216,10 +232,11 @@ constexpr std::size_t kWorksheetFormSize =
 // control once: the table takes its tab indexes from it, so that a control
 // added is one name here and renumbers nothing.
 constexpr std::string_view kWorksheetFocusOrder[] = {
-    "Label1_0",  "Text1_0",  "Label1_1",  "Text1_1",   "Frame1",     "Option1_0",  "Option1_1",
-    "Option1_2", "Label1_2", "Text1_2",   "Frame2",    "Option2_0",  "Option2_1",  "Label1_3",
-    "Text1_3",   "Frame3",   "Option3_0", "Option3_1", "Option3_2",  "Option3_3",  "Label1_5",
-    "Text1_4",   "Label1_6", "Text1_5",   "Label1_4",  "Command1_0", "Command1_1", "Command1_2",
+    "Label1_0",  "Text1_0",   "Label1_1", "Text1_1",    "Frame1",     "Option1_0",
+    "Option1_1", "Option1_2", "Label1_2", "Text1_2",    "Frame2",     "Option2_0",
+    "Option2_1", "Label1_3",  "Text1_3",  "Frame3",     "Option3_0",  "Option3_1",
+    "Option3_2", "Option3_3", "Label1_5", "Text1_4",    "Label1_6",   "Text1_5",
+    "Label1_7",  "Text1_6",   "Label1_4", "Command1_0", "Command1_1", "Command1_2",
 };
 
 constexpr auto kWorksheetFormControls = InFocusOrder(
@@ -243,14 +260,14 @@ constexpr auto kWorksheetFormControls = InFocusOrder(
 // The page's reading order: the choices as their dialog reads, the sheet after
 // them.
 constexpr std::string_view kWorksheetFormReadingOrder[] = {
-    "Label1_0", "Text1_0",  "Label1_1", "Text1_1",  "Frame1",    "Label1_2",
-    "Text1_2",  "Frame2",   "Label1_3", "Text1_3",  "Frame3",    "Label1_5",
-    "Text1_4",  "Label1_6", "Text1_5",  "Label1_4", "Command1_2"};
+    "Label1_0", "Text1_0",  "Label1_1", "Text1_1",  "Frame1",    "Label1_2", "Text1_2",
+    "Frame2",   "Label1_3", "Text1_3",  "Frame3",   "Label1_5",  "Text1_4",  "Label1_6",
+    "Text1_5",  "Label1_7", "Text1_6",  "Label1_4", "Command1_2"};
 
 }  // namespace
 
 const FormLayout kWorksheetForm = {"WorksheetForm",
-                                   {0, 0, 7785, 6510},
+                                   {0, 0, 7785, 7095},
                                    kWindowColour,
                                    kWorksheetFormControls,
                                    kWorksheetFormReadingOrder};

@@ -17,6 +17,7 @@ void Fields(WorksheetForm& form, Visit&& visit) {
   visit("Option3", form.ready_set);
   visit("Text1_4", form.counting);
   visit("Text1_5", form.changes);
+  visit("Text1_6", form.cents);
 }
 
 namespace {

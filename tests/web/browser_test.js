@@ -558,7 +558,8 @@ async function worksheetRow(browser, url) {
   const print = await page.getByRole('button', {name: 'Печат', exact: true}).count();
   check('worksheet: the practice page\'s link opens it, its choices in the address, a "Печат" button',
         named === '2026' && address.get('number') === '2026' && address.get('payments') === '4' &&
-            address.get('counting') === '2' && address.get('change') === '1' && print === 1,
+            address.get('counting') === '2' && address.get('change') === '1' && address.get('cents') === '1' &&
+            print === 1,
         page.url());
   // A handful to count: each piece drawn, at its real proportions, and said as one picture.
   const handful = await page.locator('#Sheet .task.counting [role="img"]').first().evaluate((drawing) => ({
@@ -603,11 +604,13 @@ async function worksheetRow(browser, url) {
                   '4. Изплатете 422\u00a0€ с възможно най-малко банкноти и монети.',
                   '5. Намерете всички начини да разбиете 5 на 20, 10, 5, 2 и 1.', 'Брой начини',
                   '7. Платете 34 със стойностите 4, 3 и 1.', '8. Колко пари има тук?', 'Най-малко',
-                  '10. Стоката струва 288,88\u00a0€. Клиентът плаща с 500\u00a0€.', 'Ресто'];
+                  '10. Стоката струва 288,88\u00a0€. Клиентът плаща с 500\u00a0€.', 'Ресто',
+                  '11. Изплатете 751,41\u00a0€ с възможно най-малко банкноти и монети.', 'Монети'];
   const answers = ['Отговори – работен лист № 2026', '1. 306\u00a0€ = 100 + 100 + 100 + 5 + 1: 4 банкноти и 1 монета',
                    '306 : 100 = 3, остатък 6 → 3 банкноти по 100\u00a0€', '5. 5: 4 начина',
                    '20*0 + 10*0 + 5*0 + 2*2 + 1*1 = 5', '8. 100\u00a0€ = 100: 1 банкнота',
                    'Тук има 50 + 20 + 20 + 10 = 100\u00a0€ – 4 банкноти.', '288,88 + 0,02 = 288,90',
+                   '0,41 : 0,20 = 2, остатък 0,01 → 2 монети по 20 цента',
                    '300,00 + 200,00 = 500,00'];
   // pdftotext gives a no-break space back as a space.
   const spaced = (text) => text.replace(/\u00a0/g, ' ');
@@ -635,7 +638,7 @@ async function worksheetRow(browser, url) {
     ['paymentRange=7', 'Сумите за плащане се избират така: 0 – до 100, 1 – до 1000, 2 – до 10\u00a0000.'],
     ['splitRange=x', 'Сумите за разбиване се избират така: 0 – от 5 до 10, 1 – от 11 до 20.'],
     ['readySet=-1', 'Стойностите за плащане се избират с число от 0 до 3.'],
-    ['payments=0&splits=0&explorations=0&counting=0&change=0', 'Листът няма нито една задача: изберете поне една.'],
+    ['payments=0&splits=0&explorations=0&counting=0&change=0&cents=0', 'Листът няма нито една задача: изберете поне една.'],
     ['counting=11', `Броят на задачите „Колко пари има тук?“${counts}`],
     ['change=x', `Броят на задачите за ресто${counts}`],
   ];
