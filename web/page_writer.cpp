@@ -243,7 +243,10 @@ class FormWriter {
     switch (control.kind) {
       case ControlKind::Label:
         if (control.labels.empty())
-          return Join({"<span", own, " class=\"label\">", text, "</span>\n"});
+          // What the logic writes in a label wraps, as on the desktop.
+          return Join({"<span", own,
+                       control.text.empty() ? " class=\"label wraps\">" : " class=\"label\">", text,
+                       "</span>\n"});
         return Join(
             {"<label", own, " class=\"label\" for=\"", control.labels, "\">", text, "</label>\n"});
       case ControlKind::Frame: {
