@@ -188,5 +188,39 @@ TEST(Steps, BeTheAlgorithmChecksEachDecision) {
   }
 }
 
+// The work grows: sums in steps of 1, 2 and 5 up to the limit, the figures the
+// exploring window gives for each, times measured only where the trial is quick.
+TEST(Steps, TheWorkGrowsAsTheExploringWindowCountsIt) {
+  const struct {
+    ValueSet values;
+    std::int64_t limit;
+    std::vector<std::int64_t> sums;
+  } rows[] = {
+      {kSplitSet, 99, {1, 2, 5, 10, 20, 50, 99}},
+      {EuroValues(), 10'000, {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10'000}},
+      {{4, 3, 1}, 1, {1}},
+      {{4, 3, 1}, 100'000, {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10'000}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.limit);
+    const std::vector<GrowthRow> growth = WorkGrowth(row.values, row.limit);
+    std::vector<std::int64_t> sums;
+    for (const GrowthRow& one : growth) {
+      sums.push_back(one.sum);
+      EXPECT_EQ(one.combinations, Combinations(row.values, one.sum));
+      EXPECT_EQ(one.steps, CountSteps(row.values, one.sum));
+      EXPECT_EQ(one.seconds.has_value(), one.combinations.AtMost(kTimedCombinations)) << one.sum;
+    }
+    EXPECT_EQ(sums, row.sums);
+    EXPECT_EQ(WorkGrowthLines(growth).size(), growth.size());
+  }
+  const std::vector<std::string> lines = WorkGrowthLines(WorkGrowth(kSplitSet, 99));
+  EXPECT_EQ(lines.front().rfind("Сума 1: 2 комбинации, 5 стъпки, ", 0), 0u) << lines.front();
+  EXPECT_EQ(lines.back().rfind("Сума 99: 5\u00a0000\u00a0000 комбинации, 495 стъпки, ", 0), 0u)
+      << lines.back();
+  const std::vector<std::string> euro = WorkGrowthLines(WorkGrowth(EuroValues(), 10'000));
+  EXPECT_EQ(euro.back().rfind("Сума 10\u00a0000: около ", 0), 0u) << euro.back();
+  EXPECT_NE(euro.back().find(" × 10"), std::string::npos) << euro.back();
+}
+
 }  // namespace
 }  // namespace banknotes

@@ -4,8 +4,10 @@
 #include <limits>
 #include <utility>
 
+#include "logic/money/duration_text.h"
 #include "logic/money/number_text.h"
 #include "logic/money/tasks.h"
+#include "logic/money/ways.h"
 
 namespace banknotes {
 namespace {
@@ -408,6 +410,36 @@ StepVerdict StepRun::Answer(const std::string& answer) {
   }
   Step();
   return verdict;
+}
+
+std::vector<GrowthRow> WorkGrowth(const ValueSet& values, std::int64_t limit) {
+  limit = std::clamp<std::int64_t>(limit, 1, kLargestGrowthSum);
+  std::vector<GrowthRow> rows;
+  const auto add = [&](std::int64_t sum) {
+    GrowthRow row{sum, Combinations(values, sum), CountSteps(values, sum), std::nullopt};
+    if (row.combinations.AtMost(kTimedCombinations))
+      row.seconds = TryEveryCombination(values, sum).seconds;
+    rows.push_back(row);
+  };
+  for (std::int64_t decade = 1; decade <= limit; decade *= 10)
+    for (const int step : {1, 2, 5})
+      if (decade * step < limit) add(decade * step);
+  add(limit);
+  return rows;
+}
+
+std::vector<std::string> WorkGrowthLines(const std::vector<GrowthRow>& rows) {
+  std::vector<std::string> lines;
+  for (const GrowthRow& row : rows) {
+    std::string line = "Сума " + N(row.sum) + ": ";
+    line.append(row.combinations.AtMost(9'999'999)
+                    ? CountedOfDigits(row.combinations.Digits(), Noun::Combination)
+                    : "около " + TwoFigures(row.combinations.ToDouble()) + " комбинации");
+    line.append(", ").append(Counted(static_cast<std::int64_t>(row.steps), Noun::Step));
+    if (row.seconds) line.append(", ").append(DurationText(*row.seconds));
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 }  // namespace banknotes
