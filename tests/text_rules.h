@@ -1,6 +1,6 @@
 // The rules of how we write Bulgarian, as a test reads a text of ours: no
 // hyphen between spaces and no em dash (our dash is „–“), numbers of five
-// digits or more grouped, no "1" before a plural noun, no Latin letter inside a
+// digits or more grouped, no "1" before a plural noun (but "2,1 дни"), no Latin letter inside a
 // Cyrillic word, and „…“ rather than straight quotes.
 #pragma once
 
@@ -39,7 +39,7 @@ inline std::string Broken(const std::string& text) {
        {L"банкноти", L"монети", L"начина", L"стъпки", L"комбинации", L"дни", L"години", L"задачи"})
     for (std::size_t at = wide.find(std::wstring(L"1 ") + plural); at != std::wstring::npos;
          at = wide.find(std::wstring(L"1 ") + plural, at + 1))
-      if (at == 0 || (!digit(wide[at - 1]) && wide[at - 1] != L'\u00a0'))
+      if (at == 0 || (!digit(wide[at - 1]) && wide[at - 1] != L'\u00a0' && wide[at - 1] != L','))
         return "1 before a plural noun";
   for (std::size_t i = 1; i < wide.size(); ++i)
     if ((cyrillic(wide[i - 1]) && latin(wide[i])) || (latin(wide[i - 1]) && cyrillic(wide[i])))

@@ -41,6 +41,8 @@ TEST(TextRules, CatchWhatTheyAreFor) {
               {"„Изведи“", false},
               {"practice.html?seed=2026", false},
               {"11\u00a0001 начина", false},
+              {"около 2,1 дни", false},  // a decimal takes the plural
+              {"около 1 дни", true},
               {"„99999999999“ не е номер", false},
               {"Лицензи — Банкноти", true}};
   for (const auto& row : rows) EXPECT_EQ(!Broken(row.text).empty(), row.broken) << row.text;
