@@ -25,7 +25,6 @@
 #include <vector>
 
 #include "generated/product.h"
-#include "logic/companions/practice.h"
 #include "logic/form/outcome.h"
 #include "logic/money/drawn_money.h"
 #include "logic/money/values.h"

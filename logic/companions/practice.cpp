@@ -30,21 +30,10 @@ std::string WrongChange(Cents sum, Cents wanted) {
   return "Рестото е " + MoneyText(sum) + ", а трябва да е " + MoneyText(wanted) + ".";
 }
 
-// A payment with some of the wallet's values as counts of all thirteen.
-WalletTally AsWalletCounts(const ValueSet& values, const Payment& payment) {
-  WalletTally counts{};
-  for (std::size_t i = 0; i < values.size() && i < payment.counts.size(); ++i) {
-    const auto at = std::find(WalletCents().begin(), WalletCents().end(), values[i]);
-    if (at != WalletCents().end())
-      counts[static_cast<std::size_t>(at - WalletCents().begin())] = payment.counts[i];
-  }
-  return counts;
-}
-
 // The fewest of `values` (cents) for an amount; largest first gives them, as it
 // does with the euro's every value.
-WalletTally FewestIn(const ValueSet& values, Cents amount) {
-  return AsWalletCounts(values, LargestFirst(values, amount));
+std::vector<std::int64_t> FewestIn(const ValueSet& values, Cents amount) {
+  return CountsIn(WalletCents(), values, LargestFirst(values, amount));
 }
 
 std::string PiecesOfWallet(std::span<const std::int64_t> counts) {
@@ -177,16 +166,17 @@ WalletCounts CountsOf(const PracticeState& form) {
 constexpr int kMostOfOne = 999;
 
 Cents PaidSum(const PracticeState& form) {
+  const WalletCounts counts = CountsOf(form);
   Cents sum = 0;
   for (std::size_t k = 0; k < kWalletValues; ++k)
-    sum += static_cast<Cents>(CountOf(form.counts[k])) * WalletCents()[k];
+    sum += static_cast<Cents>(counts[k]) * WalletCents()[k];
   return sum;
 }
 
 }  // namespace
 
 PaymentCheck CheckPaymentInCents(Cents amount, const WalletCounts& counts, const ValueSet& values) {
-  const WalletTally fewest = FewestIn(values, amount);
+  const std::vector<std::int64_t> fewest = FewestIn(values, amount);
   PaymentCheck check{
       PaymentCheck::WrongSum, 0, 0,
       amount < 1 ? 0 : std::accumulate(fewest.begin(), fewest.end(), std::int64_t{0})};

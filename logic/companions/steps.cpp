@@ -50,6 +50,13 @@ void StepRun::Restart() {
   sum_ = 0;
 }
 
+std::int64_t StepRun::Total() const {
+  const std::size_t n = values_.size();
+  std::int64_t total = 0;
+  for (std::size_t k = 0; k < n; ++k) total += values_[n - 1 - k] * counters_[k];
+  return total;
+}
+
 bool StepRun::Step() {
   if (done_) return false;
   Run();
@@ -111,9 +118,7 @@ void StepRun::Run() {
         }
       } else if (line == n) {
         ++tried_;
-        std::int64_t total = 0;
-        for (std::size_t k = 0; k < n; ++k) total += values_[n - 1 - k] * counters_[k];
-        next_ = total == amount_ ? n + 1 : n - 1;
+        next_ = Total() == amount_ ? n + 1 : n - 1;
       } else if (line == n + 1) {
         ++hits_;
         std::string written;
@@ -248,10 +253,7 @@ std::vector<std::string> StepRun::Made() const {
     case StepAlgorithm::LargestFirst:
       for (std::size_t j = 0; j < values_.size(); ++j) {
         if (given_[j] == 0) continue;
-        made.push_back(values_ == EuroValues()
-                           ? PiecesOfValue(given_[j], values_[j])
-                           : Counted(given_[j], Noun::Coin) + (given_[j] == 1 ? " от " : " по ") +
-                                 N(values_[j]));
+        made.push_back(PiecesOfValueIn(values_, given_[j], values_[j]));
       }
       break;
     case StepAlgorithm::EveryCombination:
@@ -314,8 +316,7 @@ std::string StepRun::Said() const {
                                          : "цикълът по " + Letter(j) + " свърши");
       }
       if (line == n) {
-        std::int64_t total = 0;
-        for (std::size_t k = 0; k < n; ++k) total += values_[n - 1 - k] * counters_[k];
+        const std::int64_t total = Total();
         return said + "сборът е " + N(total) +
                (total == amount_ ? ": попадение" : ", не е " + N(amount_));
       }
@@ -374,10 +375,9 @@ StepVerdict StepRun::Answer(const std::string& answer) {
       break;
     }
     case StepAlgorithm::EveryCombination: {
-      std::int64_t total = 0;
+      const std::int64_t total = Total();
       std::string terms;
       for (std::size_t j = 0; j < n; ++j) {
-        total += values_[j] * counters_[n - 1 - j];
         terms.append(j ? " + " : "")
             .append(N(values_[j]))
             .append(" × ")

@@ -77,6 +77,8 @@ class StepRun {
 
  private:
   void Run();  // one line, the program counter's
+  // Every combination: what the counters' combination sums to.
+  std::int64_t Total() const;
 
   StepAlgorithm algorithm_;
   ValueSet values_;

@@ -331,7 +331,7 @@ WorksheetMade MakeWorksheet(const WorksheetForm& form) {
   for (int payment = 0; payment < *cents; ++payment) {
     Cents amount = 0;
     for (int again = 0; again < 20 && (amount == 0 || paid_in_cents.contains(amount)); ++again)
-      amount = Cents{100} * Uniform(random, 0, most_euros - 1) + Uniform(random, 1, 99);
+      amount = DrawWithCents(random, most_euros);
     paid_in_cents.insert(amount);
     const Payment fewest = LargestFirst(WalletCents(), amount);
     sheet.tasks.push_back({WorksheetTask::Cents,

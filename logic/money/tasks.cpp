@@ -93,23 +93,29 @@ std::vector<Heap> EuroHeaps(std::span<const std::int64_t> counts) {
 
 namespace {
 
+std::string CoinsOf(std::int64_t count, std::int64_t value) {
+  return Counted(count, Noun::Coin) + (count == 1 ? " от " : " по ") + Quantity(value);
+}
+
 std::vector<std::string> Division(const ValueSet& values, std::int64_t amount, bool euro) {
   std::vector<std::string> lines;
   std::int64_t left = amount;
   for (const int value : values) {
     const std::int64_t count = left / value;
     if (count == 0) continue;
-    lines.push_back(
-        Quantity(left) + " : " + Quantity(value) + " = " + Quantity(count) + ", остатък " +
-        Quantity(left % value) + " → " +
-        (euro ? PiecesOfValue(count, value)
-              : Counted(count, Noun::Coin) + (count == 1 ? " от " : " по ") + Quantity(value)));
+    lines.push_back(Quantity(left) + " : " + Quantity(value) + " = " + Quantity(count) +
+                    ", остатък " + Quantity(left % value) + " → " +
+                    (euro ? PiecesOfValue(count, value) : CoinsOf(count, value)));
     left %= value;
   }
   return lines;
 }
 
 }  // namespace
+
+std::string PiecesOfValueIn(const ValueSet& values, std::int64_t count, std::int64_t value) {
+  return values == EuroValues() ? PiecesOfValue(count, value) : CoinsOf(count, value);
+}
 
 std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t amount) {
   return Division(values, amount, values == EuroValues());
@@ -119,12 +125,12 @@ std::vector<std::string> DivisionLines(std::int32_t amount, const ValueSet& euro
   return Division(euro_values, amount, true);
 }
 
-std::array<std::int64_t, kDenominations> AsEuroCounts(const ValueSet& euro_values,
-                                                      const Payment& payment) {
-  std::array<std::int64_t, kDenominations> counts{};
-  for (std::size_t i = 0; i < euro_values.size() && i < payment.counts.size(); ++i)
-    for (std::size_t k = 0; k < kDenominations; ++k)
-      if (EuroValues()[k] == euro_values[i]) counts[k] = payment.counts[i];
+std::vector<std::int64_t> CountsIn(const ValueSet& all, const ValueSet& some,
+                                   const Payment& payment) {
+  std::vector<std::int64_t> counts(all.size(), 0);
+  for (std::size_t i = 0; i < some.size() && i < payment.counts.size(); ++i)
+    for (std::size_t k = 0; k < all.size(); ++k)
+      if (all[k] == some[i]) counts[k] = payment.counts[i];
   return counts;
 }
 
@@ -178,10 +184,14 @@ std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range) {
   return Uniform(random, 1, kLargestAmounts[static_cast<int>(range)]);
 }
 
+Cents DrawWithCents(PracticeRandom& random, std::int32_t largest_euros) {
+  const std::int32_t euros = Uniform(random, 0, largest_euros - 1);
+  return Cents{100} * euros + Uniform(random, 1, 99);
+}
+
 Cents DrawAmountInCents(PracticeRandom& random, PaymentRange level) {
   if (!LevelHasCents(level)) return Cents{100} * DrawAmount(random, level);
-  const std::int32_t euros = Uniform(random, 0, kLargestAmounts[static_cast<int>(level)] - 1);
-  return Cents{100} * euros + Uniform(random, 1, 99);
+  return DrawWithCents(random, kLargestAmounts[static_cast<int>(level)]);
 }
 
 std::int32_t DrawSum(PracticeRandom& random, SplitRange range) {

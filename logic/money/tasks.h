@@ -49,6 +49,8 @@ inline constexpr SumRange kSumRanges[kSplitRanges] = {{5, 10}, {11, 20}};
 // A uniform draw from lo to hi, the same on every standard library.
 std::int32_t Uniform(PracticeRandom& random, std::int32_t lo, std::int32_t hi);
 std::int32_t DrawAmount(PracticeRandom& random, PaymentRange range);
+// An amount with cents below `largest_euros`: 0,01 € to that less a cent, never whole.
+Cents DrawWithCents(PracticeRandom& random, std::int32_t largest_euros);
 // An amount of a level in cents: a whole level's as DrawAmount draws it, a
 // level with cents always with some, from 0,01 € to its largest less a cent.
 Cents DrawAmountInCents(PracticeRandom& random, PaymentRange level);
@@ -97,8 +99,12 @@ std::vector<std::string> DivisionLinesWith(const ValueSet& values, std::int64_t 
 // What a payment with `values` pays with: the euro's banknotes and coins, any
 // other set's coins ("3 монети").
 std::string PiecesWith(const ValueSet& values, const Payment& payment);
-// A payment with some of the euro's values as counts of all seven, 100 first.
-std::array<std::int64_t, kDenominations> AsEuroCounts(const ValueSet& euro_values,
-                                                      const Payment& payment);
+// A payment with `some` of the values of `all` as counts of all of them, in
+// their order: the wallet's thirteen, say, for a level that pays with nine.
+std::vector<std::int64_t> CountsIn(const ValueSet& all, const ValueSet& some,
+                                   const Payment& payment);
+// So many of one value of `values`: the euro's as PiecesOfValue words them,
+// another set's as coins ("21 монети по 4").
+std::string PiecesOfValueIn(const ValueSet& values, std::int64_t count, std::int64_t value);
 
 }  // namespace banknotes

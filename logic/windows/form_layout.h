@@ -77,8 +77,8 @@ struct Control {
   bool digits = false;                // only the digits 0 to 9 may be typed or pasted
   bool read_only = false;
   std::string_view labels = {};  // for a label: the id of the control it names ("Text3_0")
-  std::string_view shown_with =
-      {};  // shown only while one of these options is chosen; empty: always
+  // Shown only while one of these options is chosen ("Option1_0 Option1_2"); empty: always.
+  std::string_view shown_with = {};
   bool drawn =
       false;  // shows money drawn, as its content says: a button its face, a list each line
   // For a drawn control: the control it may be dragged onto, by mouse or finger;
