@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +12,7 @@
 #include "logic/money/number_text.h"
 #include "logic/money/paying.h"
 #include "logic/money/ways.h"
+#include "logic/windows/window_logic.h"
 
 namespace banknotes {
 namespace {
@@ -220,6 +224,186 @@ TEST(Steps, TheWorkGrowsAsTheExploringWindowCountsIt) {
   const std::vector<std::string> euro = WorkGrowthLines(WorkGrowth(EuroValues(), 10'000));
   EXPECT_EQ(euro.back().rfind("Сума 10\u00a0000: около ", 0), 0u) << euro.back();
   EXPECT_NE(euro.back().find(" × 10"), std::string::npos) << euro.back();
+}
+
+// ---- The window, by its controls' ids, as either front end drives it.
+
+struct StepsWindowDriver {
+  std::unique_ptr<WindowLogic> logic = MakeWindow("StepsForm", {}, 1).logic;
+  WindowContent content = logic->Fresh();
+  StepsWindowDriver() { logic->Open(content); }
+  Reply Use(std::string_view id, banknotes::Use use = Use::Press) {
+    return logic->Act(content, id, use);
+  }
+  void Type(std::string_view id, const std::string& text) {
+    content[id].text = text;
+    Use(id, Use::Change);
+  }
+  std::string Said() const { return content["Label1_0"].text; }
+  const std::vector<std::string>& Made() const { return content["List1_1"].lines; }
+};
+
+TEST(StepsWindow, Steps306AndGoesBackTwiceAndToTheEnd) {
+  StepsWindowDriver window;
+  EXPECT_EQ(window.content["Text3_0"].text, "306");
+  EXPECT_EQ(window.Said(), "В началото.");
+  EXPECT_FALSE(window.content["List1_0"].chosen_line);
+  for (int step = 0; step < 5; ++step) window.Use("Command1_0");
+  EXPECT_EQ(window.Said(), "ред 5: остават 206");
+  EXPECT_EQ(window.content["List1_0"].chosen_line, 4u);
+  EXPECT_EQ(window.Made(), std::vector<std::string>{"1 банкнота от 100\u00a0€"});
+  // What the run shows after two steps back is what three steps show.
+  const auto run_shown = [](const WindowContent& content) {
+    std::vector<ControlContent> shown;
+    for (const char* id : {"List1_0", "Text4", "Text5", "List1_1", "Label1_0"})
+      shown.push_back(content[id]);
+    return shown;
+  };
+  StepsWindowDriver three;
+  for (int step = 0; step < 3; ++step) three.Use("Command1_0");
+  window.Use("Command1_1");
+  const Reply back = window.Use("Command1_1");
+  EXPECT_EQ(back.said, "ред 3: 100 ≤ 306: да");
+  EXPECT_EQ(run_shown(window.content), run_shown(three.content));
+  window.Use("Command1_4");
+  EXPECT_EQ(window.Said(), "ред 6: край: изплатено");
+  EXPECT_EQ(window.Made(),
+            (std::vector<std::string>{"3 банкноти по 100\u00a0€", "1 банкнота от 5\u00a0€",
+                                      "1 монета от 1\u00a0€"}));
+  window.Use("Command1_5");
+  EXPECT_EQ(window.Said(), "В началото.");
+  EXPECT_FALSE(window.content["List1_0"].chosen_line);
+}
+
+TEST(StepsWindow, TheOdometerFor10ListsItsElevenLinesAnd99EndsAtOnce) {
+  StepsWindowDriver window;
+  window.content.Choose("Option1", 1);
+  window.Use("Option1_1", Use::Choose);
+  EXPECT_EQ(window.content["Text3_1"].text, "10");
+  window.Use("Command1_4");
+  EXPECT_EQ(window.Made(), Listing(10));
+  EXPECT_EQ(window.Made().size(), 11u);
+  EXPECT_EQ(window.Said(), "ред 8: край: 11 начина");
+
+  window.Type("Text3_1", "99");
+  EXPECT_TRUE(window.Made().empty());
+  const auto start = std::chrono::steady_clock::now();
+  window.Use("Command1_4");
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(window.Made(), Listing(99));
+  EXPECT_NE(window.content["Text5"].text.find("Опитани комбинации: 5\u00a0000\u00a0000"),
+            std::string::npos)
+      << window.content["Text5"].text;
+  // A measure, not a check: timings vary with the machine.
+  RecordProperty("seconds_99_to_the_end", std::to_string(took.count()));
+  std::printf("99 to the end: %.3f s\n", took.count());
+}
+
+TEST(StepsWindow, WhatIsWrongIsSaidAndTheRunStays) {
+  const struct {
+    const char* name;
+    int algorithm;
+    const char* box;
+    const char* text;
+    const char* said;
+  } rows[] = {
+      {"NoSum", 0, "Text3_0", "", "Напишете сума за плащане."},
+      {"SumTooLarge", 2, "Text3_1", "10001",
+       "Сумата за разбиване не може да е 10\u00a0001: въведете число от 1 до 10\u00a0000."},
+      {"ValueTwice", 0, "Text3_2", "5, 5, 1", "Всяка стойност се пише веднъж."},
+      {"NotAValue", 1, "Text3_3", "20, 1x",
+       "Стойностите трябва да са цели числа от 1 до "
+       "100\u00a0000, разделени със запетаи: 20, 10, 5."},
+      {"TooManyCombinations", 1, "Text3_1", "9999",
+       "Комбинациите за 9999 са около 5 × 10¹⁶, твърде много, за да се опитат една по една "
+       "тук. Напишете по-малка сума."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    StepsWindowDriver window;
+    window.content.Choose("Option1", row.algorithm);
+    window.Use("Option1_" + std::to_string(row.algorithm), Use::Choose);
+    window.Use("Command1_0");
+    const std::vector<std::string> made = window.Made();
+    const std::string variables = window.content["Text4"].text;
+    window.Type(row.box, row.text);
+    EXPECT_EQ(window.Said(), row.said);
+    const Reply step = window.Use("Command1_0");
+    EXPECT_EQ(step.said, row.said);
+    EXPECT_EQ(window.content["Text4"].text, variables);
+    EXPECT_EQ(window.Made(), made);
+  }
+}
+
+TEST(StepsWindow, PlaysOnTicksUntilStoppedOrDone) {
+  StepsWindowDriver window;
+  window.content.Choose("Option3", 3);
+  const Reply play = window.Use("Command1_2");
+  EXPECT_EQ(play.tick_after_ms, 16);
+  for (int tick = 0; tick < 3; ++tick)
+    EXPECT_EQ(window.Use({}, Use::Tick).tick_after_ms, 16) << tick;
+  EXPECT_EQ(window.Said(), "ред 3: 100 ≤ 306: да");
+  const Reply stop = window.Use("Command1_3");
+  EXPECT_EQ(stop.tick_after_ms, 0);
+  EXPECT_EQ(stop.said, "Спряно. ред 3: 100 ≤ 306: да");
+  // A tick that comes after the stop does nothing.
+  EXPECT_EQ(window.Use({}, Use::Tick).tick_after_ms, 0);
+  EXPECT_EQ(window.Said(), "ред 3: 100 ≤ 306: да");
+  window.Use("Command1_2");
+  Reply tick;
+  int ticks = 0;
+  do tick = window.Use({}, Use::Tick);
+  while (tick.tick_after_ms > 0 && ++ticks < 100);
+  EXPECT_EQ(tick.said, "ред 6: край: изплатено");
+}
+
+TEST(StepsWindow, ThePupilDecidesAndIsToldWhy) {
+  StepsWindowDriver window;
+  window.content.Choose("Option4", 1);
+  window.Use("Option4_1", Use::Choose);
+  EXPECT_EQ(window.content["Label6"].text, "Сега алгоритъмът не избира. Натиснете „Стъпка“.");
+  for (int step = 0; step < 3; ++step) window.Use("Command1_0");
+  EXPECT_EQ(window.content["Label6"].text,
+            "Остатъкът е 306. Коя стойност дава алгоритъмът? (100, 50, 20, 10, 5, 2 или 1)");
+  // It waits for the answer, on a step and on a run.
+  EXPECT_EQ(window.Use("Command1_0").said.rfind("Първо отговорете: Остатъкът е 306.", 0), 0u);
+  EXPECT_EQ(window.Use("Command1_2").tick_after_ms, 0);
+  window.content["Text6"].text = "50";
+  const Reply wrong = window.Use("Command2");
+  EXPECT_EQ(window.content["Label7"].text,
+            "Не. Алгоритъмът дава 100: най-голямата стойност, която не е повече от остатъка 306.");
+  EXPECT_EQ(wrong.said.rfind("Не. ", 0), 0u);
+  EXPECT_EQ(window.content["Text6"].text, "");
+  for (int step = 0; step < 2; ++step) window.Use("Command1_0");
+  window.content["Text6"].text = "100";
+  window.Use("Text6", Use::Enter);
+  EXPECT_EQ(window.content["Label7"].text.rfind("Вярно! ", 0), 0u);
+  EXPECT_EQ(window.content["Label8"].text, "Верни отговори: 1 от 2");
+}
+
+TEST(StepsWindow, ShowsHowTheWorkGrowsAsAChartAndItsTable) {
+  StepsWindowDriver window;
+  EXPECT_EQ(window.content["Text9"].text, "100");
+  const std::vector<GrowthRow> rows = WorkGrowth(kSplitSet, 100);
+  // The times are measured anew, so the lines are compared up to them.
+  const auto untimed = [](std::vector<std::string> lines) {
+    for (std::string& line : lines) line = line.substr(0, line.find(" стъпки") + 13);
+    return lines;
+  };
+  EXPECT_EQ(untimed(window.content["List1_3"].lines), untimed(WorkGrowthLines(rows)));
+  const std::vector<std::string>& chart = window.content["List1_2"].lines;
+  ASSERT_EQ(chart.size(), 3 * rows.size());
+  // Three marks a power of ten: 99's 5 000 000 combinations take 21, 100's 495… steps 9.
+  EXPECT_EQ(chart[0], "Сума 1:");
+  EXPECT_EQ(chart.back().rfind("░░░░░░░░░ ", 0), 0u) << chart.back();
+  window.content["Text9"].text = "10000";
+  window.Use("Text9", Use::Enter);
+  EXPECT_EQ(window.content["List1_3"].lines.back().rfind("Сума 10\u00a0000: около ", 0), 0u);
+  window.content["Text9"].text = "0";
+  const std::vector<std::string> before = window.content["List1_2"].lines;
+  EXPECT_EQ(window.Use("Command3").said,
+            "Сумата, до която не може да е 0: въведете число от 1 до 10\u00a0000.");
+  EXPECT_EQ(window.content["List1_2"].lines, before);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 namespace banknotes {
 namespace {
 
-constexpr const char* kCompanions[] = {"PracticeForm", "ExploreForm", "WorksheetForm"};
+constexpr const char* kCompanions[] = {"PracticeForm", "ExploreForm", "WorksheetForm", "StepsForm"};
 
 TEST(SettingsOf, DecodesAnAddressAsABrowserDoes) {
   const struct {

@@ -246,13 +246,15 @@ val PageOf(const WindowContent& content) {
   return page;
 }
 
-// {content, said, asks}: asks "print" or "" for nothing.
+// {content, said, asks, tickAfter}: asks "print" or "" for nothing; tickAfter
+// more than 0, the milliseconds after which to tick the window.
 val Answer(const WindowContent& content, const Reply& reply) {
   static constexpr const char* kAsks[] = {"", "worksheet", "print", "savePdf"};
   val answer = val::object();
   answer.set("content", PageOf(content));
   answer.set("said", reply.said);
   answer.set("asks", std::string(kAsks[static_cast<int>(reply.asks)]));
+  answer.set("tickAfter", reply.tick_after_ms);
   return answer;
 }
 
@@ -286,13 +288,15 @@ class PageWindow {
   }
   val Act(const val& page, const val& id, const val& use) {
     return Checked([&] {
-      static constexpr const char* kUses[] = {"press", "enter", "choose", "chooseAgain", "change"};
+      static constexpr const char* kUses[] = {"press",       "enter",  "choose",
+                                              "chooseAgain", "change", "tick"};
       const std::string control = Text(id, "the control");
-      if (!FindControl(made_.logic->layout(), control))
-        throw Refused("the window has no control " + control);
       const std::string used = Text(use, "the use");
       const auto* found = std::find(std::begin(kUses), std::end(kUses), used);
       if (found == std::end(kUses)) throw Refused("no use is named " + used);
+      // A tick is the window's, no control's.
+      if (used != "tick" && !FindControl(made_.logic->layout(), control))
+        throw Refused("the window has no control " + control);
       WindowContent content = ContentOf(page, made_.logic->Fresh());
       const Reply reply =
           made_.logic->Act(content, control, static_cast<Use>(found - std::begin(kUses)));

@@ -1,5 +1,6 @@
 #include "window/companion_form.h"
 
+#include <QTimer>
 #include <random>
 #include <stdexcept>
 
@@ -33,6 +34,11 @@ CompanionForm::CompanionForm(std::string_view name, const Settings& settings, QW
     if (companion.name == name) setWindowTitle(companion.title);
   setWindowIcon(HamburgerIcon());
   zoom_ = new FormZoom(this, layout.client_area);
+  // A run that plays asks for its next step by a tick; one timer, so that a new
+  // tick replaces one that has not come.
+  tick_ = new QTimer(this);
+  tick_->setSingleShot(true);
+  connect(tick_, &QTimer::timeout, this, [this] { Use({}, banknotes::Use::Tick); });
   binder_ = new ContentBinder(*this, layout, *zoom_,
                               [this](std::string_view id, banknotes::Use use) { Use(id, use); });
   WindowContent content = logic_->Fresh();
@@ -63,6 +69,7 @@ void CompanionForm::Write(const WindowContent& content, const Reply& reply) {
                         ? windowTitle()
                         : windowTitle() + QStringLiteral(". ") + QString::fromStdString(heading));
   if (!reply.said.empty()) Announce(*this, QString::fromStdString(reply.said));
+  if (reply.tick_after_ms > 0) tick_->start(reply.tick_after_ms);
 }
 
 int CompanionForm::ZoomPercent() const { return zoom_->Percent(); }

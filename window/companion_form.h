@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <string_view>
@@ -44,6 +45,7 @@ class CompanionForm : public QWidget {
   std::unique_ptr<WindowLogic> logic_;
   FormZoom* zoom_ = nullptr;
   ContentBinder* binder_ = nullptr;
+  QTimer* tick_ = nullptr;
 };
 
 }  // namespace banknotes

@@ -151,6 +151,13 @@ void ContentBinder::Write(const WindowContent& content) {
       auto* view = static_cast<QListView*>(widget);
       const QModelIndex chosen = lines_[i]->index(static_cast<int>(*from.chosen_line));
       if (chosen.isValid() && view->currentIndex() != chosen) view->setCurrentIndex(chosen);
+    } else if (lines_[i]) {
+      // The logic chose no line (a run back at its start).
+      auto* view = static_cast<QListView*>(widget);
+      if (view->currentIndex().isValid()) {
+        view->selectionModel()->clear();
+        view->setCurrentIndex({});
+      }
     }
     if (auto* drawn = dynamic_cast<MoneyButton*>(widget))
       drawn->SetMoney(from.money.empty() ? Heap{} : from.money.front());

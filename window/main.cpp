@@ -34,8 +34,8 @@ banknotes::Settings SettingsOf(const QStringList& arguments) {
 // banknotes: the main window. banknotes --practice [--seed N] [--payment-range K]
 // [--split-range J]: the practice window alone, as the desktop's "Упражнение"
 // opens it, with the tasks of number N and the ranges K (0 to 2) and J (0 or 1),
-// as a worksheet of that number and ranges has them. banknotes --explore: the
-// exploring window alone.
+// as a worksheet of that number and ranges has them. banknotes --explore, --steps:
+// the exploring window, or the window "Стъпка по стъпка", alone.
 int main(int argc, char* argv[]) {
   banknotes::BeginOpening();
   QApplication app(argc, argv);

@@ -153,26 +153,10 @@ std::string WaysText(const Units& units, const ValueSet& values, std::int64_t su
          Quantity(static_cast<std::int64_t>(values.size())) + ").";
 }
 
-// A box's number from `least` to `most`, none for an empty box, or what is wrong:
-// a whole number, or in cents an amount in euro.
-struct Read {
-  std::optional<std::int64_t> number;
-  std::string wrong;
-};
-Read ReadWhole(const std::string& text, std::int64_t most, const std::string& what,
-               std::int64_t least = 1) {
-  if (text.empty()) return {};
-  const bool digits =
-      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  const std::string range = Quantity(least) + " до " + Quantity(most);
-  if (!digits || text.size() > 6) return {{}, what + " трябва да е цяло число от " + range + "."};
-  const std::int64_t number = std::stoll(text);
-  if (number < least || number > most)
-    return {{}, what + " не може да е " + Quantity(number) + ": въведете число от " + range + "."};
-  return {number, ""};
-}
-Read ReadNumber(const Units& units, const std::string& text, std::int64_t most,
-                const std::string& what) {
+// A box's amount in cents, none for an empty box, or what is wrong; whole
+// numbers are read by ReadWhole.
+WholeRead ReadNumber(const Units& units, const std::string& text, std::int64_t most,
+                     const std::string& what) {
   if (!units.cents) return ReadWhole(text, most, what);
   if (text.empty()) return {};
   const AmountRead read = ReadAmount(text, kLargestCents);
@@ -219,8 +203,8 @@ void Explore(ExploreState& state) {
   std::string wrong;
   for (std::size_t i = 0; i < kMaxValues && wrong.empty(); ++i) {
     const std::string n = Quantity(static_cast<std::int64_t>(i) + 1);
-    const Read value = ReadNumber(units, state.values[i], largest_value, "Стойност " + n);
-    const Read count = ReadWhole(state.till[i], kMostInTill, "Броят в касата " + n, 0);
+    const WholeRead value = ReadNumber(units, state.values[i], largest_value, "Стойност " + n);
+    const WholeRead count = ReadWhole(state.till[i], kMostInTill, "Броят в касата " + n, 0);
     wrong = value.wrong.empty() ? count.wrong : value.wrong;
     if (wrong.empty() && count.number && !value.number)
       wrong = "Броят в касата " + n + " стои до празна стойност: въведете стойност " + n +
@@ -241,8 +225,9 @@ void Explore(ExploreState& state) {
   }
   const bool limited = std::any_of(till.begin(), till.end(), [](const auto& n) { return !!n; });
   if (wrong.empty() && values.empty()) wrong = "Въведете поне една стойност.";
-  const Read amount = ReadNumber(units, state.amount, kLargestExploredAmount, "Сумата за плащане");
-  const Read sum = ReadNumber(units, state.sum, kLargestExploredAmount, "Сумата за разбиване");
+  const WholeRead amount =
+      ReadNumber(units, state.amount, kLargestExploredAmount, "Сумата за плащане");
+  const WholeRead sum = ReadNumber(units, state.sum, kLargestExploredAmount, "Сумата за разбиване");
   if (wrong.empty()) wrong = amount.wrong.empty() ? sum.wrong : amount.wrong;
   if (!wrong.empty()) {
     state.message = wrong;

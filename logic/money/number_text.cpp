@@ -1,5 +1,7 @@
 #include "logic/money/number_text.h"
 
+#include <algorithm>
+
 namespace banknotes {
 
 std::string QuantityOfDigits(const std::string& digits) {
@@ -47,15 +49,28 @@ std::string Counted(std::int64_t count, Noun noun) {
   return Quantity(count) + " " + NounForm(noun, count == 1);
 }
 
-std::string Listed(const std::vector<std::string>& items) {
+std::string Listed(const std::vector<std::string>& items, const char* last) {
   std::string listed;
   for (std::size_t i = 0; i < items.size(); ++i)
-    listed.append(i == 0 ? "" : i + 1 == items.size() ? " и " : ", ").append(items[i]);
+    listed.append(i == 0 ? "" : i + 1 == items.size() ? last : ", ").append(items[i]);
   return listed;
 }
 
 std::string CountedOfDigits(const std::string& digits, Noun noun) {
   return QuantityOfDigits(digits) + " " + NounForm(noun, digits == "1");
+}
+
+WholeRead ReadWhole(const std::string& text, std::int64_t most, const std::string& what,
+                    std::int64_t least) {
+  if (text.empty()) return {};
+  const bool digits =
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const std::string range = Quantity(least) + " до " + Quantity(most);
+  if (!digits || text.size() > 6) return {{}, what + " трябва да е цяло число от " + range + "."};
+  const std::int64_t number = std::stoll(text);
+  if (number < least || number > most)
+    return {{}, what + " не може да е " + Quantity(number) + ": въведете число от " + range + "."};
+  return {number, ""};
 }
 
 }  // namespace banknotes

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,18 @@ std::string CountedOfDigits(const std::string& digits, Noun noun);
 // The noun alone, as it stands after `one` (true for a count of 1) or another count.
 const char* NounForm(Noun noun, bool one);
 
-// Items as a sentence lists them: "4, 3 и 1"; one alone, or none.
-std::string Listed(const std::vector<std::string>& items);
+// Items as a sentence lists them: "4, 3 и 1", or with "или" for a choice; one
+// alone, or none.
+std::string Listed(const std::vector<std::string>& items, const char* last = " и ");
+
+// A box's whole number from `least` to `most`, none for an empty box, or what
+// is wrong with it, said of `what` ("Сумата за плащане трябва да е цяло число от
+// 1 до 10 000.").
+struct WholeRead {
+  std::optional<std::int64_t> number;
+  std::string wrong;
+};
+WholeRead ReadWhole(const std::string& text, std::int64_t most, const std::string& what,
+                    std::int64_t least = 1);
 
 }  // namespace banknotes

@@ -122,5 +122,7 @@ extern const FormLayout kPracticeForm;
 extern const FormLayout kExploreForm;
 // The worksheet's choices, WorksheetForm: the desktop's dialog and the page's form.
 extern const FormLayout kWorksheetForm;
+// The window "Стъпка по стъпка", StepsForm.
+extern const FormLayout kStepsForm;
 
 }  // namespace banknotes

@@ -121,7 +121,7 @@ class ContentCopier {
       Copy(content_[std::string(name) + "_" + std::to_string(i)].text, texts[i]);
   }
   template <typename Choice>
-  requires std::is_enum_v<Choice> || std::is_same_v<Choice, int>
+  requires std::is_enum_v<Choice> || std::is_same_v<Choice, int> || std::is_same_v<Choice, bool>
   void operator()(std::string_view group, Choice& choice) {
     if (into_)
       choice = static_cast<Choice>(content_.Chosen(group));

@@ -24,6 +24,7 @@ enum class Use {
   Choose,       // an option chosen that was not
   ChooseAgain,  // an option clicked that was chosen already
   Change,       // a box's text changed as the user typed, pasted or cut
+  Tick,         // the time a reply asked for has passed; no control
 };
 
 // What a window asks of its front end.
@@ -33,6 +34,10 @@ struct Reply {
   std::string said;  // what screen readers are told; empty: nothing
   Asks asks = Asks::Nothing;
   std::uint32_t number = 0;  // the worksheet's number, for Asks::Worksheet
+  // More than 0: tick the window after so many milliseconds (a run that plays);
+  // a new tick asked for replaces one not yet come, and a tick the window no
+  // longer wants does nothing.
+  int tick_after_ms = 0;
 };
 
 class WindowLogic {

@@ -11,6 +11,7 @@ namespace banknotes {
 MadeWindow MakePracticeWindow(const Settings& settings, std::uint32_t random);
 MadeWindow MakeExploreWindow(const Settings& settings, std::uint32_t random);
 MadeWindow MakeWorksheetWindow(const Settings& settings, std::uint32_t random);
+MadeWindow MakeStepsWindow(const Settings& settings, std::uint32_t random);
 
 namespace {
 
@@ -20,7 +21,8 @@ struct Maker {
 };
 constexpr Maker kMakers[] = {{"PracticeForm", MakePracticeWindow},
                              {"ExploreForm", MakeExploreWindow},
-                             {"WorksheetForm", MakeWorksheetWindow}};
+                             {"WorksheetForm", MakeWorksheetWindow},
+                             {"StepsForm", MakeStepsWindow}};
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -59,11 +59,11 @@ dpkg-deb --field "$deb" Package Version Section Depends Recommends
 echo "lintian:"
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 
-# The practice and exploring windows are actions of the same desktop entry.
+# The practice, exploring and step-by-step windows are actions of the same desktop entry.
 entry="$work/destdir/usr/share/applications/$app_id.desktop"
-grep -qx 'Actions=practice;explore;' "$entry" && grep -qx 'Exec=banknotes --practice' "$entry" &&
-  grep -qx 'Exec=banknotes --explore' "$entry" ||
-  fail "the desktop entry has no actions that open the practice and exploring windows"
+grep -qx 'Actions=practice;explore;steps;' "$entry" && grep -qx 'Exec=banknotes --practice' "$entry" &&
+  grep -qx 'Exec=banknotes --explore' "$entry" && grep -qx 'Exec=banknotes --steps' "$entry" ||
+  fail "the desktop entry has no actions that open the practice, exploring and step-by-step windows"
 
 # starts TITLE ARGUMENT...: the unpacked program opens a window titled TITLE.
 starts() {
@@ -90,3 +90,4 @@ dpkg-deb -x "$deb" "$work/deb"
 starts 'Математика - минимален брой банкноти'
 starts 'Упражнение' --practice
 starts 'Изследване' --explore
+starts 'Стъпка по стъпка' --steps

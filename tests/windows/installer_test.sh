@@ -21,6 +21,7 @@ row="first page"
 name="Банкноти"
 practice="$name – Упражнение"
 explore="$name – Изследване"
+steps="$name – Стъпка по стъпка"
 windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 drive=$prefix/drive_c
 user_profile=$drive/users/$(id -un)
@@ -78,6 +79,10 @@ installed() {
   [ -f "$menu/$explore.lnk" ] || fail "no Start-menu entry $explore.lnk in $menu"
   tr -d '\0' <"$menu/$explore.lnk" | grep -q -- '--explore' ||
     fail "$explore.lnk does not start the program with --explore"
+  # And the step-by-step window's, with --steps.
+  [ -f "$menu/$steps.lnk" ] || fail "no Start-menu entry $steps.lnk in $menu"
+  tr -d '\0' <"$menu/$steps.lnk" | grep -q -- '--steps' ||
+    fail "$steps.lnk does not start the program with --steps"
   [ "$(value "$key" DisplayName)" = "$name" ] || fail "installed programs: name '$(value "$key" DisplayName)'"
   [ "$(value "$key" DisplayVersion)" = "$version" ] ||
     fail "installed programs: version '$(value "$key" DisplayVersion)'"
@@ -111,6 +116,7 @@ removed() {
   [ ! -e "$menu/$name.lnk" ] || fail "the Start-menu entry is left after uninstalling"
   [ ! -e "$menu/$practice.lnk" ] || fail "the practice entry is left after uninstalling"
   [ ! -e "$menu/$explore.lnk" ] || fail "the exploring entry is left after uninstalling"
+  [ ! -e "$menu/$steps.lnk" ] || fail "the step-by-step entry is left after uninstalling"
   for key in "$@"; do
     ! registered "$key" || fail "$key is left after uninstalling"
   done

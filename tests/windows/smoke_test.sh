@@ -86,7 +86,7 @@ pay_130 144
 
 # The practice and exploring windows, by their titles, as their Start-menu
 # entries start them.
-for window in "--practice Упражнение" "--explore Изследване"; do
+for window in "--practice Упражнение" "--explore Изследване" "--steps Стъпка по стъпка"; do
   read -r option title <<<"$window"
   "$wine_run" "$prefix" "$exe" "$option" &
   program=$!

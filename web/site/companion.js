@@ -14,6 +14,8 @@ export function companionPage(root, asked = () => {}) {
   const content = windowContent(root);
   const form = {read: content.read, write: content.write};
   let window_ = null;
+  // A run that plays asks for its next step by a tick; a new one replaces one not yet come.
+  let tick = 0;
 
   // Work on the content by the window's logic, then what it says of it.
   function act(work, opened = false) {
@@ -25,6 +27,10 @@ export function companionPage(root, asked = () => {}) {
       const answer = work(window_, content.read());
       content.write(answer.content);
       if (answer.said) announce(answer.said);
+      if (answer.tickAfter > 0) {
+        clearTimeout(tick);
+        tick = setTimeout(() => act((window, held) => window.act(held, '', 'tick')), answer.tickAfter);
+      }
       asked(answer, opened);
       return answer;
     }, form);

@@ -36,6 +36,17 @@ export function listBox(list) {
     return model.lines.length;
   }
 
+  // The line the window chose (the line of code run last), or none it chose.
+  const chosen = () => (model.selected >= 0 ? model.selected : -1);
+  function choose(index) {
+    if (typeof index === 'number') {
+      if (index !== model.selected) select(index);
+    } else if (model.selected >= 0) {
+      model.selected = -1;
+      rows.render();
+    }
+  }
+
   const selectedLine = () => (model.selected >= 0 ? model.lines[model.selected] : null);
   list.copyText = selectedLine;
 
@@ -54,5 +65,5 @@ export function listBox(list) {
   });
   copyMenu(list, {selectedLine, text, selectAt});
 
-  return {text, show};
+  return {text, show, chosen, choose};
 }

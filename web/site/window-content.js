@@ -32,7 +32,11 @@ export function windowContent(root) {
                                                       content[`${element.id}.chosen`])});
     } else if (element.matches('div.list')) {
       const list = listBox(element);
-      held.push({id: element.id, read: list.text, write: (lines) => { if (lines !== list.text()) list.show(lines); }});
+      held.push({id: element.id, read: list.text, chosen: list.chosen,
+                 write: (lines, content) => {
+                   if (lines !== list.text()) list.show(lines);
+                   list.choose(content[`${element.id}.chosen`]);
+                 }});
     }
   }
 

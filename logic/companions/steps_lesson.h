@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "logic/companions/steps.h"
+
+namespace banknotes {
+
+// The window "Стъпка по стъпка" as a lesson: an algorithm chosen, its input
+// typed, its run stepped, played on a timer, undone and restarted, the pupil
+// answering for the algorithm where it decides, and how the work grows. It
+// keeps the run and whether it plays; what is typed and shown is the state's.
+// It knows nothing of controls or timers: a tick asked for is a number.
+
+// How fast "Пусни" steps: one step a second up to one a frame of the screen.
+inline constexpr int kStepSpeeds = 4;
+inline constexpr int kStepMilliseconds[kStepSpeeds] = {1000, 250, 50, 16};
+
+struct StepsState {
+  StepAlgorithm algorithm = StepAlgorithm::LargestFirst;
+  std::string amount = "306";  // paid largest first
+  std::string sum = "10";      // split, or its ways counted
+  std::string payment_values = "100, 50, 20, 10, 5, 2, 1";
+  std::string split_values = "20, 10, 5, 2, 1";
+  CodeLanguage language = CodeLanguage::Bulgarian;
+  int speed = 1;               // of kStepMilliseconds
+  bool pupil_decides = false;  // "Ти си алгоритъмът"
+  std::vector<std::string> code;
+  std::optional<std::size_t> line;  // the line run last
+  std::string variables;
+  std::vector<std::string> made;
+  std::string counters;
+  std::string message;  // the last step, or what is wrong
+  std::string question;
+  std::string answer;
+  std::string verdict;
+  std::string tally;
+  std::string limit = "100";  // how the work grows, for sums up to it
+  std::vector<std::string> chart;
+  std::vector<std::string> figures;
+};
+
+enum class StepsAction {
+  Input,   // the algorithm, a sum or the values changed
+  Redraw,  // the code's language or the speed chosen
+  Step,
+  Back,
+  Play,
+  Stop,
+  Tick,  // the time a tick asked for has passed
+  ToEnd,
+  Restart,
+  Decide,  // who decides chosen
+  Answer,  // the pupil's answer given
+  Growth,  // how the work grows, shown for the limit typed
+};
+
+struct StepsReply {
+  std::string said;
+  int tick_after_ms = 0;  // more than 0: tick again after so long
+};
+
+// The largest sum each algorithm takes: a payment's, a table of ways', and the
+// combinations tried one by one.
+inline constexpr std::int64_t kLargestStepPayment = 1'000'000;
+inline constexpr std::int64_t kLargestStepSum = 10'000;
+inline constexpr std::uint64_t kMostStepCombinations = 10'000'000;
+
+class StepsLesson {
+ public:
+  // The run of what the state holds, or where it holds something wrong, the
+  // state's message says so.
+  void Open(StepsState& state);
+  StepsReply Act(StepsState& state, StepsAction action);
+
+ private:
+  // A new run where the input differs from the run's; false where the input
+  // is wrong, said in the state's message.
+  bool Follow(StepsState& state);
+  void Show(StepsState& state) const;
+
+  struct Input {
+    StepAlgorithm algorithm;
+    ValueSet values;
+    std::int64_t amount;
+    friend bool operator==(const Input&, const Input&) = default;
+  };
+  std::optional<Input> input_;
+  std::optional<StepRun> run_;
+  bool playing_ = false;
+};
+
+// The values a pupil types, "100, 50, 20": whole numbers, largest first once
+// read; or what is wrong.
+struct ValuesRead {
+  std::optional<ValueSet> values;
+  std::string wrong;
+};
+ValuesRead ReadValues(const std::string& text);
+
+// How the work grows drawn as bars on a logarithmic scale, two lines a sum:
+// the combinations tried and the counting's steps.
+std::vector<std::string> GrowthChart(const std::vector<GrowthRow>& rows);
+
+}  // namespace banknotes
