@@ -21,10 +21,11 @@ inline constexpr int kStepMilliseconds[kStepSpeeds] = {1000, 250, 50, 16};
 
 struct StepsState {
   StepAlgorithm algorithm = StepAlgorithm::LargestFirst;
-  std::string amount = "306";  // paid largest first
-  std::string sum = "10";      // split, or its ways counted
-  std::string payment_values = "100, 50, 20, 10, 5, 2, 1";
-  std::string split_values = "20, 10, 5, 2, 1";
+  // What the boxes hold at start is the window's table's.
+  std::string amount;  // paid largest first
+  std::string sum;     // split, or its ways counted
+  std::string payment_values;
+  std::string split_values;
   CodeLanguage language = CodeLanguage::Bulgarian;
   int speed = 1;               // of kStepMilliseconds
   bool pupil_decides = false;  // "Ти си алгоритъмът"
@@ -38,7 +39,7 @@ struct StepsState {
   std::string answer;
   std::string verdict;
   std::string tally;
-  std::string limit = "100";  // how the work grows, for sums up to it
+  std::string limit;  // how the work grows, for sums up to it
   std::vector<std::string> chart;
   std::vector<std::string> figures;
 };

@@ -149,6 +149,20 @@ def explore_window(orca, checks):
                  "Най-малката сума, за която алчният алгоритъм не дава най-малко: 6 (4 + 1 + 1, а може 3 + 3).")
 
 
+def steps_window(orca, checks):
+    # Back in the main window, F4 opens "Стъпка по стъпка"; three steps of
+    # largest first paying 306, each said as its line and what changed.
+    orca.key("alt+F4")
+    said = orca.key("F4") + orca.settle(1.5)
+    checks.check("F4 opens Стъпка по стъпка", said, "Стъпка по стъпка", "Първо най-голямата")
+    checks.check("Tab to the sum", orca.key("Tab"), "Сума за плащане text")
+    orca.key("Tab")
+    checks.check("Tab to Стъпка", orca.key("Tab"), "Стъпка push button")
+    checks.check("a first step", orca.key("space") + orca.settle(0.5), "ред 1: остатък = 306")
+    checks.check("a second step", orca.key("space") + orca.settle(0.5), "ред 2: стойност = 100")
+    checks.check("a third step", orca.key("space") + orca.settle(0.5), "ред 3: 100 ≤ 306: да")
+
+
 def main():
     program, work = sys.argv[1:3]
     checks = Checks()
@@ -157,6 +171,7 @@ def main():
         main_window(orca, checks)
         practice_window(orca, checks)
         explore_window(orca, checks)
+        steps_window(orca, checks)
     sys.exit(1 if checks.failed else 0)
 
 

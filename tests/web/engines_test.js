@@ -5,7 +5,8 @@
 // control by role and name, click, keys, run in the page, a screenshot), and
 // the same checks run in all three: paying, the overflow message, the limits,
 // pastes, listing 99 and 10, the list's keys, clearing, the practice's three
-// exercises at 320 and 412 pixels, the exploring page's till and cents at 320,
+// exercises at 320 and 412 pixels, the exploring page's till and cents and the
+// step-by-step page at 320,
 // the policy and offline use. Where a driver cannot make
 // a check, the output says so. Prints each check and each engine's figures;
 // exits with 1 when a check fails. Timings are figures, never checks.
@@ -467,6 +468,41 @@ async function explorePage(engine, url, width) {
   await tab.close();
 }
 
+// ---- "Стъпка по стъпка" at a phone's width: 306 stepped and undone, 99's
+// combinations run to the end and timed, the code and the chart without
+// sideways scrolling.
+async function stepsPage(engine, url, width) {
+  const where = engine.narrowest && width < engine.narrowest ? ` (in a frame ${width} px wide)` : '';
+  const tab = await engine.tab({width, height: 640});
+  await tab.goto(`${url}steps.html`);
+  await tab.evaluate(loaded);
+  const shown = () => tab.evaluate(() => Banknotes.whenLoaded(() => ({
+    said: document.getElementById('Label1_0').textContent,
+    line: document.querySelector('#List1_0 [aria-selected="true"]')?.textContent ?? '',
+    counters: document.getElementById('Text5').value.split('\n'),
+    sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+  })));
+  for (let i = 0; i < 5; ++i) await tab.click('Command1_0');
+  const fifth = await shown();
+  await tab.screenshot(shot(engine, `steps-${width}-largest-first`));
+  await tab.click('Command1_1');
+  const back = await shown();
+  await tab.click('Option1_1');
+  await fill(tab, 'Text3_1', '99');
+  const started = Date.now();
+  await tab.click('Command1_4');
+  const ninetyNine = await shown();
+  figures.push([engine.name, `"Стъпка по стъпка", 99 run to the end at ${width} px: ${Date.now() - started} ms`]);
+  await tab.screenshot(shot(engine, `steps-${width}-every-combination-99`));
+  check(engine.name, `"Стъпка по стъпка" at ${width} px${where}: 306 stepped and back a step; 99 to its end; no sideways scrolling`,
+        fifth.said === 'ред 5: остават 206' && fifth.line.includes('остатък ← остатък − стойност') &&
+            back.said === 'ред 4: дава 100' && ninetyNine.said === 'ред 8: край: 3950 начина' &&
+            ninetyNine.counters[1] === 'Опитани комбинации: 5\u00a0000\u00a0000' &&
+            fifth.sideways <= 0 && ninetyNine.sideways <= 0,
+        JSON.stringify([fifth, back, ninetyNine]));
+  await tab.close();
+}
+
 // ---- The practice page as wide as a school's desktop: the wallet and the
 // counter drawn, paid by clicks and by a drag.
 async function paidWithMoney(engine, url) {
@@ -575,6 +611,7 @@ async function main() {
       await mainPage(engine, server.url);
       for (const width of [320, 412]) await practicePage(engine, server.url, width);
       await explorePage(engine, server.url, 320);
+      await stepsPage(engine, server.url, 320);
       await paidWithMoney(engine, server.url);
       await offline(engine, server, site);
     } catch (error) {
