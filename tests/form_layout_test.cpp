@@ -73,7 +73,7 @@ TEST_P(FormLayouts, ControlsAreWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts,
                          ::testing::Values(&kMainForm, &kPracticeForm, &kExploreForm,
-                                           &kWorksheetForm),
+                                           &kWorksheetForm, &kStepsForm),
                          [](const auto& info) { return std::string(info.param->name); });
 
 TEST(MainFormLayout, FocusTakesTheWindowsTabOrder) {

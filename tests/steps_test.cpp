@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "logic/companions/steps_lesson.h"
 #include "logic/form/dispatch.h"
 #include "logic/money/number_text.h"
 #include "logic/money/paying.h"
@@ -383,7 +385,11 @@ TEST(StepsWindow, ThePupilDecidesAndIsToldWhy) {
 
 TEST(StepsWindow, ShowsHowTheWorkGrowsAsAChartAndItsTable) {
   StepsWindowDriver window;
+  window.content.Choose("Option1", kGrowthView);
+  window.Use("Option1_3", Use::Choose);
   EXPECT_EQ(window.content["Text9"].text, "100");
+  EXPECT_EQ(window.content["Label1_1"].text,
+            "Показани са сумите до 100 със стойностите 20, 10, 5, 2 и 1.");
   const std::vector<GrowthRow> rows = WorkGrowth(kSplitSet, 100);
   // The times are measured anew, so the lines are compared up to them.
   const auto untimed = [](std::vector<std::string> lines) {
@@ -391,19 +397,61 @@ TEST(StepsWindow, ShowsHowTheWorkGrowsAsAChartAndItsTable) {
     return lines;
   };
   EXPECT_EQ(untimed(window.content["List1_3"].lines), untimed(WorkGrowthLines(rows)));
-  const std::vector<std::string>& chart = window.content["List1_2"].lines;
-  ASSERT_EQ(chart.size(), 3 * rows.size());
-  // Three marks a power of ten: 99's 5 000 000 combinations take 21, 100's 495… steps 9.
-  EXPECT_EQ(chart[0], "Сума 1:");
-  EXPECT_EQ(chart.back().rfind("░░░░░░░░░ ", 0), 0u) << chart.back();
+  EXPECT_EQ(window.content["Picture1"].picture, GrowthChart(rows));
   window.content["Text9"].text = "10000";
   window.Use("Text9", Use::Enter);
   EXPECT_EQ(window.content["List1_3"].lines.back().rfind("Сума 10\u00a0000: около ", 0), 0u);
+  // Typing does not measure again; Enter or „Покажи“ does.
+  window.content["Text3_3"].text = "4, 3, 1";
+  EXPECT_EQ(window.Use("Text3_3", Use::Change).said, "");
   window.content["Text9"].text = "0";
-  const std::vector<std::string> before = window.content["List1_2"].lines;
+  const WindowContent before = window.content;
   EXPECT_EQ(window.Use("Command3").said,
             "Сумата, до която не може да е 0: въведете число от 1 до 10\u00a0000.");
-  EXPECT_EQ(window.content["List1_2"].lines, before);
+  EXPECT_EQ(window.content["List1_3"], before["List1_3"]);
+  EXPECT_EQ(window.content["Picture1"], before["Picture1"]);
+}
+
+// The chart: both series rise from left to right on logarithmic scales, each
+// point where its count puts it, within the picture.
+TEST(GrowthChart, PutsEachCountOnItsPowerOfTen) {
+  const std::vector<GrowthRow> rows = WorkGrowth(kSplitSet, 1000);
+  const Picture chart = GrowthChart(rows);
+  std::vector<const Shape*> series;
+  for (const Shape& shape : chart.shapes)
+    if (shape.kind == Shape::Line && shape.points.size() == 2 * rows.size())
+      series.push_back(&shape);
+  ASSERT_EQ(series.size(), 2u);
+  const Shape& tried = *series[0];
+  const Shape& counted = *series[1];
+  EXPECT_TRUE(counted.dashed);
+  EXPECT_FALSE(tried.dashed);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    EXPECT_GT(tried.points[2 * i], tried.points[2 * i - 2]) << i;      // further right
+    EXPECT_LE(tried.points[2 * i + 1], tried.points[2 * i - 1]) << i;  // higher or level
+    EXPECT_LT(counted.points[2 * i + 1], counted.points[2 * i - 1]) << i;
+  }
+  // For 1 and 2 the counting takes more steps than there are combinations; by
+  // 1000 trying every combination is far more work.
+  EXPECT_GT(tried.points[3], counted.points[3]);
+  EXPECT_LT(tried.points.back() + 100, counted.points.back());
+  for (const Shape& shape : chart.shapes)
+    for (std::size_t k = 0; k + 1 < shape.points.size(); k += 2) {
+      EXPECT_GE(shape.points[k], 0);
+      EXPECT_LE(shape.points[k], chart.width);
+      EXPECT_GE(shape.points[k + 1], 0);
+      EXPECT_LE(shape.points[k + 1], chart.height);
+    }
+  // The counts' axis is labelled at its powers of ten, the sums' at 1, 10, 100 and 1000.
+  std::vector<std::string> words;
+  for (const Shape& shape : chart.shapes)
+    if (shape.kind == Shape::Words) words.push_back(shape.words);
+  for (const char* label :
+       {"1", "10", "10²", "10⁸", "100", "1000", "сума", "опитани комбинации", "стъпки на броенето"})
+    EXPECT_NE(std::find(words.begin(), words.end(), label), words.end()) << label;
+  EXPECT_TRUE(GrowthChart({}).shapes.empty());
+  EXPECT_NE(PictureSvg(chart).find("stroke-dasharray"), std::string::npos);
+  EXPECT_EQ(PictureSvg(Picture{}), "");
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ TEST(TextRules, CatchWhatTheyAreFor) {
 // What the windows' tables say: captions, names and descriptions.
 std::vector<std::string> TableTexts() {
   std::vector<std::string> texts;
-  for (const FormLayout* layout : {&kMainForm, &kPracticeForm, &kExploreForm, &kWorksheetForm})
+  for (const FormLayout* layout :
+       {&kMainForm, &kPracticeForm, &kExploreForm, &kWorksheetForm, &kStepsForm})
     for (const Control& control : layout->controls) {
       if (layout != &kMainForm) texts.emplace_back(control.text);
       texts.emplace_back(control.accessible_name);
@@ -152,6 +153,37 @@ std::vector<std::string> AnsweredTexts() {
   for (const Outcome outcome : {Outcome::Overflow, Outcome::DivisionByZero})
     add(std::string(FailureText(outcome)));
   add(std::string(kUnexpectedFailureText));
+  // Step by step: every button and view, the pupil's answers, wrong input.
+  {
+    MadeWindow steps = MakeWindow("StepsForm", {}, 1);
+    WindowContent content = steps.logic->Fresh();
+    steps.logic->Open(content);
+    const auto act = [&](std::string_view id, Use use = Use::Press) {
+      add(steps.logic->Act(content, id, use).said);
+      for (const char* shown :
+           {"Label1_0", "Text4", "Text5", "Label6", "Label7", "Label8", "Label1_1"})
+        add(content[shown].text);
+      for (const char* lines : {"List1_0", "List1_1", "List1_3"})
+        for (const std::string& line : content[lines].lines) add(line);
+    };
+    for (int view = 0; view < 4; ++view) {
+      content.Choose("Option1", view);
+      act("Option1_" + std::to_string(view), Use::Choose);
+      content.Choose("Option4", 1);
+      act("Option4_1", Use::Choose);
+      for (const char* button : {"Command1_0", "Command1_0", "Command1_0", "Command1_2",
+                                 "Command1_3", "Command1_1", "Command1_4"})
+        act(button);
+      content["Text6"].text = "1";
+      act("Command2");
+      act("Command1_5");
+    }
+    for (const char* wrong : {"", "0", "5, 5", "x", "1000000"}) {
+      content["Text3_3"].text = wrong;
+      content["Text9"].text = wrong;
+      act("Command3");
+    }
+  }
   return texts;
 }
 

@@ -242,6 +242,7 @@ val PageOf(const WindowContent& content) {
     if (holds == Holds::Text) page.set(id, content.at(i).text);
     if (holds == Holds::Lines) page.set(id, JoinLines(content.at(i).lines));
     if (holds == Holds::Mark) page.set(id, content.at(i).mark);
+    if (holds == Holds::Picture) page.set(id + ".svg", PictureSvg(content.at(i).picture));
   }
   return page;
 }

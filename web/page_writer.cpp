@@ -291,6 +291,10 @@ class FormWriter {
         return Join({"<button", own, " class=\"button\" type=\"button\" aria-describedby=\"", id,
                      "-about\">", text, "</button>\n<span id=\"", id, "-about\" hidden>",
                      Escape(control.description), "</span>\n"});
+      case ControlKind::Picture:
+        // The logic's drawing, written in by the page; its name says what it shows.
+        return Join(
+            {"<div", own, " class=\"picture\" role=\"img\" aria-label=\"", name, "\"></div>\n"});
       case ControlKind::ListBox:
         // Drawn, its lines side by side, each pressed to take one back.
         if (control.drawn)

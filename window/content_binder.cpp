@@ -99,6 +99,7 @@ void ContentBinder::Bind(std::size_t i) {
       break;
     }
     case ControlKind::Frame:
+    case ControlKind::Picture:
       break;
   }
 }
@@ -142,6 +143,7 @@ void ContentBinder::Write(const WindowContent& content) {
     if (auto* option = qobject_cast<QRadioButton*>(widget); option && from.mark)
       option->setChecked(true);
     if (auto* drawn = DrawnLines(i)) drawn->SetHeaps(from.money);
+    if (auto* picture = dynamic_cast<PictureView*>(widget)) picture->SetPicture(from.picture);
     if (lines_[i] && lines_[i]->lines().lines() != from.lines) {
       ListBox lines;
       lines.Assign(from.lines);

@@ -18,12 +18,12 @@ namespace {
 
 QColor ToQColor(Colour colour) { return QColor(colour.red, colour.green, colour.blue); }
 
-// The note or coin drawn at `scale` pixels a millimetre from `at`.
-void PaintAt(QPainter& painter, const Piece& piece, QPointF at, double scale) {
+// Shapes drawn at `scale` pixels a unit (a note's millimetre) from `at`.
+void PaintAt(QPainter& painter, const std::vector<Shape>& shapes, QPointF at, double scale) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  for (const Shape& shape : Drawing(piece)) {
+  for (const Shape& shape : shapes) {
     const QRectF place(at.x() + shape.x * scale, at.y() + shape.y * scale, shape.width * scale,
                        shape.height * scale);
     painter.setBrush(ToQColor(shape.fill));
@@ -36,6 +36,16 @@ void PaintAt(QPainter& painter, const Piece& piece, QPointF at, double scale) {
       case Shape::Round:
         painter.drawEllipse(place);
         break;
+      case Shape::Line: {
+        QPolygonF line;
+        for (std::size_t i = 0; i + 1 < shape.points.size(); i += 2)
+          line << QPointF(at.x() + shape.points[i] * scale, at.y() + shape.points[i + 1] * scale);
+        QPen pen(ToQColor(shape.line), shape.line_width * scale);
+        if (shape.dashed) pen.setDashPattern({4, 4});
+        painter.setPen(pen);
+        painter.drawPolyline(line);
+        break;
+      }
       case Shape::Words: {
         // As SVG sets text: the middle of its base line at the point.
         QFont font = painter.font();
@@ -43,7 +53,8 @@ void PaintAt(QPainter& painter, const Piece& piece, QPointF at, double scale) {
         font.setBold(shape.bold);
         QPainterPath path;
         path.addText(0, 0, font, QString::fromStdString(shape.words));
-        path.translate(place.x() - path.boundingRect().width() / 2 - path.boundingRect().left(),
+        const double width = path.boundingRect().width();
+        path.translate(place.x() - width * (shape.anchor + 1) / 2 - path.boundingRect().left(),
                        place.y());
         painter.setPen(Qt::NoPen);
         painter.drawPath(path);
@@ -60,7 +71,24 @@ void PaintPiece(QPainter& painter, const Piece& piece, const QRectF& into) {
   const double scale = std::min(into.width() / piece.width_mm, into.height() / piece.height_mm);
   const QPointF at(into.center().x() - piece.width_mm * scale / 2,
                    into.center().y() - piece.height_mm * scale / 2);
-  PaintAt(painter, piece, at, scale);
+  PaintAt(painter, Drawing(piece), at, scale);
+}
+
+void PictureView::SetPicture(const Picture& picture) {
+  if (picture == picture_) return;
+  picture_ = picture;
+  update();
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().base());
+  if (picture_.shapes.empty() || picture_.width <= 0 || picture_.height <= 0) return;
+  // As large as fits, in its proportions, centred: as the page's SVG meets its box.
+  const double scale = std::min(width() / picture_.width, height() / picture_.height);
+  const QPointF at((width() - picture_.width * scale) / 2,
+                   (height() - picture_.height * scale) / 2);
+  PaintAt(painter, picture_.shapes, at, scale);
 }
 
 void MoneyButton::SetMoney(const Heap& heap) {

@@ -20,6 +20,19 @@ namespace banknotes {
 // A note or coin as large as fits `into`, in its proportions, centred.
 void PaintPiece(QPainter& painter, const Piece& piece, const QRectF& into);
 
+// A picture of the logic's own (a chart), as large as fits, centred.
+class PictureView : public QWidget {
+ public:
+  using QWidget::QWidget;
+  void SetPicture(const Picture& picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Picture picture_;
+};
+
 // A button whose face is a note or coin, with the focus drawn around it; with no
 // money it is a plain button.
 class MoneyButton : public QPushButton {

@@ -104,6 +104,8 @@ QWidget* Make(const Control& control, QWidget* parent) {
       button->setAutoDefault(true);
       return button;
     }
+    case ControlKind::Picture:
+      return new PictureView(parent);
     case ControlKind::ListBox: {
       auto* list = new LinesView(parent);
       list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

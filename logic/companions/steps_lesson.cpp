@@ -56,36 +56,106 @@ ValuesRead ReadValues(const std::string& text) {
   return {values, ""};
 }
 
-std::vector<std::string> GrowthChart(const std::vector<GrowthRow>& rows) {
-  // Three marks a power of ten, and one for a count of 1.
-  const auto bar = [](double count, const char* mark) {
-    const int marks = 1 + static_cast<int>(std::lround(3 * std::log10(std::max(1.0, count))));
-    std::string drawn;
-    for (int i = 0; i < marks; ++i) drawn += mark;
-    return drawn;
+Picture GrowthChart(const std::vector<GrowthRow>& rows) {
+  if (rows.empty()) return {};
+  constexpr double kWidth = 600, kHeight = 400;
+  // Letters large enough to read at a phone's width, where the chart is 300 px wide.
+  constexpr double kLeft = 72, kRight = 24, kTop = 66, kBottom = 52, kText = 18;
+  constexpr Colour kInk{0, 0, 0}, kGrid{200, 200, 200};
+  constexpr Colour kTried{0, 70, 170}, kCounted{190, 70, 0};
+  double top_count = 1;
+  for (const GrowthRow& row : rows)
+    top_count = std::max({top_count, row.combinations.ToDouble(), static_cast<double>(row.steps)});
+  const int decades = std::max(1, static_cast<int>(std::ceil(std::log10(top_count) - 1e-9)));
+  const int sum_decades = std::max(
+      1, static_cast<int>(std::ceil(std::log10(static_cast<double>(rows.back().sum)) - 1e-9)));
+  const double plot_width = kWidth - kLeft - kRight, plot_height = kHeight - kTop - kBottom;
+  const auto x = [&](double sum) { return kLeft + plot_width * std::log10(sum) / sum_decades; };
+  const auto y = [&](double count) {
+    return kTop + plot_height * (1 - std::log10(std::max(1.0, count)) / decades);
   };
-  std::vector<std::string> chart;
-  for (const GrowthRow& row : rows) {
-    chart.push_back("Сума " + Quantity(row.sum) + ":");
-    const bool exact = row.combinations.AtMost(9'999'999);
-    chart.push_back(bar(row.combinations.ToDouble(), "█") + " " +
-                    (exact ? CountedOfDigits(row.combinations.Digits(), Noun::Combination)
-                           : "около " + TwoFigures(row.combinations.ToDouble()) + " комбинации"));
-    chart.push_back(bar(static_cast<double>(row.steps), "░") + " " +
-                    Counted(static_cast<std::int64_t>(row.steps), Noun::Step));
+  Picture picture{kWidth, kHeight, {}};
+  auto& shapes = picture.shapes;
+  const auto words = [&](double at_x, double at_y, std::string text, int anchor) {
+    shapes.push_back({.kind = Shape::Words,
+                      .x = at_x,
+                      .y = at_y,
+                      .fill = kInk,
+                      .words = std::move(text),
+                      .size = kText,
+                      .anchor = anchor});
+  };
+  // A line at every power of ten of the counts, labelled where there is room.
+  const int every = decades > 10 ? 2 : 1;
+  for (int decade = 0; decade <= decades; ++decade) {
+    shapes.push_back(
+        {.kind = Shape::Line,
+         .line = kGrid,
+         .line_width = 1,
+         .points = {kLeft, y(std::pow(10, decade)), kWidth - kRight, y(std::pow(10, decade))}});
+    if (decade % every == 0)
+      words(kLeft - 6, y(std::pow(10, decade)) + kText / 3, PowerOfTenText(decade), 1);
   }
-  return chart;
+  for (int decade = 0; decade <= sum_decades; ++decade) {
+    const double at = x(std::pow(10, decade));
+    shapes.push_back({.kind = Shape::Line,
+                      .line = kGrid,
+                      .line_width = 1,
+                      .points = {at, kTop, at, kHeight - kBottom}});
+    words(at, kHeight - kBottom + kText + 4,
+          Quantity(static_cast<std::int64_t>(std::pow(10, decade))), 0);
+  }
+  shapes.push_back(
+      {.kind = Shape::Line,
+       .line = kInk,
+       .line_width = 1.5,
+       .points = {kLeft, kTop, kLeft, kHeight - kBottom, kWidth - kRight, kHeight - kBottom}});
+  words(kLeft + plot_width / 2, kHeight - 6, "сума", 0);
+  // The two series, each a line through its marks.
+  Shape tried{.kind = Shape::Line, .line = kTried, .line_width = 2.5};
+  Shape counted{.kind = Shape::Line, .line = kCounted, .line_width = 2.5, .dashed = true};
+  for (const GrowthRow& row : rows) {
+    const double at = x(static_cast<double>(row.sum));
+    const double high = y(row.combinations.ToDouble()), low = y(static_cast<double>(row.steps));
+    tried.points.insert(tried.points.end(), {at, high});
+    counted.points.insert(counted.points.end(), {at, low});
+    shapes.push_back({.kind = Shape::Round,
+                      .x = at - 4,
+                      .y = high - 4,
+                      .width = 8,
+                      .height = 8,
+                      .fill = kTried});
+    shapes.push_back(
+        {.kind = Shape::Box, .x = at - 4, .y = low - 4, .width = 8, .height = 8, .fill = kCounted});
+  }
+  shapes.push_back(tried);
+  shapes.push_back(counted);
+  // The legend, over the chart.
+  shapes.push_back({.kind = Shape::Line,
+                    .line = kTried,
+                    .line_width = 2.5,
+                    .points = {kLeft, 20, kLeft + 36, 20}});
+  words(kLeft + 44, 20 + kText / 3, "опитани комбинации", -1);
+  shapes.push_back({.kind = Shape::Line,
+                    .line = kCounted,
+                    .line_width = 2.5,
+                    .points = {kLeft + 250, 20, kLeft + 286, 20},
+                    .dashed = true});
+  words(kLeft + 294, 20 + kText / 3, "стъпки на броенето", -1);
+  words(kLeft, 50, "брой (логаритмична скала)", -1);
+  return picture;
 }
 
 bool StepsLesson::Follow(StepsState& state) {
-  const bool pays = state.algorithm == StepAlgorithm::LargestFirst;
+  const auto algorithm = static_cast<StepAlgorithm>(std::min(state.view, kStepAlgorithms - 1));
+  const bool pays = algorithm == StepAlgorithm::LargestFirst;
   const ValuesRead values = ReadValues(pays ? state.payment_values : state.split_values);
   const WholeRead amount = pays ? ReadWhole(state.amount, kLargestStepPayment, "Сумата за плащане")
                                 : ReadWhole(state.sum, kLargestStepSum, "Сумата за разбиване");
   std::string wrong = !amount.wrong.empty() ? amount.wrong : values.wrong;
   if (wrong.empty() && !amount.number)
     wrong = pays ? "Напишете сума за плащане." : "Напишете сума за разбиване.";
-  if (wrong.empty() && state.algorithm == StepAlgorithm::EveryCombination &&
+  if (wrong.empty() && algorithm == StepAlgorithm::EveryCombination &&
       !Combinations(*values.values, *amount.number).AtMost(kMostStepCombinations))
     wrong = "Комбинациите за " + Quantity(*amount.number) + " са около " +
             TwoFigures(Combinations(*values.values, *amount.number).ToDouble()) +
@@ -95,7 +165,7 @@ bool StepsLesson::Follow(StepsState& state) {
     playing_ = false;
     return false;
   }
-  const Input input{state.algorithm, *values.values, *amount.number};
+  const Input input{algorithm, *values.values, *amount.number};
   if (input_ != input) {
     input_ = input;
     run_.emplace(input.algorithm, input.values, input.amount);
@@ -106,6 +176,8 @@ bool StepsLesson::Follow(StepsState& state) {
 }
 
 void StepsLesson::Show(StepsState& state) const {
+  state.chart = GrowthChart(growth_);
+  state.figures = WorkGrowthLines(growth_);
   if (!run_) return;
   state.code = run_->Code(state.language);
   state.line = run_->line();
@@ -113,9 +185,9 @@ void StepsLesson::Show(StepsState& state) const {
   state.made = run_->Made();
   state.counters = Joined(run_->Counters());
   const std::optional<StepQuestion> question = run_->Question();
-  state.question = !state.pupil_decides ? ""
-                   : question           ? Asked(*question)
-                   : run_->done()       ? "Алгоритъмът свърши."
+  state.question = !state.pupil_decides || state.view == kGrowthView ? ""
+                   : question                                        ? Asked(*question)
+                   : run_->done() ? "Алгоритъмът свърши."
                                   : "Сега алгоритъмът не избира. Натиснете „Стъпка“.";
   state.tally = run_->answers() == 0 ? ""
                                      : "Верни отговори: " + Quantity(run_->right_answers()) +
@@ -124,33 +196,40 @@ void StepsLesson::Show(StepsState& state) const {
 
 void StepsLesson::Open(StepsState& state) {
   if (Follow(state)) state.message = run_->Said();
+  Grow(state);
   Show(state);
-  if (state.chart.empty()) Act(state, StepsAction::Growth);
 }
 
 StepsReply StepsLesson::Act(StepsState& state, StepsAction action) {
-  if (action == StepsAction::Growth) {
-    const ValuesRead values = ReadValues(state.split_values);
-    const WholeRead limit = ReadWhole(state.limit, kLargestGrowthSum, "Сумата, до която");
-    const std::string wrong = !values.wrong.empty()  ? values.wrong
-                              : !limit.wrong.empty() ? limit.wrong
-                              : !limit.number        ? "Напишете до коя сума."
-                                                     : "";
-    if (!wrong.empty()) {
-      state.message = wrong;
-      return {.said = wrong};
-    }
-    const std::vector<GrowthRow> rows = WorkGrowth(*values.values, *limit.number);
-    state.chart = GrowthChart(rows);
-    state.figures = WorkGrowthLines(rows);
-    return {.said = "Работата за суми до " + Quantity(*limit.number) + " е показана."};
+  const StepsReply reply = Do(state, action);
+  Show(state);
+  return reply;
+}
+
+StepsReply StepsLesson::Grow(StepsState& state) {
+  const ValuesRead values = ReadValues(state.split_values);
+  const WholeRead limit = ReadWhole(state.limit, kLargestGrowthSum, "Сумата, до която");
+  const std::string wrong = !values.wrong.empty()  ? values.wrong
+                            : !limit.wrong.empty() ? limit.wrong
+                            : !limit.number        ? "Напишете до коя сума."
+                                                   : "";
+  if (!wrong.empty()) {
+    state.growth_message = wrong;
+    return {.said = wrong};
   }
-  if (action == StepsAction::Tick && !playing_) return {};
-  const bool followed = Follow(state);
-  if (!followed) {
-    Show(state);
-    return {.said = state.message};
-  }
+  growth_ = WorkGrowth(*values.values, *limit.number);
+  std::vector<std::string> named;
+  for (const int value : *values.values) named.push_back(Quantity(value));
+  state.growth_message = "Показани са сумите до " + Quantity(*limit.number) + " със стойностите " +
+                         Listed(named) + ".";
+  return {.said = state.growth_message};
+}
+
+StepsReply StepsLesson::Do(StepsState& state, StepsAction action) {
+  if (action == StepsAction::Growth || (state.view == kGrowthView && action == StepsAction::Input))
+    return Grow(state);
+  if (state.view == kGrowthView || (action == StepsAction::Tick && !playing_)) return {};
+  if (!Follow(state)) return {.said = state.message};
   StepsReply reply;
   const std::optional<StepQuestion> asked =
       state.pupil_decides ? run_->Question() : std::optional<StepQuestion>();
@@ -226,7 +305,6 @@ StepsReply StepsLesson::Act(StepsState& state, StepsAction action) {
     case StepsAction::Growth:
       break;
   }
-  Show(state);
   return reply;
 }
 

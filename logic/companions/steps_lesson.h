@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "logic/companions/steps.h"
+#include "logic/money/drawn_money.h"
 
 namespace banknotes {
 
@@ -19,8 +20,11 @@ namespace banknotes {
 inline constexpr int kStepSpeeds = 4;
 inline constexpr int kStepMilliseconds[kStepSpeeds] = {1000, 250, 50, 16};
 
+// What the window shows: one of the algorithms, or how their work grows.
+inline constexpr int kGrowthView = kStepAlgorithms;
+
 struct StepsState {
-  StepAlgorithm algorithm = StepAlgorithm::LargestFirst;
+  int view = 0;  // a StepAlgorithm, or kGrowthView
   // What the boxes hold at start is the window's table's.
   std::string amount;  // paid largest first
   std::string sum;     // split, or its ways counted
@@ -40,12 +44,13 @@ struct StepsState {
   std::string verdict;
   std::string tally;
   std::string limit;  // how the work grows, for sums up to it
-  std::vector<std::string> chart;
+  Picture chart;
   std::vector<std::string> figures;
+  std::string growth_message;
 };
 
 enum class StepsAction {
-  Input,   // the algorithm, a sum or the values changed
+  Input,   // the view, a sum or the values changed
   Redraw,  // the code's language or the speed chosen
   Step,
   Back,
@@ -83,6 +88,9 @@ class StepsLesson {
   bool Follow(StepsState& state);
   void Show(StepsState& state) const;
 
+  StepsReply Do(StepsState& state, StepsAction action);
+  StepsReply Grow(StepsState& state);
+
   struct Input {
     StepAlgorithm algorithm;
     ValueSet values;
@@ -92,6 +100,8 @@ class StepsLesson {
   std::optional<Input> input_;
   std::optional<StepRun> run_;
   bool playing_ = false;
+  // How the work grows, as last shown.
+  std::vector<GrowthRow> growth_;
 };
 
 // The values a pupil types, "100, 50, 20": whole numbers, largest first once
@@ -102,8 +112,9 @@ struct ValuesRead {
 };
 ValuesRead ReadValues(const std::string& text);
 
-// How the work grows drawn as bars on a logarithmic scale, two lines a sum:
-// the combinations tried and the counting's steps.
-std::vector<std::string> GrowthChart(const std::vector<GrowthRow>& rows);
+// How the work grows as a chart on logarithmic scales: the combinations tried
+// (a whole line, round marks) and the counting's steps (a dashed line, square
+// marks) against the sum, with a line of each power of ten.
+Picture GrowthChart(const std::vector<GrowthRow>& rows);
 
 }  // namespace banknotes

@@ -160,9 +160,9 @@ std::string ViewBox(const Piece& piece) {
 }
 
 // The drawing's shapes as SVG elements.
-std::string SvgShapes(const Piece& piece) {
+std::string SvgShapes(const std::vector<Shape>& shapes) {
   std::string svg;
-  for (const Shape& shape : Drawing(piece)) {
+  for (const Shape& shape : shapes) {
     const std::string paint =
         " fill=\"" + Hex(shape.fill) + "\"" +
         (shape.line_width > 0 ? " stroke=\"" + Hex(shape.line) + "\" stroke-width=\"" +
@@ -179,9 +179,25 @@ std::string SvgShapes(const Piece& piece) {
                Number(shape.y + shape.height / 2) + "\" rx=\"" + Number(shape.width / 2) +
                "\" ry=\"" + Number(shape.height / 2) + "\"" + paint + "/>";
         break;
+      case Shape::Line: {
+        std::string points;
+        for (std::size_t i = 0; i + 1 < shape.points.size(); i += 2)
+          points.append(i ? " " : "")
+              .append(Number(shape.points[i]))
+              .append(",")
+              .append(Number(shape.points[i + 1]));
+        svg += "<polyline points=\"" + points + "\" fill=\"none\" stroke=\"" + Hex(shape.line) +
+               "\" stroke-width=\"" + Number(shape.line_width) + "\"" +
+               (shape.dashed ? " stroke-dasharray=\"" + Number(shape.line_width * 4) + "\"" : "") +
+               "/>";
+        break;
+      }
       case Shape::Words:
-        svg += "<text x=\"" + Number(shape.x) + "\" y=\"" + Number(shape.y) +
-               "\" text-anchor=\"middle\" font-size=\"" + Number(shape.size) + "\"" +
+        svg += "<text x=\"" + Number(shape.x) + "\" y=\"" + Number(shape.y) + "\" text-anchor=\"" +
+               (shape.anchor < 0   ? "start"
+                : shape.anchor > 0 ? "end"
+                                   : "middle") +
+               "\" font-size=\"" + Number(shape.size) + "\"" +
                (shape.bold ? " font-weight=\"bold\"" : "") + paint + ">" + Escaped(shape.words) +
                "</text>";
         break;
@@ -196,7 +212,14 @@ std::string Svg(const Piece& piece, double height) {
   const double width = height * piece.width_mm / piece.height_mm;
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" aria-label=\"" +
          Escaped(PieceName(piece)) + "\" width=\"" + Number(width) + "\" height=\"" +
-         Number(height) + "\" " + ViewBox(piece) + ">" + SvgShapes(piece) + "</svg>";
+         Number(height) + "\" " + ViewBox(piece) + ">" + SvgShapes(Drawing(piece)) + "</svg>";
+}
+
+std::string PictureSvg(const Picture& picture) {
+  if (picture.shapes.empty()) return {};
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" aria-hidden=\"true\" viewBox=\"0 0 " +
+         Number(picture.width) + " " + Number(picture.height) + "\">" + SvgShapes(picture.shapes) +
+         "</svg>";
 }
 
 std::string SvgSymbols(const std::vector<std::int64_t>& cents) {
@@ -204,7 +227,7 @@ std::string SvgSymbols(const std::vector<std::int64_t>& cents) {
   for (const Piece& piece : kEuroPieces)
     if (cents.empty() || std::find(cents.begin(), cents.end(), piece.cents) != cents.end())
       svg += "<symbol id=\"money-" + std::to_string(piece.cents) + "\" " + ViewBox(piece) + ">" +
-             SvgShapes(piece) + "</symbol>";
+             SvgShapes(Drawing(piece)) + "</symbol>";
   return svg + "</svg>";
 }
 

@@ -68,9 +68,10 @@ const Piece* FindPiece(std::int64_t cents);
 // "Монета от 50 цента", "Монета от 1 цент".
 std::string PieceName(const Piece& piece);
 
-// One shape of a drawing, in millimetres from the piece's top left corner.
+// One shape of a drawing, in millimetres from the piece's top left corner, or in
+// a picture's own units from its top left corner.
 struct Shape {
-  enum Kind { Box, Round, Words } kind;
+  enum Kind { Box, Round, Words, Line } kind;
   double x = 0, y = 0, width = 0, height = 0;  // Words: x, y is the middle of the line's base
   double corner = 0;                           // a box's rounded corners
   Colour fill{};
@@ -79,8 +80,26 @@ struct Shape {
   std::string words = {};
   double size = 0;  // the font's size, its em
   bool bold = false;
+  // Words: their start (-1), middle (0) or end (1) at x.
+  int anchor = 0;
+  // A line: its points, x and y in turn; dashed or whole.
+  std::vector<double> points = {};
+  bool dashed = false;
+
+  friend bool operator==(const Shape&, const Shape&) = default;
 };
 std::vector<Shape> Drawing(const Piece& piece);
+
+// A drawing of the program's own (a chart), `width` by `height` units, its
+// shapes painted as a note's are; empty, nothing is drawn.
+struct Picture {
+  double width = 0, height = 0;
+  std::vector<Shape> shapes;
+  friend bool operator==(const Picture&, const Picture&) = default;
+};
+// The picture as an SVG element that fills its place, hidden from screen
+// readers: what it shows is said beside it.
+std::string PictureSvg(const Picture& picture);
 
 // The drawing as an SVG element of its own, `height` CSS pixels high, named for
 // screen readers by the piece's name.

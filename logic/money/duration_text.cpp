@@ -58,6 +58,11 @@ std::string OneWholeDigit(int figures) {
 
 }  // namespace
 
+std::string PowerOfTenText(int exponent) {
+  if (exponent <= 0) return "1";
+  return exponent == 1 ? "10" : "10" + Superscript(exponent);
+}
+
 std::string TwoFigures(double value) {
   if (!(value > 0) || !std::isfinite(value)) return "0";
   const Figures f = ToFigures(value);

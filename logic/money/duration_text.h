@@ -17,4 +17,7 @@ std::string TwoFigures(double value);
 // "1 ден". Below a millisecond, "по-малко от 0,001 с".
 std::string DurationText(double seconds);
 
+// A power of ten as our texts write it: "1", "10", "10²", "10⁷".
+std::string PowerOfTenText(int exponent);
+
 }  // namespace banknotes

@@ -49,6 +49,7 @@ enum class ControlKind {
   Option,       // one choice of a frame's group, with its caption
   Button,
   ListBox,  // lines, one of them selected at a time
+  Picture,  // a drawing of the logic's own (a chart), scaled to fit; its name says what it shows
 };
 
 enum class Align { Left, Centre, Right };

@@ -7,7 +7,7 @@ namespace banknotes {
 // The window "Стъпка по стъпка"'s state, each field with the control that holds it.
 template <typename Visit>
 void Fields(StepsState& state, Visit&& visit) {
-  visit("Option1", state.algorithm);
+  visit("Option1", state.view);
   visit("Text3_0", state.amount);
   visit("Text3_1", state.sum);
   visit("Text3_2", state.payment_values);
@@ -26,8 +26,9 @@ void Fields(StepsState& state, Visit&& visit) {
   visit("Label7", state.verdict);
   visit("Label8", state.tally);
   visit("Text9", state.limit);
-  visit("List1_2", state.chart);
+  visit("Picture1", state.chart);
   visit("List1_3", state.figures);
+  visit("Label1_1", state.growth_message);
 }
 
 namespace {
@@ -73,8 +74,12 @@ class StepsWindow : public WindowLogic {
     if (use != Use::Tick) {
       const Control* control = FindControl(kStepsForm, id);
       if (!control || use == Use::ChooseAgain) return {};
-      // Typing an answer or a limit waits for Enter or its button.
-      if (use == Use::Change && (control->name == "Text6" || control->name == "Text9")) return {};
+      // Typing an answer, a limit or the values of the growth waits for Enter
+      // or its button: the growth takes a while to measure.
+      if (use == Use::Change &&
+          (control->name == "Text6" || control->name == "Text9" ||
+           (content.Chosen("Option1") == kGrowthView && control->name == "Text3")))
+        return {};
       if (use == Use::Enter && control->name == "Text3") return {};
       action = ActionOf(*control, use);
     }

@@ -20,7 +20,7 @@ namespace banknotes {
 // Frames hold nothing. What a button or a list shows drawn is money: a button's
 // face, a list's line each; a list's chosen line is the user's too.
 
-enum class Holds { Nothing, Text, Mark, Lines };
+enum class Holds { Nothing, Text, Mark, Lines, Picture };
 
 constexpr Holds HoldsOf(ControlKind kind) {
   switch (kind) {
@@ -33,6 +33,8 @@ constexpr Holds HoldsOf(ControlKind kind) {
       return Holds::Mark;
     case ControlKind::ListBox:
       return Holds::Lines;
+    case ControlKind::Picture:
+      return Holds::Picture;
     case ControlKind::Frame:
     case ControlKind::Button:
       break;
@@ -46,6 +48,7 @@ struct ControlContent {
   std::vector<std::string> lines;
   std::optional<std::size_t> chosen_line;
   std::vector<Heap> money;
+  Picture picture;  // what the logic draws; never read back from the window
 
   friend bool operator==(const ControlContent&, const ControlContent&) = default;
 };
@@ -105,6 +108,7 @@ class ContentCopier {
   void operator()(std::string_view id, std::vector<Heap>& money) {
     Copy(content_[id].money, money);
   }
+  void operator()(std::string_view id, Picture& picture) { Copy(content_[id].picture, picture); }
   template <std::size_t N>
   void operator()(std::string_view name, std::array<Heap, N>& faces) {
     for (std::size_t i = 0; i < N; ++i) {

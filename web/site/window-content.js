@@ -23,7 +23,16 @@ export function windowContent(root) {
   for (const element of root.querySelectorAll('[id]')) {
     const kind = kinds.find((one) => element.matches(one.match));
     if (kind) held.push({id: element.id, read: () => kind.read(element), write: (value) => kind.write(element, value)});
-    else if (element.matches('button.money')) {
+    else if (element.matches('div.picture')) {
+      // The logic's drawing as SVG it wrote, its numbers and words escaped there.
+      held.push({id: element.id, write: (_, content) => {
+        const svg = content[`${element.id}.svg`] ?? '';
+        if (element.dataset.svg !== svg) {
+          element.innerHTML = svg;
+          element.dataset.svg = svg;
+        }
+      }});
+    } else if (element.matches('button.money')) {
       held.push({id: element.id, write: (_, content) => drawFace(element, content[`${element.id}.money`])});
     } else if (element.matches('div.list.money')) {
       const list = moneyList(element, () => pressedLine(element.id));
