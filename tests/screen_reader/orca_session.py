@@ -189,10 +189,13 @@ class OrcaSession:
         self.settle(0.3)
         subprocess.run(["xdotool", "key", "--delay", "150", *keys], env=self.env, check=True)
         said = [line for line in self.settle() if not _is_key_echo(line)]
-        if not said:
-            # A busy machine can keep Orca quiet past the first pause: its
-            # silence is taken only after a longer one.
-            said = [line for line in self.settle(quiet=2.5) if not _is_key_echo(line)]
+        # A busy machine can keep Orca quiet past the first pause (a run of
+        # Tabs once left it four seconds behind): its silence is taken only
+        # after longer ones.
+        for quiet in (2.5, 5):
+            if said:
+                break
+            said = [line for line in self.settle(quiet=quiet) if not _is_key_echo(line)]
         return said
 
     def type(self, text):

@@ -1333,7 +1333,7 @@ async function main() {
   // What a pupil's browser fetches once, on a school's network: the logic of five
   // windows with money in euro and cents, a till and the algorithms run a step at a
   // time among it, the font and the pages.
-  check('the whole site is at most 180 KB as brotli', brotli <= 180000, kb(brotli));
+  check('the whole site is at most 190 KB as brotli', brotli <= 190000, kb(brotli));
   for (const [name, value] of Object.entries(figures)) console.log(`figure  ${name}: ${value}`);
   process.exit(results.every((ok) => ok) ? 0 : 1);
 }
