@@ -404,10 +404,12 @@ TEST(StepsWindow, ShowsHowTheWorkGrowsAsAChartAndItsTable) {
   // Typing does not measure again; Enter or „Покажи“ does.
   window.content["Text3_3"].text = "4, 3, 1";
   EXPECT_EQ(window.Use("Text3_3", Use::Change).said, "");
+  EXPECT_EQ(window.Use("Text3_3", Use::Enter).said,
+            "Показани са сумите до 10\u00a0000 със стойностите 4, 3 и 1.");
   window.content["Text9"].text = "0";
   const WindowContent before = window.content;
   EXPECT_EQ(window.Use("Command3").said,
-            "Сумата, до която не може да е 0: въведете число от 1 до 10\u00a0000.");
+            "Най-голямата сума не може да е 0: въведете число от 1 до 10\u00a0000.");
   EXPECT_EQ(window.content["List1_3"], before["List1_3"]);
   EXPECT_EQ(window.content["Picture1"], before["Picture1"]);
 }

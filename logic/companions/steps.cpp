@@ -33,6 +33,10 @@ StepRun::StepRun(StepAlgorithm algorithm, ValueSet values, std::int64_t amount)
     : algorithm_(algorithm),
       values_(std::move(values)),
       amount_(std::max<std::int64_t>(0, amount)) {
+  for (std::size_t k = 0; k < values_.size(); ++k) {
+    weights_.push_back(values_[values_.size() - 1 - k]);
+    bounds_.push_back(amount_ / weights_.back());
+  }
   Restart();
 }
 
@@ -51,9 +55,8 @@ void StepRun::Restart() {
 }
 
 std::int64_t StepRun::Total() const {
-  const std::size_t n = values_.size();
   std::int64_t total = 0;
-  for (std::size_t k = 0; k < n; ++k) total += values_[n - 1 - k] * counters_[k];
+  for (std::size_t k = 0; k < counters_.size(); ++k) total += weights_[k] * counters_[k];
   return total;
 }
 
@@ -109,8 +112,7 @@ void StepRun::Run() {
       // Loops 0 .. n-1, the outermost over the smallest value; then the test,
       // the line written, and the end.
       if (line < n) {
-        const std::int64_t bound = amount_ / values_[n - 1 - line];
-        if (++counters_[line] <= bound) {
+        if (++counters_[line] <= bounds_[line]) {
           if (line + 1 < n) counters_[line + 1] = -1;
           next_ = line + 1;
         } else {

@@ -97,8 +97,11 @@ class StepRun {
   std::size_t value_ = 0;
   std::vector<std::int64_t> given_;
   // Every combination: each loop's counter, the outermost (the smallest
-  // value) first, and the lines listed.
+  // value) first, and the lines listed; each loop's value and last count,
+  // worked out once, as a step is run millions of times.
   std::vector<std::int64_t> counters_;
+  std::vector<std::int64_t> weights_;
+  std::vector<std::int64_t> bounds_;
   std::vector<std::string> listed_;
   // Counting the ways: the table, and the sum the inner loop is at.
   std::vector<BigCount> ways_;

@@ -208,11 +208,11 @@ StepsReply StepsLesson::Act(StepsState& state, StepsAction action) {
 
 StepsReply StepsLesson::Grow(StepsState& state) {
   const ValuesRead values = ReadValues(state.split_values);
-  const WholeRead limit = ReadWhole(state.limit, kLargestGrowthSum, "Сумата, до която");
+  const WholeRead limit = ReadWhole(state.limit, kLargestGrowthSum, "Най-голямата сума");
   const std::string wrong = !values.wrong.empty()  ? values.wrong
                             : !limit.wrong.empty() ? limit.wrong
-                            : !limit.number        ? "Напишете до коя сума."
-                                                   : "";
+                            : !limit.number ? "Напишете най-голямата сума."
+                                            : "";
   if (!wrong.empty()) {
     state.growth_message = wrong;
     return {.said = wrong};

@@ -80,8 +80,13 @@ class StepsWindow : public WindowLogic {
           (control->name == "Text6" || control->name == "Text9" ||
            (content.Chosen("Option1") == kGrowthView && control->name == "Text3")))
         return {};
-      if (use == Use::Enter && control->name == "Text3") return {};
       action = ActionOf(*control, use);
+      // Enter in the growth's values shows the growth; in a run's boxes it waits
+      // for a button, as what was typed has started the run again already.
+      if (use == Use::Enter && control->name == "Text3") {
+        if (content.Chosen("Option1") != kGrowthView) return {};
+        action = StepsAction::Growth;
+      }
     }
     StepsState state = StateOf<StepsState>(content);
     const StepsReply reply = lesson_.Act(state, action);

@@ -489,10 +489,15 @@ async function stepsPage(engine, url, width) {
   const back = await shown();
   await tab.click('Option1_1');
   await fill(tab, 'Text3_1', '99');
-  const started = Date.now();
-  await tab.click('Command1_4');
+  // Timed in the page, from the press to the answer written, without the driver's own time.
+  const took = await tab.evaluate(async () => {
+    const started = performance.now();
+    document.getElementById('Command1_4').click();
+    await Banknotes.whenLoaded(() => true);
+    return performance.now() - started;
+  });
   const ninetyNine = await shown();
-  figures.push([engine.name, `"Стъпка по стъпка", 99 run to the end at ${width} px: ${Date.now() - started} ms`]);
+  figures.push([engine.name, `"Стъпка по стъпка", 99 run to the end at ${width} px: ${took.toFixed(0)} ms in the page`]);
   await tab.screenshot(shot(engine, `steps-${width}-every-combination-99`));
   check(engine.name, `"Стъпка по стъпка" at ${width} px${where}: 306 stepped and back a step; 99 to its end; no sideways scrolling`,
         fifth.said === 'ред 5: остават 206' && fifth.line.includes('остатък ← остатък − стойност') &&
