@@ -136,8 +136,8 @@ def explore_window(orca, checks):
     checks.check("F3 opens the exploring window", said, "Изследване", "Стойност 1")
     # The sixteen values, each with its till count, and the chosen set's one stop.
     orca.key(*["Tab"] * 32)
-    checks.check("Tab to the amount, after the values, the till and the chosen set", orca.key("Tab"),
-                 "Сума за плащане text")
+    checks.check("Tab to the amount, after the values, the till and the chosen set",
+                 orca.key_until("Tab", "Сума за плащане text"), "Сума за плащане text")
     orca.type("6")
     checks.check("Enter answers, and the answers are said", orca.key("Return"),
                  "Алчният алгоритъм дава най-малко: 1 банкнота и 1 монета.",

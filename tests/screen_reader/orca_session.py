@@ -198,6 +198,18 @@ class OrcaSession:
             said = [line for line in self.settle(quiet=quiet) if not _is_key_echo(line)]
         return said
 
+    def key_until(self, key, phrase, timeout=20):
+        """Presses a key and returns what Orca said after it, waiting up to `timeout`
+        seconds for `phrase`: after a long run of keys Orca has been seen to fall
+        silent for five seconds before it caught up."""
+        said = self.key(key)
+        if not any(phrase in line for line in said):
+            try:
+                said += [line for line in self.wait_for(phrase, timeout) if not _is_key_echo(line)]
+            except TimeoutError:
+                pass
+        return said
+
     def type(self, text):
         self.settle(0.3)
         subprocess.run(["xdotool", "type", "--delay", "120", text], env=self.env, check=True)
