@@ -176,8 +176,8 @@ bool StepsLesson::Follow(StepsState& state) {
 }
 
 void StepsLesson::Show(StepsState& state) const {
-  state.chart = GrowthChart(growth_);
-  state.figures = WorkGrowthLines(growth_);
+  state.chart = growth_chart_;
+  state.figures = growth_lines_;
   if (!run_) return;
   state.code = run_->Code(state.language);
   state.line = run_->line();
@@ -217,7 +217,9 @@ StepsReply StepsLesson::Grow(StepsState& state) {
     state.growth_message = wrong;
     return {.said = wrong};
   }
-  growth_ = WorkGrowth(*values.values, *limit.number);
+  const std::vector<GrowthRow> rows = WorkGrowth(*values.values, *limit.number);
+  growth_chart_ = GrowthChart(rows);
+  growth_lines_ = WorkGrowthLines(rows);
   std::vector<std::string> named;
   for (const int value : *values.values) named.push_back(Quantity(value));
   state.growth_message = "Показани са сумите до " + Quantity(*limit.number) + " със стойностите " +

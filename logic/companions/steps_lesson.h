@@ -100,8 +100,10 @@ class StepsLesson {
   std::optional<Input> input_;
   std::optional<StepRun> run_;
   bool playing_ = false;
-  // How the work grows, as last shown.
-  std::vector<GrowthRow> growth_;
+  // How the work grows, as last shown: drawn and written once, as every use
+  // (a tick of a run too) writes them to the window again.
+  Picture growth_chart_;
+  std::vector<std::string> growth_lines_;
 };
 
 // The values a pupil types, "100, 50, 20": whole numbers, largest first once

@@ -34,7 +34,7 @@ void Fields(StepsState& state, Visit&& visit) {
 namespace {
 
 // What each control does: a button by its index, a box by what it feeds.
-StepsAction ActionOf(const Control& control, Use use) {
+StepsAction ActionOf(const Control& control) {
   static constexpr StepsAction kButtons[] = {StepsAction::Step,  StepsAction::Back,
                                              StepsAction::Play,  StepsAction::Stop,
                                              StepsAction::ToEnd, StepsAction::Restart};
@@ -44,7 +44,6 @@ StepsAction ActionOf(const Control& control, Use use) {
   if (name == "Command3" || name == "Text9") return StepsAction::Growth;
   if (name == "Option4") return StepsAction::Decide;
   if (name == "Option2" || name == "Option3") return StepsAction::Redraw;
-  (void)use;
   return StepsAction::Input;
 }
 
@@ -80,7 +79,7 @@ class StepsWindow : public WindowLogic {
           (control->name == "Text6" || control->name == "Text9" ||
            (content.Chosen("Option1") == kGrowthView && control->name == "Text3")))
         return {};
-      action = ActionOf(*control, use);
+      action = ActionOf(*control);
       // Enter in the growth's values shows the growth; in a run's boxes it waits
       // for a button, as what was typed has started the run again already.
       if (use == Use::Enter && control->name == "Text3") {
